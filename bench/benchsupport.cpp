@@ -1,0 +1,57 @@
+#include "bench/benchsupport.h"
+
+#include <QGuiApplication>
+
+namespace kw::bench {
+
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    }
+}
+
+MaximalDesign::MaximalDesign()
+{
+    ensureApplication();
+    editor = std::make_unique<ShipEditor>(prompts, folder.path());
+    ShipEditor& e = *editor;
+    e.Load();
+    e.chooseHull(static_cast<int>(HullIntegrity::Fragile));
+    for (int i = 0; i < kNumericFieldCount; ++i) {
+        const auto field = static_cast<NumericField>(i);
+        if (field == NumericField::TMF)
+            e.setFieldText(field, QStringLiteral("1320"));
+        else if (field != NumericField::Hull)
+            e.setFieldText(field, QString::number(numericFieldRule(field).upper));
+    }
+    for (CheckBox box : {CheckBox::Reflex, CheckBox::Cloak, CheckBox::ECM, CheckBox::AreaEcm, CheckBox::MineSweep,
+                         CheckBox::Nova})
+        e.setCheck(box, true);
+    e.chooseSensors(2);
+    e.chooseFtl(2);
+    e.chooseStreamlining(2);
+    const char* const kinds[][2] = {{"Class 3 Battery", ""},  {"Needle Beam", ""},       {"Pulse Torpedo Tube", ""},
+                                    {"Submunitions Pack", ""}, {"Salvo Missile Rack", "ER"}, {"Salvo Launcher", ""},
+                                    {"Salvo Magazine", "12"}, {"Missile", "EMP"},         {"Mine Layer", "5"},
+                                    {"Ortillery System", ""}};
+    for (int m = 0; m < 200; ++m) {
+        WeaponEntry w;
+        w.Kind = QString::fromLatin1(kinds[m % 10][0]);
+        w.Details = QString::fromLatin1(kinds[m % 10][1]);
+        w.Arc = {true, m % 2 == 0, false, true, false, m % 3 == 0};
+        w.Mass = 3;
+        w.Cost = 9;
+        e.ship().Weapons.append(w);
+    }
+    for (int b = 0; b < 20; ++b)
+        e.ship().Hangars.append(1 + b);
+    e.UpdateShip(true);
+}
+
+} // namespace kw::bench

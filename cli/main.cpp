@@ -1,0 +1,54 @@
+#include "cli/commands.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+const char* const kHelp =
+    "Usage: keelwright-cli COMMAND [OPTIONS] FILES\n"
+    "\n"
+    "Works on Starmarch ship designs without a window.\n"
+    "\n"
+    "Commands:\n"
+    "  stats SHIP.shp [--type TYPE] [--display] [--json]   figures of a design\n"
+    "  autocalc SHIP.shp [--type TYPE] [--json]             find the mass that fits\n"
+    "  resave SHIP.shp OUT.shp                              write a design again\n"
+    "  render SHIP.shp OUT.bmp|OUT.png|OUT.pdf              the record sheet picture\n"
+    "\n"
+    "Run keelwright-cli COMMAND --help for a command's options.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // No display is needed: the record sheet is painted off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Keelwright"));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (args.isEmpty()) {
+        err << kHelp;
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        out << kHelp;
+        return 0;
+    }
+    if (command == QLatin1String("stats"))
+        return kw::runStats(args);
+    if (command == QLatin1String("autocalc"))
+        return kw::runAutoCalc(args);
+    if (command == QLatin1String("resave"))
+        return kw::runResave(args);
+    if (command == QLatin1String("render"))
+        return kw::runRender(args);
+    err << "error: unknown command \"" << command << "\"\n\n" << kHelp;
+    return 2;
+}

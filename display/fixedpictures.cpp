@@ -1,0 +1,66 @@
+#include "display/fixedpictures.h"
+
+#include "display/sheetfonts.h"
+#include "display/systempictures.h"
+#include "display/twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace kw {
+
+namespace {
+
+constexpr int kDrivePixels = 21;
+
+QImage blank(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+QImage corePicture(const char* name, int width, int height)
+{
+    QImage image = blank(width, height);
+    PaintTransparent(image, SystemPictures::instance().picture(QString::fromLatin1(name)), 0, 0);
+    return image;
+}
+
+QImage mainDrivePicture(const QString& rating)
+{
+    QImage image = blank(kDrivePixels, kDrivePixels);
+    PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("MD")), 0, 0);
+    const QFont& font = driveFont();
+    const QFontMetrics m(font);
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    // Centred across, 50 twips above the middle from the top of the text.
+    const double left = kDrivePixels / 2.0 - m.horizontalAdvance(rating) / 2.0;
+    const double top = (kDrivePixels * kTwipsPerPixel / 2.0 - 50) / kTwipsPerPixel;
+    p.drawText(QPointF(left, top + m.ascent()), rating);
+    return image;
+}
+
+QImage ftlPicture(bool tug)
+{
+    QImage image = blank(kDrivePixels, kDrivePixels);
+    PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("FTL")), 0, 0);
+    if (tug) {
+        const QFont& font = driveFont();
+        const QFontMetrics m(font);
+        const QString t = QStringLiteral("T");
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        const double left = kDrivePixels - m.horizontalAdvance(t) - 35 / kTwipsPerPixel;
+        const double top = kDrivePixels - m.height() - 2 / kTwipsPerPixel;
+        p.drawText(QPointF(left, top + m.ascent()), t);
+    }
+    return image;
+}
+
+} // namespace kw

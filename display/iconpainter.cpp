@@ -1,0 +1,176 @@
+#include "display/iconart.h"
+
+#include "display/iconcatalog.h"
+#include "display/sheetfonts.h"
+#include "display/systemicon.h"
+#include "display/systempictures.h"
+#include "model/systemcodes.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace kw {
+
+namespace {
+
+const QImage& pic(const char* name)
+{
+    return SystemPictures::instance().picture(QString::fromLatin1(name));
+}
+
+// The picture of each plain system icon.
+const char* plainPictureName(const QString& code)
+{
+    static const std::pair<const QString*, const char*> table[] = {
+        {&IconCode::FC, "FCS"},           {&IconCode::Screen, "screens"},   {&IconCode::Fighter, "Fighter"},
+        {&IconCode::PDS, "PDS"},          {&IconCode::ADFC, "ADFC"},        {&IconCode::Reflex, "Reflex"},
+        {&IconCode::Cloak, "Cloak"},      {&IconCode::MineSweeper, "MinSweeper"}, {&IconCode::Nova, "Nova"},
+        {&IconCode::Wave, "WaveGun"},     {&IconCode::ECM, "ECM"},          {&IconCode::AreaECM, "AreaECM"},
+        {&IconCode::ESensors, "ESensors"}, {&IconCode::SupSensors, "SSensors"}, {&IconCode::DCP, "DmgCon"},
+        {&IconCode::Ortillery, "Ortillery"}};
+    for (const auto& [c, name] : table) {
+        if (*c == code)
+            return name;
+    }
+    return nullptr;
+}
+
+void writeText(QImage& image, const QFont& font, const QString& text, double left, double top,
+               QColor colour = Qt::black)
+{
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(colour);
+    const QFontMetrics metrics(font);
+    p.drawText(QPointF(left, top + metrics.ascent()), text);
+}
+
+void paintSpaceBox(QImage& image, int share, QChar letter)
+{
+    const int w = image.width();
+    const int h = image.height();
+    {
+        QPainter p(&image);
+        p.setPen(Qt::black);
+        p.drawLine(0, 0, w - 1, 0);
+        p.drawLine(w - 1, 0, w - 1, h - 1);
+        p.drawLine(w - 1, h - 1, 0, h - 1);
+        p.drawLine(0, 0, 0, h);
+    }
+    const QFont& font = windowFont();
+    const QFontMetrics m(font);
+    const QString s = QString::number(share);
+    const QString l(letter);
+    writeText(image, font, s, (w - 1) / 2.0 - m.horizontalAdvance(s) / 2.0 - 2, h - m.height() - 3);
+    writeText(image, font, l, w / 2.0 - m.horizontalAdvance(l) / 2.0, 3);
+}
+
+void paintHangar(QImage& image, int capacity)
+{
+    PaintTransparent(image, pic("Hangar"), 0, 0);
+    const QFont& font = windowFont();
+    const QString text = QString::number(capacity);
+    writeText(image, font, text, image.width() / 2.0 - QFontMetrics(font).horizontalAdvance(text) / 2.0 + 0.5,
+              image.height() / 2.0, Qt::white);
+}
+
+void paintArcMarks(QImage& image, const std::array<bool, 6>& arcs, bool full)
+{
+    for (int a = 0; a < 6; ++a) {
+        const QString n = QString::number(a + 1);
+        if (arcs[a])
+            PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("Arc") + n), 0, 0);
+        else if (full)
+            PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("Arc") + n + QLatin1Char('s')), 0, 0);
+    }
+}
+
+// Start piece at the left, end piece at the right, middles filling in from the right.
+void paintSegments(QImage& image, int segments, const char* start, const char* middle, const char* end)
+{
+    const int w = image.width();
+    const int w0 = 21;
+    PaintTransparent(image, pic(start), 0, 0);
+    PaintTransparent(image, pic(end), w - w0, 0);
+    for (int k = 2; k <= segments - 1; ++k)
+        PaintTransparent(image, pic(middle), w - k * w0, 0);
+}
+
+bool endsWithBattery(const QString& kind)
+{
+    return kind.size() >= 7 && kind.right(7) == QLatin1String("Battery");
+}
+
+void paintWeapon(QImage& image, const WeaponEntry& w)
+{
+    const QString& kind = w.Kind;
+    if (kind == QLatin1String("Ortillery System")) {
+        PaintTransparent(image, pic("Ortillery"), 0, 0);
+    } else if (kind == QLatin1String("Needle Beam")) {
+        PaintTransparent(image, pic("NeedleBeam"), 0, 0);
+        paintArcMarks(image, w.Arc, true);
+    } else if (kind == QLatin1String("Missile")) {
+        if (w.Details == QLatin1String("STD"))
+            PaintTransparent(image, pic("Missle"), 0, 0);
+        else if (w.Details == QLatin1String("EMP"))
+            PaintTransparent(image, pic("MissleEMP"), 0, 0);
+        else if (w.Details == QLatin1String("Needle"))
+            PaintTransparent(image, pic("MissleNeedle"), 0, 0);
+    } else if (kind == QLatin1String("Salvo Missile Rack")) {
+        if (w.Details == QLatin1String("STD"))
+            PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
+        else if (w.Details == QLatin1String("ER"))
+            PaintTransparent(image, pic("SalvoRack(ER)"), 0, 0);
+        paintArcMarks(image, w.Arc, false);
+    } else if (kind == QLatin1String("Salvo Launcher")) {
+        PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
+        paintArcMarks(image, w.Arc, false);
+    } else if (kind == QLatin1String("Salvo Magazine")) {
+        const int n = magazineSegments(w.Details);
+        if (n == 1)
+            PaintTransparent(image, pic("SalvoMag1"), 0, 0);
+        else
+            paintSegments(image, n, "SalvoMagStart", "SalvoMagMiddle", "SalvoMagEnd");
+    } else if (kind == QLatin1String("Submunitions Pack")) {
+        PaintTransparent(image, pic("SubMunitions"), 0, 0);
+    } else if (kind == QLatin1String("Pulse Torpedo Tube")) {
+        PaintTransparent(image, pic("PulseTorp"), 0, 0);
+        paintArcMarks(image, w.Arc, false);
+    } else if (kind == QLatin1String("Mine Layer")) {
+        const int n = mineLayerSegments(w.Details);
+        if (n == 1)
+            PaintTransparent(image, pic("MineLayer1"), 0, 0);
+        else
+            paintSegments(image, n, "MineLayerStart", "MineLayerMiddle", "MineLayerEnd");
+    } else if (endsWithBattery(kind)) {
+        image.fill(Qt::white);
+        PaintTransparent(image, pic("Battery"), 0, 0);
+        paintArcMarks(image, w.Arc, true);
+        // "Class 12 Battery" -> "12": the text between "Class " and " Battery".
+        const QString cls = kind.size() > 14 ? kind.mid(6, kind.size() - 14) : QString();
+        const QFont& font = batteryClassFont();
+        const QFontMetrics m(font);
+        writeText(image, font, cls, image.width() / 2.0 - m.horizontalAdvance(cls) / 2.0,
+                  image.height() / 2.0 - m.height() / 2.0);
+    }
+}
+
+} // namespace
+
+void paintIconPicture(SystemIcon& icon, const IconArt& art)
+{
+    QImage image(qMax(1, twipsToPixels(icon.width)), qMax(1, twipsToPixels(icon.height)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (art.mount) {
+        paintWeapon(image, *art.mount);
+    } else if (icon.tag == IconCode::CSpace || icon.tag == IconCode::PSpace) {
+        paintSpaceBox(image, art.share, icon.tag == IconCode::CSpace ? QLatin1Char('H') : QLatin1Char('P'));
+    } else if (icon.tag == IconCode::Hangar) {
+        paintHangar(image, art.capacity);
+    } else if (const char* name = plainPictureName(icon.tag)) {
+        PaintTransparent(image, pic(name), 0, 0);
+    }
+    icon.picture = std::move(image);
+}
+
+} // namespace kw

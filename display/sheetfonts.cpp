@@ -1,0 +1,59 @@
+#include "display/sheetfonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace kw {
+
+void loadSheetFonts()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    const char* const files[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"};
+    for (const char* file : files) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+        if (QFile::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+}
+
+namespace {
+
+QFont namedFont(const char* family, int pixelSize)
+{
+    loadSheetFonts();
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+QFont windowFont()
+{
+    static const QFont font = namedFont("Tahoma", 11);
+    return font;
+}
+
+QFont driveFont()
+{
+    static const QFont font = namedFont("MS Sans Serif", 11);
+    return font;
+}
+
+QFont batteryClassFont()
+{
+    static const QFont font = namedFont("Small Fonts", 9);
+    return font;
+}
+
+QFont captionFont()
+{
+    static const QFont font = namedFont("Tahoma", 9);
+    return font;
+}
+
+} // namespace kw

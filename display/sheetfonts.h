@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+
+namespace kw {
+
+// The fonts of the record sheet, asked for by name; where a name is not installed the
+// platform's sans-serif stands in. Sizes are pixels at 96 dpi, so the sheet looks the same on
+// any screen and in the exported picture.
+QFont windowFont();        // Tahoma 8.25 pt: icons and the display
+QFont driveFont();         // MS Sans Serif 8.25 pt: the main drive rating and the tug's "T"
+QFont batteryClassFont();  // Small Fonts 7: a beam battery's class
+QFont captionFont();       // the streamlining caption, size 7
+
+// Makes the look-alike fonts that ship with the system available when they are installed
+// outside the font path. Safe to call more than once.
+void loadSheetFonts();
+
+} // namespace kw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QLineF>
+#include <QList>
+
+class QPainter;
+
+namespace kw {
+
+class DisplayModel;
+
+// A salvo link line in display twips: from the launcher's bottom centre to the magazine's top
+// centre.
+QLineF salvoLinkLine(const DisplayModel& display, int launcherIcon, int magazineIcon);
+
+// The schematic as the editor shows it, painted at the display's top-left in pixels: grid,
+// streamlining caption, armour and track shapes, link lines, the fixed pictures and every
+// icon placed on it.
+void paintSchematic(QPainter& painter, const DisplayModel& display, const QList<QLineF>& links);
+
+// The record sheet as a flat picture of the display's pixel size: no grid, no caption, the
+// pictures at their places, armour circles, filled track boxes, link lines and a one-pixel
+// black frame.
+QImage composeRecordSheet(const DisplayModel& display, const QList<QLineF>& links);
+
+// The display's size in pixels.
+QSize displayPixelSize(const DisplayModel& display);
+
+} // namespace kw

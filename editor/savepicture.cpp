@@ -1,0 +1,93 @@
+#include "editor/shipeditor.h"
+
+#include "display/sheetpainter.h"
+#include "editor/changescope.h"
+#include "editor/userprompts.h"
+#include "storage/filesaving.h"
+#include "storage/programfolder.h"
+
+#include <QBuffer>
+#include <QDir>
+
+namespace kw {
+
+namespace {
+const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
+}
+
+QList<QLineF> ShipEditor::linkLines() const
+{
+    QList<QLineF> lines;
+    for (int k = 1; k <= m_ship.SalvoLinkCount && k < m_ship.SalvoLauncherIcon.size() && k < m_ship.SalvoMagazineIcon.size(); ++k) {
+        const int launcher = m_ship.SalvoLauncherIcon[k];
+        const int magazine = m_ship.SalvoMagazineIcon[k];
+        if (launcher > 0 && magazine > 0 && launcher <= m_display.iconCount() && magazine <= m_display.iconCount())
+            lines << salvoLinkLine(m_display, launcher, magazine);
+    }
+    return lines;
+}
+
+std::optional<QImage> ShipEditor::composeSheet()
+{
+    if (!m_display.allPlaced()) {
+        m_prompts.tell(kPlaceAllMessage);
+        return std::nullopt;
+    }
+    return composeRecordSheet(m_display, linkLines());
+}
+
+std::optional<QString> ShipEditor::choosePictureTarget()
+{
+    if (!m_pictureTargetPath.isEmpty())
+        return m_pictureTargetPath;
+    const PromptAnswer where = m_prompts.ask({QStringLiteral("Save according to side (yes) or in another directory (no)?"),
+                                              QStringLiteral("Save Ship Picture"), PromptButtons::YesNoCancel,
+                                              PromptIcon::Question});
+    if (where == PromptAnswer::Cancel)
+        return std::nullopt;
+    if (where == PromptAnswer::Yes) {
+        const QString folder = sideFolder(m_programFolder, m_fields.sideText());
+        QDir().mkpath(folder);
+        return QDir::toNativeSeparators(folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".bmp"));
+    }
+    const std::optional<QString> chosen = m_prompts.saveFileName(
+        {QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder) + QLatin1Char('/')),
+         QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), m_fields.name + QStringLiteral(".bmp")});
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+bool ShipEditor::SavePic()
+{
+    ChangeScope scope(*this);
+    if (!m_display.allPlaced()) {
+        m_prompts.tell(kPlaceAllMessage);
+        return false;
+    }
+    const std::optional<QString> path = choosePictureTarget();
+    if (!path)
+        return false;
+    const QImage sheet = composeRecordSheet(m_display, linkLines());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    const bool written = sheet.save(&buffer, "BMP") && saveFileAtomically(*path, bytes, &error);
+    // Composing clears the display's drawing: the grid comes back, the caption only with the
+    // next redraw.
+    m_display.hull.gridShown = true;
+    m_display.hull.streamliningCaption.clear();
+    if (!written) {
+        m_prompts.tell(QStringLiteral("The ship picture could not be saved as %1:\r\n%2")
+                           .arg(QDir::toNativeSeparators(*path), error.isEmpty() ? QStringLiteral("the picture could not be encoded") : error),
+                       PromptIcon::Exclamation);
+        return false;
+    }
+    m_lastPicturePath = *path;
+    if (m_pictureTargetPath.isEmpty() && !m_printingShip)
+        m_prompts.tell(QStringLiteral("Ship Saved as ") + *path);
+    return true;
+}
+
+} // namespace kw

@@ -1,0 +1,523 @@
+#include "editor/shipeditor.h"
+
+#include "display/hulldrawing.h"
+#include "display/iconbuilder.h"
+#include "editor/changescope.h"
+#include "editor/userprompts.h"
+#include "model/constructionrules.h"
+#include "model/crew.h"
+#include "model/hullclasses.h"
+#include "model/hulltrack.h"
+#include "model/numbertext.h"
+#include "model/rounding.h"
+#include "storage/sideslist.h"
+
+#include <limits>
+
+namespace kw {
+
+namespace {
+
+// Holds a flag set for the length of a scope, whichever way the scope is left.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+
+private:
+    bool& m_flag;
+};
+
+bool isSalvoEnd(const WeaponEntry& w)
+{
+    return w.Kind == QLatin1String("Salvo Launcher") || w.Kind == QLatin1String("Salvo Magazine");
+}
+
+} // namespace
+
+const char* checkBoxName(CheckBox box)
+{
+    static const char* const names[kCheckBoxCount] = {"chkReflex", "chkCloak",  "chkECM", "chkAreaEcm",
+                                                      "chkMineSweep", "chkNova", "chkWave"};
+    return names[static_cast<int>(box)];
+}
+
+ShipEditor::ShipEditor(UserPrompts& prompts, const QString& programFolder, QObject* parent)
+    : QObject(parent), m_prompts(prompts), m_programFolder(programFolder)
+{
+}
+
+ShipEditor::~ShipEditor() = default;
+
+QString ShipEditor::lockMenuCaption() const
+{
+    return m_locked ? QStringLiteral("Un&lock Ship") : QStringLiteral("&Lock Ship");
+}
+
+QString ShipEditor::lockNotice() const
+{
+    return m_locked ? QStringLiteral("Ship Locked") : QString();
+}
+
+double ShipEditor::fieldValue(NumericField field) const
+{
+    return parseNumber(trimSpaces(m_fields.number(field))).value_or(0.0);
+}
+
+qint64 ShipEditor::fieldWhole(NumericField field) const
+{
+    return roundHalfEven(fieldValue(field));
+}
+
+void ShipEditor::setFieldNumber(NumericField field, qint64 value)
+{
+    m_fields.number(field) = QString::number(value);
+}
+
+double ShipEditor::crewShown() const
+{
+    return parseNumber(m_figures.crew).value_or(0.0);
+}
+
+void ShipEditor::resetFields()
+{
+    m_fields = EditorFields{};
+    for (int i = 0; i < kNumericFieldCount; ++i)
+        m_fields.numbers[i] = QStringLiteral("0");
+    m_fields.number(NumericField::TMF) = QStringLiteral("3");
+    m_fields.number(NumericField::Hull) = QStringLiteral("1");
+    m_fields.number(NumericField::FTL) = QStringLiteral("3");
+    m_figures = EditorFigures{};
+    m_controls = EditorControls{};
+}
+
+void ShipEditor::Load()
+{
+    ChangeScope scope(*this);
+    m_formLoading = true;
+    resetFields();
+    m_fields.sides = readSides(m_programFolder);
+    m_fields.sideIndex = m_fields.sides.isEmpty() ? -1 : 0;
+    NewShip(m_ship);
+    m_locked = false;
+    m_editMode = EditMode::Normal;
+    m_busy = false;
+    m_loadedName.clear();
+    m_loadedSide.clear();
+    m_lastWarning.reset();
+    // The defaults are chosen as clicks would choose them; nothing recalculates while loading.
+    m_fields.hullIndex = static_cast<int>(HullIntegrity::Average);
+    m_fields.ftlIndex = static_cast<int>(FtlChoice::Standard);
+    m_fields.streamliningIndex = 0;
+    m_fields.shipType = static_cast<int>(ShipType::MilitaryShip);
+    m_fields.classes = GetClasses(ShipType::MilitaryShip, m_ship.TMF);
+    m_display = DisplayModel{};
+    m_savedBefore = false;
+    m_shipDisplayed = false;
+    m_formLoading = false;
+    UpdateShip(false);
+    m_shipChanged = false;
+}
+
+void ShipEditor::cancelPendingModes()
+{
+    if (m_editMode == EditMode::Removing) {
+        m_controls.cancelRemoveVisible = false;
+        m_editMode = EditMode::Normal;
+    } else if (m_editMode == EditMode::Linking) {
+        if (m_ship.SalvoLinkCount > 0) {
+            --m_ship.SalvoLinkCount;
+            m_ship.SalvoLauncherIcon.resize(m_ship.SalvoLinkCount + 1);
+            m_ship.SalvoMagazineIcon.resize(m_ship.SalvoLinkCount + 1);
+        }
+        m_editMode = EditMode::Normal;
+        m_controls.cancelLinkVisible = false;
+        m_controls.linkVisible = true;
+    }
+}
+
+void ShipEditor::reselectClass()
+{
+    m_fields.classes = GetClasses(static_cast<ShipType>(m_fields.shipType), m_ship.TMF);
+    // Searched from the last entry to the first, as the list's own selection walk does.
+    int chosen = -1;
+    for (int i = static_cast<int>(m_fields.classes.size()) - 1; i >= 0; --i) {
+        if (m_fields.classes[i] == m_ship.Class) {
+            chosen = i;
+            break;
+        }
+    }
+    if (chosen < 0) {
+        chosen = m_fields.classes.isEmpty() ? -1 : 0;
+        m_ship.Class = chosen < 0 ? QString() : m_fields.classes[0];
+    }
+    m_fields.classIndex = chosen;
+}
+
+void ShipEditor::calculateFigures(qint64& used, qint64& points)
+{
+    const EditorFields& f = m_fields;
+    SystemInputs in;
+    in.tmf = m_ship.TMF;
+    in.md = fieldWhole(NumericField::MD);
+    in.ftl = static_cast<FtlChoice>(qBound(0, f.ftlIndex, 2));
+    in.towCapacity = fieldWhole(NumericField::FTL);
+    in.fcs = fieldWhole(NumericField::FCS);
+    in.hull = static_cast<HullIntegrity>(qBound(0, f.hullIndex, 5));
+    in.hullRating = fieldWhole(NumericField::Hull);
+    in.streamlining = static_cast<StreamliningChoice>(qBound(0, f.streamliningIndex, 2));
+    in.armour = fieldWhole(NumericField::Armour);
+    in.screens = fieldWhole(NumericField::Screens);
+    in.reflex = f.check(CheckBox::Reflex);
+    in.cloak = f.check(CheckBox::Cloak);
+    in.mineSweeper = f.check(CheckBox::MineSweep);
+    in.fighterBays = fieldWhole(NumericField::Fighters);
+    in.pds = fieldWhole(NumericField::PDS);
+    in.adfc = fieldWhole(NumericField::ADFC);
+    in.cargo = fieldWhole(NumericField::Cargo);
+    in.passengers = fieldWhole(NumericField::Passenger);
+    in.nova = f.check(CheckBox::Nova);
+    in.wave = f.check(CheckBox::Wave);
+    in.sensors = f.sensors;
+    in.ecm = f.check(CheckBox::ECM);
+    in.areaEcm = f.check(CheckBox::AreaEcm);
+    in.dcps = fieldWhole(NumericField::DCP);
+    in.hangars = m_ship.Hangars;
+
+    const SystemFigures figures = computeSystemFigures(in);
+    for (int i = 0; i < kSystemLabelCount; ++i) {
+        m_figures.mass[i] = formatNumber(figures[i].mass);
+        m_figures.cost[i] = formatNumber(figures[i].cost);
+        // Each shown value joins the total as a whole number, halves to the even neighbour.
+        used = roundHalfEven(static_cast<double>(used) + figures[i].mass);
+        points = roundHalfEven(static_cast<double>(points) + figures[i].cost);
+    }
+
+    auto narrow = [](qint64 v) {
+        return static_cast<int>(qBound(qint64{std::numeric_limits<int>::min()}, v, qint64{std::numeric_limits<int>::max()}));
+    };
+    ShipRecord& s = m_ship;
+    s.MD = narrow(in.md);
+    s.FTL = in.ftl == FtlChoice::Standard ? QStringLiteral("Standard")
+                                          : (in.ftl == FtlChoice::Tug ? QStringLiteral("Tug") : QStringLiteral("None"));
+    s.HullPoints = narrow(roundHalfEven(figures[static_cast<int>(SystemLabel::HULL)].mass));
+    s.StreamLining = in.streamlining == StreamliningChoice::Partial ? QStringLiteral("Partial")
+                     : in.streamlining == StreamliningChoice::Full  ? QStringLiteral("Full")
+                                                                    : QStringLiteral("None");
+    s.FCS = narrow(in.fcs);
+    s.Armour = narrow(in.armour);
+    s.Screens = narrow(in.screens);
+    s.ReflexField = in.reflex;
+    s.CloakingField = in.cloak;
+    s.MineSweeper = in.mineSweeper;
+    s.FighterBays = narrow(in.fighterBays);
+    s.PDSs = narrow(in.pds);
+    s.ADFC = narrow(in.adfc);
+    s.CargoSpace = narrow(in.cargo);
+    s.PassengerSpace = narrow(in.passengers);
+    s.NovaCannon = in.nova;
+    s.WaveGun = in.wave;
+    s.Sensors = in.sensors;
+    s.LocalisedECM = in.ecm;
+    s.AreaECM = in.areaEcm;
+    s.DCPs = narrow(in.dcps);
+}
+
+void ShipEditor::UpdateShip(bool redisplay)
+{
+    if (m_locked || m_formLoading || m_busy)
+        return;
+    ChangeScope scope(*this);
+    cancelPendingModes();
+    m_shipChanged = true;
+    FlagScope busy(m_busy);
+    m_lastWarning.reset();
+    const bool searching = m_editMode == EditMode::AutoCalc;
+    const auto type = static_cast<ShipType>(qBound(0, m_fields.shipType, 4));
+    const auto hull = static_cast<HullIntegrity>(qBound(0, m_fields.hullIndex, 5));
+
+    // 1-2: an empty mass field takes the stored mass; the hull caps the mass, or for the fixed
+    // hull the crew raises the hull rating.
+    if (trimSpaces(m_fields.number(NumericField::TMF)).isEmpty())
+        setFieldNumber(NumericField::TMF, m_ship.TMF);
+    if (hull != HullIntegrity::FixedFB2) {
+        const int ceiling = massCeiling(hull);
+        if (fieldValue(NumericField::TMF) > ceiling)
+            setFieldNumber(NumericField::TMF, ceiling);
+    } else if (fieldValue(NumericField::Hull) < crewShown()) {
+        setFieldNumber(NumericField::Hull, roundHalfEven(qMin<double>(crewShown(), kMaxCrew)));
+    }
+
+    // 3-4
+    m_ship.TMF = static_cast<qint32>(qBound(qint64{std::numeric_limits<qint32>::min()}, fieldWhole(NumericField::TMF),
+                                            qint64{std::numeric_limits<qint32>::max()}));
+    if (!searching)
+        reselectClass();
+
+    // 5-6: systems, then weapons.
+    qint64 used = 0;
+    qint64 points = m_ship.TMF;
+    calculateFigures(used, points);
+    qint64 weaponsMass = 0;
+    qint64 weaponsCost = 0;
+    for (const WeaponEntry& w : m_ship.Weapons) {
+        weaponsMass += w.Mass;
+        weaponsCost += w.Cost;
+    }
+    points += weaponsCost;
+    used += weaponsMass;
+    m_figures.weaponsMass = QString::number(weaponsMass);
+    m_figures.weaponsCost = QString::number(weaponsCost);
+
+    // 7: the crew; a crew above the cap cuts the mass field, while this calculation keeps the
+    // mass it started with.
+    const CrewResult crew = crewFor(fieldValue(NumericField::TMF), type);
+    if (crew.capped)
+        setFieldNumber(NumericField::TMF, crew.cappedMass);
+    m_figures.crew = QString::number(crew.crew);
+    m_ship.CrewFactor = crew.crew;
+
+    // 8
+    m_figures.tmfAvailable = formatNumber(fieldValue(NumericField::TMF) - static_cast<double>(used));
+    m_figures.tmfUsed = QString::number(used);
+    m_figures.npv = QString::number(points);
+    m_ship.NPV = static_cast<qint32>(qBound(qint64{std::numeric_limits<qint32>::min()}, points,
+                                            qint64{std::numeric_limits<qint32>::max()}));
+    m_figures.hangarCount = QString::number(m_ship.HangarCount());
+
+    // 9: a broken rule is reported and ends the calculation before the display is touched.
+    if (!searching) {
+        RuleInputs rules;
+        rules.type = type;
+        rules.tmf = m_ship.TMF;
+        rules.weapons = m_ship.Weapons;
+        rules.mainDrive = fieldWhole(NumericField::MD);
+        rules.ftl = static_cast<FtlChoice>(qBound(0, m_fields.ftlIndex, 2));
+        rules.streamlining = static_cast<StreamliningChoice>(qBound(0, m_fields.streamliningIndex, 2));
+        rules.screens = fieldWhole(NumericField::Screens);
+        rules.fighterBays = fieldWhole(NumericField::Fighters);
+        rules.nova = m_fields.check(CheckBox::Nova);
+        rules.wave = m_fields.check(CheckBox::Wave);
+        rules.areaEcm = m_fields.check(CheckBox::AreaEcm);
+        rules.localisedEcm = m_fields.check(CheckBox::ECM);
+        rules.cloak = m_fields.check(CheckBox::Cloak);
+        rules.reflex = m_fields.check(CheckBox::Reflex);
+        if (const std::optional<QString> message = checkConstructionRules(rules)) {
+            m_lastWarning = message;
+            m_prompts.tell(*message);
+            return;
+        }
+    }
+
+    // 10
+    if (redisplay) {
+        DisplayShip();
+        BuildSystemIcons(m_display, iconCounts(), m_ship.Weapons);
+        bool linkable = false;
+        for (const WeaponEntry& w : m_ship.Weapons)
+            linkable = linkable || isSalvoEnd(w);
+        m_controls.linkVisible = linkable;
+        m_controls.cancelLinkVisible = false;
+        resetSalvoLinks(m_ship);
+    }
+}
+
+IconCounts ShipEditor::iconCounts() const
+{
+    IconCounts counts;
+    counts.fcs = fieldWhole(NumericField::FCS);
+    counts.screens = fieldWhole(NumericField::Screens);
+    counts.fighterBays = fieldWhole(NumericField::Fighters);
+    counts.pds = fieldWhole(NumericField::PDS);
+    counts.adfc = fieldWhole(NumericField::ADFC);
+    counts.reflex = m_fields.check(CheckBox::Reflex);
+    counts.cloak = m_fields.check(CheckBox::Cloak);
+    counts.mineSweeper = m_fields.check(CheckBox::MineSweep);
+    counts.nova = m_fields.check(CheckBox::Nova);
+    counts.wave = m_fields.check(CheckBox::Wave);
+    counts.ecm = m_fields.check(CheckBox::ECM);
+    counts.areaEcm = m_fields.check(CheckBox::AreaEcm);
+    counts.cargo = fieldWhole(NumericField::Cargo);
+    counts.passengers = fieldWhole(NumericField::Passenger);
+    counts.sensors = m_ship.Sensors;
+    counts.dcps = fieldWhole(NumericField::DCP);
+    counts.hangars = m_ship.Hangars;
+    return counts;
+}
+
+void ShipEditor::DisplayShip()
+{
+    resetSalvoLinks(m_ship);
+    applyTrackLayout(m_ship);
+    TestSize(m_display.sheet, m_ship.TMF, m_ship.HullTrack[0]);
+    DisplayHull(m_display, m_ship, m_fields.number(NumericField::MD), m_fields.ftlIndex, m_fields.streamliningIndex);
+    m_shipDisplayed = true;
+}
+
+void ShipEditor::setFieldText(NumericField field, const QString& text)
+{
+    ChangeScope scope(*this);
+    m_fields.number(field) = text;
+}
+
+void ShipEditor::setNameText(const QString& text)
+{
+    ChangeScope scope(*this);
+    m_fields.name = text;
+}
+
+bool ShipEditor::leaveField(NumericField field)
+{
+    ChangeScope scope(*this);
+    const FieldCheckOutcome outcome = checkNumericField(field, m_fields.number(field), crewShown());
+    m_fields.number(field) = outcome.text;
+    if (!outcome.accepted) {
+        m_prompts.tell(*outcome.message);
+        if (numericFieldRule(field).recalcAfterRefusal)
+            UpdateShip(false);
+        return false;
+    }
+    // The mass recalculates only when it actually changed.
+    if (field != NumericField::TMF || fieldWhole(NumericField::TMF) != m_ship.TMF)
+        UpdateShip(false);
+    return true;
+}
+
+bool ShipEditor::leaveNameField()
+{
+    ChangeScope scope(*this);
+    m_fields.name = trimSpaces(m_fields.name);
+    if (!isValidName(m_fields.name)) {
+        m_prompts.tell(invalidShipNameMessage());
+        return false;
+    }
+    return true;
+}
+
+bool ShipEditor::pressEnterInMassField()
+{
+    ChangeScope scope(*this);
+    // The mass is checked before it is used, so a text that is no number never reaches the
+    // calculation.
+    if (!leaveField(NumericField::TMF))
+        return false;
+    UpdateShip(false);
+    return true;
+}
+
+void ShipEditor::changeUpDown(NumericField field, int value)
+{
+    ChangeScope scope(*this);
+    const NumericFieldRule& rule = numericFieldRule(field);
+    setFieldNumber(field, qBound<qint64>(rule.lower, value, rule.upper));
+    UpdateShip(false);
+}
+
+void ShipEditor::setCheck(CheckBox box, bool checked)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.checks[static_cast<int>(box)] = checked;
+    if (checked && box == CheckBox::Nova)
+        m_fields.checks[static_cast<int>(CheckBox::Wave)] = false;
+    if (checked && box == CheckBox::Wave)
+        m_fields.checks[static_cast<int>(CheckBox::Nova)] = false;
+    UpdateShip(false);
+}
+
+void ShipEditor::chooseSensors(int option)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.sensors = qBound(0, option, 2);
+    UpdateShip(false);
+}
+
+void ShipEditor::chooseStreamlining(int index)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.streamliningIndex = qBound(0, index, 2);
+    UpdateShip(false);
+}
+
+void ShipEditor::chooseFtl(int index)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.ftlIndex = qBound(0, index, 2);
+    m_controls.towCapacityVisible = m_fields.ftlIndex == static_cast<int>(FtlChoice::Tug);
+    UpdateShip(false);
+}
+
+void ShipEditor::chooseHull(int index)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.hullIndex = qBound(0, index, 5);
+    m_controls.hullRatingVisible = m_fields.hullIndex == static_cast<int>(HullIntegrity::FixedFB2);
+    if (m_controls.hullRatingVisible)
+        setFieldNumber(NumericField::Hull, m_ship.HullPoints);
+    UpdateShip(false);
+}
+
+void ShipEditor::chooseShipType(int index)
+{
+    if (m_locked)
+        return;
+    ChangeScope scope(*this);
+    m_fields.shipType = qBound(0, index, 4);
+    const auto type = static_cast<ShipType>(m_fields.shipType);
+    m_controls.mobilityEnabled = !isStation(type);
+    m_fields.classes = GetClasses(type, m_ship.TMF);
+    m_fields.classIndex = -1;
+    if (isStation(type)) {
+        // All three are set before the one recalculation, so the station is never judged in
+        // the half-changed state.
+        setFieldNumber(NumericField::MD, 0);
+        m_fields.ftlIndex = static_cast<int>(FtlChoice::None);
+        m_controls.towCapacityVisible = false;
+        m_fields.streamliningIndex = 0;
+        UpdateShip(false);
+    }
+}
+
+void ShipEditor::chooseClass(int index)
+{
+    if (m_busy || index < 0 || index >= m_fields.classes.size())
+        return;
+    ChangeScope scope(*this);
+    m_fields.classIndex = index;
+    if (m_fields.classes[index] != m_ship.Class) {
+        m_ship.Class = m_fields.classes[index];
+        m_shipChanged = true;
+    }
+}
+
+void ShipEditor::chooseSide(int index)
+{
+    if (index < 0 || index >= m_fields.sides.size())
+        return;
+    ChangeScope scope(*this);
+    m_fields.sideIndex = index;
+}
+
+void ShipEditor::setShip_Locked(bool locked)
+{
+    ChangeScope scope(*this);
+    m_locked = locked;
+}
+
+void ShipEditor::StopCalc()
+{
+    ChangeScope scope(*this);
+    if (m_editMode == EditMode::AutoCalc)
+        m_editMode = EditMode::Normal;
+}
+
+} // namespace kw

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "display/displaymodel.h"
+#include "display/iconbuilder.h"
+#include "editor/editorstate.h"
+#include "model/shiprecord.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+namespace kw {
+
+class RecentShips;
+class UserPrompts;
+struct ShipFileData;
+
+// The ship editor without its window: one design, the values the editor's fields hold, the
+// figures it shows, its flags and every operation a user can start. The window mirrors this
+// state and forwards its events here; the command-line tool and the tests drive it directly.
+class ShipEditor : public QObject {
+    Q_OBJECT
+
+public:
+    ShipEditor(UserPrompts& prompts, const QString& programFolder, QObject* parent = nullptr);
+    ~ShipEditor() override;
+
+    // Collaborators.
+    void setRecentShips(RecentShips* recent) { m_recent = recent; }
+    // Called between the steps of Auto Calc so the window can process pending events.
+    void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
+    UserPrompts& prompts() const { return m_prompts; }
+    QString programFolder() const { return m_programFolder; }
+
+    // State.
+    const ShipRecord& ship() const { return m_ship; }
+    ShipRecord& ship() { return m_ship; }
+    const DisplayModel& display() const { return m_display; }
+    DisplayModel& display() { return m_display; }
+    const EditorFields& fields() const { return m_fields; }
+    const EditorFigures& figures() const { return m_figures; }
+    const EditorControls& controls() const { return m_controls; }
+    bool ShipChanged() const { return m_shipChanged; }
+    EditMode editMode() const { return m_editMode; }
+    bool ShipDisplayed() const { return m_shipDisplayed; }
+    bool SavedBefore() const { return m_savedBefore; }
+    bool FormLoading() const { return m_formLoading; }
+    bool Busy() const { return m_busy; }
+    bool Ship_Locked() const { return m_locked; }
+    QString loadedName() const { return m_loadedName; }
+    QString loadedSide() const { return m_loadedSide; }
+    // The construction-rule message of the last calculation that ran, if it broke a rule.
+    std::optional<QString> lastWarning() const { return m_lastWarning; }
+    // The File menu items that depend on the two flags.
+    bool saveEnabled() const { return m_shipDisplayed && m_savedBefore; }
+    bool saveAsEnabled() const { return m_shipDisplayed; }
+    QString lockMenuCaption() const;
+    QString lockNotice() const;
+
+    // The window's load: a fresh design with the editor's defaults.
+    void Load();
+
+    // The one recalculation entry point; with redisplay the System Display is drawn afresh.
+    void UpdateShip(bool redisplay);
+
+    // Field events. leave... return false when the field refuses to let the focus go.
+    void setFieldText(NumericField field, const QString& text);
+    void setNameText(const QString& text);
+    bool leaveField(NumericField field);
+    bool leaveNameField();
+    bool pressEnterInMassField();
+    void changeUpDown(NumericField field, int value);
+    void setCheck(CheckBox box, bool checked);
+    void chooseSensors(int option);
+    void chooseStreamlining(int index);
+    void chooseFtl(int index);
+    void chooseHull(int index);
+    void chooseShipType(int index);
+    void chooseClass(int index);
+    void chooseSide(int index);
+    void setShip_Locked(bool locked);
+
+    // Files. OpenShip returns whether a ship was read; SaveShip whether the save was abandoned.
+    bool OpenShip(const QString& path);
+    bool SaveShip(bool saveAs);
+    void SaveAs();
+    // "Do you want to Save changes to the current ship?" when changed; true to go on.
+    bool resolveUnsavedChanges();
+    // The close confirmation; true when the program may end.
+    bool confirmQuit();
+
+    // The record sheet picture. SavePic asks where unless a target path is set; it returns
+    // whether a file was written.
+    bool SavePic();
+    std::optional<QImage> composeSheet();
+    QList<QLineF> linkLines() const;
+    void setPictureTargetPath(const QString& path) { m_pictureTargetPath = path; }
+    QString lastPicturePath() const { return m_lastPicturePath; }
+
+    // Automatic mass search.
+    void AutoCalc();
+    void StopCalc();
+    static constexpr int kMaxAutoCalcSteps = 10000;
+
+    // The icon counts the fields hold, as a full update builds the icons from them.
+    IconCounts iconCounts() const;
+    // Whether there is exactly one icon for every system and mount of the design.
+    bool iconsMatchDesign() const;
+    // The design as the ship file stores it, and writing it without asking anything.
+    ShipFileData fileData(bool lock) const;
+    bool exportShipFile(const QString& path, bool lock, QString* error) const;
+
+Q_SIGNALS:
+    // Anything the window shows may have changed.
+    void changed();
+    // A ship was opened: the window brings its first tab to the front.
+    void shipOpened();
+
+private:
+    friend class ChangeScope;
+
+    double fieldValue(NumericField field) const;
+    qint64 fieldWhole(NumericField field) const;
+    void setFieldNumber(NumericField field, qint64 value);
+    double crewShown() const;
+    void resetFields();
+    void reselectClass();
+    void calculateFigures(qint64& used, qint64& points);
+    void DisplayShip();
+    void cancelPendingModes();
+    void applyShipFile(const ShipFileData& data, const QString& path);
+    bool writeShipTo(const QString& path, bool lock);
+    bool checkSavable();
+    std::optional<QString> chooseSaveTarget(bool& newTarget);
+    std::optional<QString> choosePictureTarget();
+    void notify();
+
+    UserPrompts& m_prompts;
+    QString m_programFolder;
+    RecentShips* m_recent = nullptr;
+    std::function<void()> m_pump;
+
+    ShipRecord m_ship;
+    DisplayModel m_display;
+    EditorFields m_fields;
+    EditorFigures m_figures;
+    EditorControls m_controls;
+    bool m_shipChanged = false;
+    EditMode m_editMode = EditMode::Normal;
+    bool m_shipDisplayed = false;
+    bool m_savedBefore = false;
+    bool m_formLoading = false;
+    bool m_busy = false;
+    bool m_locked = false;
+    QString m_loadedName;
+    QString m_loadedSide;
+    std::optional<QString> m_lastWarning;
+    int m_notifyDepth = 0;
+    QString m_pictureTargetPath;
+    QString m_lastPicturePath;
+    bool m_printingShip = false;
+};
+
+} // namespace kw

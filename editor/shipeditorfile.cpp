@@ -1,0 +1,360 @@
+#include "editor/shipeditor.h"
+
+#include "display/hulldrawing.h"
+#include "display/iconart.h"
+#include "display/iconbuilder.h"
+#include "editor/changescope.h"
+#include "editor/recentships.h"
+#include "editor/userprompts.h"
+#include "model/hullclasses.h"
+#include "model/numbertext.h"
+#include "model/systemcodes.h"
+#include "storage/filesaving.h"
+#include "storage/programfolder.h"
+#include "storage/shipfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kw {
+
+namespace {
+
+const QString kShipFilter = QStringLiteral("Ship File (*.shp)|*.shp|");
+const QString kSaveTitle = QStringLiteral("SM Keelwright:- Save ship");
+const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
+const QString kSaveChangesQuestion = QStringLiteral("Do you want to Save changes to the current ship?");
+
+} // namespace
+
+bool ShipEditor::OpenShip(const QString& requestedPath)
+{
+    ChangeScope scope(*this);
+    QString path = requestedPath;
+    if (path.isEmpty()) {
+        const std::optional<QString> chosen =
+            m_prompts.openFileName({QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder)), kShipFilter, {}});
+        if (!chosen || chosen->isEmpty())
+            return false;
+        path = *chosen;
+    }
+    if (!QFileInfo(path).isFile()) {
+        m_prompts.tell(QStringLiteral("File not Found"), PromptIcon::Exclamation);
+        return false;
+    }
+    // The file is read whole before anything is discarded, so a file that cannot be read
+    // leaves the current design as it was.
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(path, kMaxShipFileBytes, bytes, &error)) {
+        m_prompts.tell(QStringLiteral("The ship file %1 could not be read:\r\n%2")
+                           .arg(QDir::toNativeSeparators(path), error),
+                       PromptIcon::Exclamation);
+        return false;
+    }
+    const ShipFileData data = readShipFile(bytes);
+    Load();
+    applyShipFile(data, path);
+    Q_EMIT shipOpened();
+    return true;
+}
+
+void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
+{
+    m_busy = true;
+    m_ship = data.ship;
+    m_ship.FileName = path;
+    resetSalvoLinks(m_ship);
+    EditorFields& f = m_fields;
+
+    if (data.name) {
+        f.name = *data.name;
+        m_loadedName = *data.name;
+    }
+    if (data.side) {
+        m_loadedSide = *data.side;
+        // A side missing from the list joins this editor's list, so the design keeps its side.
+        qsizetype at = f.sides.indexOf(*data.side);
+        if (at < 0) {
+            f.sides.append(*data.side);
+            at = f.sides.size() - 1;
+        }
+        f.sideIndex = static_cast<int>(at);
+    }
+    if (data.hasTmf)
+        setFieldNumber(NumericField::TMF, m_ship.TMF);
+    if (data.hasNpv)
+        m_figures.npv = QString::number(m_ship.NPV);
+    if (data.hasFtl) {
+        const QString upper = m_ship.FTL.toUpper();
+        f.ftlIndex = upper == QLatin1String("STANDARD") ? 1 : (upper == QLatin1String("TUG") ? 2 : 0);
+        m_controls.towCapacityVisible = f.ftlIndex == 2;
+    }
+    if (data.towCapacity)
+        f.number(NumericField::FTL) = *data.towCapacity;
+    setFieldNumber(NumericField::MD, m_ship.MD);
+    setFieldNumber(NumericField::Armour, m_ship.Armour);
+    if (data.hasHullPoints) {
+        setFieldNumber(NumericField::Hull, m_ship.HullPoints);
+        m_figures.mass[static_cast<int>(SystemLabel::HULL)] = QString::number(m_ship.HullPoints);
+    }
+    if (data.hullIntegrity) {
+        const qsizetype at = hullIntegrityTexts().indexOf(*data.hullIntegrity);
+        if (at >= 0) {
+            f.hullIndex = static_cast<int>(at);
+            m_controls.hullRatingVisible = at == static_cast<int>(HullIntegrity::FixedFB2);
+        }
+    }
+    if (data.hasStreamLining) {
+        const QString upper = m_ship.StreamLining.toUpper();
+        if (upper == QLatin1String("NONE"))
+            f.streamliningIndex = 0;
+        else if (upper == QLatin1String("PARTIAL"))
+            f.streamliningIndex = 1;
+        else if (upper == QLatin1String("FULL"))
+            f.streamliningIndex = 2;
+    }
+    if (data.hasCrewFactor)
+        m_figures.crew = QString::number(m_ship.CrewFactor);
+    setFieldNumber(NumericField::FCS, m_ship.FCS);
+    setFieldNumber(NumericField::Fighters, m_ship.FighterBays);
+    setFieldNumber(NumericField::Screens, m_ship.Screens);
+    setFieldNumber(NumericField::ADFC, m_ship.ADFC);
+    setFieldNumber(NumericField::PDS, m_ship.PDSs);
+    setFieldNumber(NumericField::DCP, m_ship.DCPs);
+    setFieldNumber(NumericField::Cargo, m_ship.CargoSpace);
+    setFieldNumber(NumericField::Passenger, m_ship.PassengerSpace);
+    f.checks[static_cast<int>(CheckBox::Reflex)] = m_ship.ReflexField;
+    f.checks[static_cast<int>(CheckBox::Cloak)] = m_ship.CloakingField;
+    f.checks[static_cast<int>(CheckBox::ECM)] = m_ship.LocalisedECM;
+    f.checks[static_cast<int>(CheckBox::AreaEcm)] = m_ship.AreaECM;
+    f.checks[static_cast<int>(CheckBox::Nova)] = m_ship.NovaCannon;
+    f.checks[static_cast<int>(CheckBox::Wave)] = m_ship.WaveGun;
+    f.checks[static_cast<int>(CheckBox::MineSweep)] = m_ship.MineSweeper;
+    f.sensors = qBound(0, m_ship.Sensors, 2);
+    m_figures.hangarCount = QString::number(m_ship.HangarCount());
+
+    // Icons lie on the display at their stored places.
+    m_display.removeAllIcons();
+    m_display.templateContainer = IconContainer::Display;
+    for (const StoredIcon& stored : data.icons) {
+        if (stored.mount >= 0 && stored.mount < m_ship.WeaponCount()) {
+            addLoadedWeaponIcon(m_display, m_ship.Weapons[stored.mount], stored.left, stored.top);
+        } else {
+            IconArt art;
+            art.share = stored.share;
+            art.capacity = stored.capacity;
+            addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art);
+        }
+    }
+    // Links name mount numbers; they become the indices of the icons with those codes. A link
+    // whose ends are not both found is left out.
+    for (const StoredSalvoLink& link : data.salvoLinks) {
+        int launcher = 0;
+        int magazine = 0;
+        for (const SystemIcon& icon : m_display.icons()) {
+            const std::optional<int> mount = icon.mountNumber();
+            if (!mount)
+                continue;
+            if (icon.tag == link.launcher)
+                launcher = icon.index;
+            if (*mount == link.magazine)
+                magazine = icon.index;
+        }
+        if (launcher == 0 || magazine == 0)
+            continue;
+        m_ship.SalvoLauncherIcon.append(launcher);
+        m_ship.SalvoMagazineIcon.append(magazine);
+        ++m_ship.SalvoLinkCount;
+    }
+    m_busy = false;
+
+    TestSize(m_display.sheet, m_ship.TMF, m_ship.HullTrack[0]);
+    DisplayHull(m_display, m_ship, f.number(NumericField::MD), f.ftlIndex, f.streamliningIndex);
+    UpdateShip(false);
+    f.classes = GetClasses(static_cast<ShipType>(f.shipType), m_ship.TMF);
+    f.classIndex = static_cast<int>(f.classes.indexOf(m_ship.Class));
+    m_locked = data.isProtected;
+    m_shipDisplayed = true;
+    m_savedBefore = true;
+    if (m_recent)
+        m_recent->AddRecentFile(path);
+    m_shipChanged = false;
+}
+
+bool ShipEditor::iconsMatchDesign() const
+{
+    const ShipRecord& s = m_ship;
+    auto count = [this](const QString& code) { return m_display.iconsWithCode(code).size(); };
+    auto expect = [&count](const QString& code, qint64 wanted) { return count(code) == qMax<qint64>(0, wanted); };
+    if (!expect(IconCode::FC, s.FCS) || !expect(IconCode::Screen, s.Screens) || !expect(IconCode::Fighter, s.FighterBays)
+        || !expect(IconCode::PDS, s.PDSs) || !expect(IconCode::ADFC, s.ADFC) || !expect(IconCode::Reflex, s.ReflexField)
+        || !expect(IconCode::Cloak, s.CloakingField) || !expect(IconCode::MineSweeper, s.MineSweeper)
+        || !expect(IconCode::Nova, s.NovaCannon) || !expect(IconCode::Wave, s.WaveGun) || !expect(IconCode::ECM, s.LocalisedECM)
+        || !expect(IconCode::AreaECM, s.AreaECM) || !expect(IconCode::CSpace, spaceBoxShares(s.CargoSpace).size())
+        || !expect(IconCode::PSpace, spaceBoxShares(s.PassengerSpace).size())
+        || !expect(IconCode::ESensors, s.Sensors == 1) || !expect(IconCode::SupSensors, s.Sensors == 2)
+        || !expect(IconCode::DCP, s.DCPs) || !expect(IconCode::Hangar, s.HangarCount()) || count(IconCode::Ortillery) != 0)
+        return false;
+    // Each mount has exactly the icon coded with its position; a mount removed or added since
+    // the last full update breaks this until the icons are rebuilt.
+    int weaponIcons = 0;
+    for (const SystemIcon& icon : m_display.icons())
+        weaponIcons += icon.isWeapon() ? 1 : 0;
+    if (weaponIcons != s.WeaponCount())
+        return false;
+    for (int i = 0; i < s.WeaponCount(); ++i) {
+        if (s.Weapons[i].Number != i || count(QString::number(i)) != 1)
+            return false;
+    }
+    return true;
+}
+
+bool ShipEditor::checkSavable()
+{
+    if (!m_display.allPlaced() || !iconsMatchDesign()) {
+        m_prompts.tell(kPlaceAllMessage);
+        return false;
+    }
+    const QString name = m_fields.name;
+    if (!isValidName(trimSpaces(name))) {
+        m_prompts.tell(invalidShipNameMessage());
+        return false;
+    }
+    if (m_locked && name.toUpper() == m_loadedName.toUpper() && m_fields.sideText().toUpper() == m_loadedSide.toUpper()) {
+        m_prompts.tell(QStringLiteral("  This Ship is locked.  You must change\r\n"
+                                      "the ship class name or the side to which the ship\r\n"
+                                      "belongs to inorder to save it."));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
+{
+    newTarget = true;
+    const PromptAnswer where = m_prompts.ask({QStringLiteral("Do you want to save:\r\n"
+                                                             "Yes:- According to the side the ship belongs to\r\n"
+                                                             "\t\t-- or --\r\n"
+                                                             "No:-  In another directory?"),
+                                              kSaveTitle, PromptButtons::YesNoCancel, PromptIcon::Question});
+    if (where == PromptAnswer::Cancel)
+        return std::nullopt;
+    if (where == PromptAnswer::Yes) {
+        // The side's folder is made when it is missing, rather than failing the save.
+        const QString folder = sideFolder(m_programFolder, m_fields.sideText());
+        QDir().mkpath(folder);
+        return QDir::toNativeSeparators(folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".shp"));
+    }
+    const std::optional<QString> chosen =
+        m_prompts.saveFileName({QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder)), kShipFilter,
+                                m_fields.name + QStringLiteral(".shp")});
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+bool ShipEditor::SaveShip(bool saveAs)
+{
+    ChangeScope scope(*this);
+    if (!checkSavable())
+        return true;
+    QString target;
+    bool newTarget = false;
+    if (!saveAs && !m_ship.FileName.isEmpty()) {
+        target = m_ship.FileName;
+    } else {
+        const std::optional<QString> chosen = chooseSaveTarget(newTarget);
+        if (!chosen)
+            return true;
+        target = *chosen;
+        if (QFileInfo::exists(target)) {
+            const PromptAnswer overwrite = m_prompts.ask(
+                {QStringLiteral("The filename specified already exists.  Do you want to overwrite?\r\n\r\n") + target,
+                 kSaveTitle, PromptButtons::YesNo, PromptIcon::Critical});
+            if (overwrite != PromptAnswer::Yes)
+                return true;
+        }
+    }
+    const bool lock = m_prompts.ask({QStringLiteral("Lock the ship to prevent editing?"), kAppTitle,
+                                     PromptButtons::YesNo, PromptIcon::None}) == PromptAnswer::Yes;
+    if (!writeShipTo(target, lock))
+        return true;
+    if (newTarget && m_recent)
+        m_recent->AddRecentFile(target);
+    m_ship.FileName = target;
+    m_prompts.tell(QStringLiteral("Ship Saved as ") + target);
+    return false;
+}
+
+ShipFileData ShipEditor::fileData(bool lock) const
+{
+    ShipFileData data;
+    data.ship = m_ship;
+    data.ship.Name = m_fields.name;
+    data.isProtected = lock;
+    data.side = m_fields.sideText();
+    data.hullIntegrity = hullIntegrityTexts().value(m_fields.hullIndex);
+    data.towCapacity = m_fields.number(NumericField::FTL);
+    for (const SystemIcon& icon : m_display.icons())
+        data.icons.append({icon.tag, icon.left, icon.top});
+    // Only finished links are stored; a link being made has an end still missing.
+    for (int k = 1; k <= m_ship.SalvoLinkCount && k < m_ship.SalvoLauncherIcon.size(); ++k) {
+        const int launcher = m_ship.SalvoLauncherIcon[k];
+        const int magazine = m_ship.SalvoMagazineIcon.value(k);
+        if (launcher < 1 || launcher > m_display.iconCount() || magazine < 1 || magazine > m_display.iconCount())
+            continue;
+        data.salvoLinks.append({m_display.icon(launcher).tag, m_display.icon(magazine).tag.toLongLong()});
+    }
+    return data;
+}
+
+bool ShipEditor::exportShipFile(const QString& path, bool lock, QString* error) const
+{
+    QByteArray bytes;
+    return writeShipFile(fileData(lock), bytes, error) && saveFileAtomically(path, bytes, error);
+}
+
+bool ShipEditor::writeShipTo(const QString& path, bool lock)
+{
+    QString problem;
+    if (!exportShipFile(path, lock, &problem)) {
+        m_prompts.tell(QStringLiteral("The ship could not be saved as %1:\r\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       PromptIcon::Exclamation);
+        return false;
+    }
+    // The lock is taken on only once the file holds it.
+    m_locked = lock;
+    m_ship.Name = m_fields.name;
+    return true;
+}
+
+void ShipEditor::SaveAs()
+{
+    ChangeScope scope(*this);
+    SaveShip(true);
+    m_savedBefore = true;
+}
+
+bool ShipEditor::resolveUnsavedChanges()
+{
+    if (!m_shipChanged)
+        return true;
+    ChangeScope scope(*this);
+    const PromptAnswer answer = m_prompts.ask({kSaveChangesQuestion, kAppTitle, PromptButtons::YesNoCancel, PromptIcon::None});
+    if (answer == PromptAnswer::Cancel)
+        return false;
+    if (answer == PromptAnswer::Yes)
+        return !SaveShip(false);
+    return true;
+}
+
+bool ShipEditor::confirmQuit()
+{
+    if (m_prompts.ask({QStringLiteral("Are you sure you want to quit?"), kAppTitle, PromptButtons::YesNo,
+                       PromptIcon::None}) != PromptAnswer::Yes)
+        return false;
+    return resolveUnsavedChanges();
+}
+
+} // namespace kw

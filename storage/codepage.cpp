@@ -1,0 +1,64 @@
+#include "storage/codepage.h"
+
+#include <array>
+
+namespace kw {
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 control characters of the
+// same value so that they survive a round trip.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int byteFor(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString decodeCodePage(const QByteArray& bytes)
+{
+    QString text;
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+bool encodeCodePage(const QString& text, QByteArray& out)
+{
+    out.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteFor(text[i].unicode());
+        if (b < 0) {
+            out.clear();
+            return false;
+        }
+        out[i] = static_cast<char>(b);
+    }
+    return true;
+}
+
+QChar firstUnencodable(const QString& text)
+{
+    for (QChar c : text) {
+        if (byteFor(c.unicode()) < 0)
+            return c;
+    }
+    return {};
+}
+
+} // namespace kw

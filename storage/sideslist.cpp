@@ -1,0 +1,110 @@
+#include "storage/sideslist.h"
+
+#include "model/fieldchecks.h"
+#include "storage/codepage.h"
+#include "storage/filesaving.h"
+#include "storage/programfolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kw {
+
+namespace {
+constexpr qint64 kMaxSidesFileBytes = 1024 * 1024;
+}
+
+QStringList readSides(const QString& programFolder)
+{
+    QByteArray bytes;
+    if (!readWholeFile(sidesFile(programFolder), kMaxSidesFileBytes, bytes, nullptr))
+        return {};
+    QStringList lines = decodeCodePage(bytes).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool writeSides(const QString& programFolder, const QStringList& sides, QString* error)
+{
+    QString text;
+    for (const QString& side : sides)
+        text += side + QStringLiteral("\r\n");
+    QByteArray bytes;
+    if (!encodeCodePage(text, bytes)) {
+        if (error)
+            *error = QStringLiteral("the character \"%1\" cannot be stored in the sides list")
+                         .arg(firstUnencodable(text));
+        return false;
+    }
+    QDir().mkpath(shipsFolder(programFolder));
+    return saveFileAtomically(sidesFile(programFolder), bytes, error);
+}
+
+bool createSideFolder(const QString& programFolder, const QString& side, QString* error)
+{
+    const QString path = sideFolder(programFolder, side);
+    if (QFileInfo(path).isDir())
+        return true;
+    if (!QDir().mkpath(path)) {
+        if (error)
+            *error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    return true;
+}
+
+bool renameSideFolder(const QString& programFolder, const QString& from, const QString& to, QString* error)
+{
+    const QString oldPath = sideFolder(programFolder, from);
+    const QString newPath = sideFolder(programFolder, to);
+    if (QFileInfo::exists(newPath) && QFileInfo(oldPath).canonicalFilePath() != QFileInfo(newPath).canonicalFilePath()) {
+        if (error)
+            *error = QStringLiteral("The folder %1 already exists.").arg(QDir::toNativeSeparators(newPath));
+        return false;
+    }
+    if (!QFileInfo(oldPath).isDir())
+        return createSideFolder(programFolder, to, error);
+    if (!QDir().rename(oldPath, newPath)) {
+        if (error)
+            *error = QStringLiteral("The folder %1 could not be renamed to %2.")
+                         .arg(QDir::toNativeSeparators(oldPath), QDir::toNativeSeparators(newPath));
+        return false;
+    }
+    return true;
+}
+
+bool deleteSideFolder(const QString& programFolder, const QString& side, QString* error)
+{
+    const QString path = sideFolder(programFolder, side);
+    if (!QFileInfo(path).isDir())
+        return true;
+    // Read-only files go too: make everything writable before removing it.
+    QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        if (QFileInfo(entry).isSymLink())
+            continue;
+        QFile::setPermissions(entry, QFile::permissions(entry) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
+    if (!QDir(path).removeRecursively()) {
+        if (error)
+            *error = QStringLiteral("The folder %1 could not be deleted completely.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    return true;
+}
+
+bool isValidSideName(const QString& trimmedName)
+{
+    return isValidName(trimmedName) && trimmedName != QLatin1String(".") && trimmedName != QLatin1String("..");
+}
+
+} // namespace kw

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kw {
+
+// The list of sides in Ships/Sides.txt: one name per line, in the order offered to the user.
+// A missing or unreadable file gives an empty list.
+QStringList readSides(const QString& programFolder);
+bool writeSides(const QString& programFolder, const QStringList& sides, QString* error);
+
+// Side folders below Ships. Each returns false with a reason a user can act on.
+bool createSideFolder(const QString& programFolder, const QString& side, QString* error);
+bool renameSideFolder(const QString& programFolder, const QString& from, const QString& to, QString* error);
+bool deleteSideFolder(const QString& programFolder, const QString& side, QString* error);
+
+// Side names become folder names: the ship name rule, and no "." or "..", which would name
+// the Ships folder itself or the folder above it.
+bool isValidSideName(const QString& trimmedName);
+
+} // namespace kw

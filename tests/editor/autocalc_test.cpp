@@ -1,0 +1,88 @@
+#include "tests/editor/editorfixture.h"
+
+using namespace kw;
+using kw::test::EditorTest;
+
+class AutoCalcTest : public EditorTest {
+protected:
+    WeaponEntry mountOfMass(int mass)
+    {
+        WeaponEntry w;
+        w.Kind = "Class 3 Battery";
+        w.Mass = mass;
+        w.Cost = 3 * mass;
+        return w;
+    }
+};
+
+TEST_F(AutoCalcTest, FindsTheSmallestMassThatFits)
+{
+    type(NumericField::MD, "4");
+    editor.ship().Weapons = {mountOfMass(20)};
+    editor.AutoCalc();
+    const qint64 mass = editor.ship().TMF;
+    EXPECT_EQ(editor.figures().tmfAvailable.toLongLong(), mass - editor.figures().tmfUsed.toLongLong());
+    EXPECT_GE(editor.figures().tmfAvailable.toDouble(), 0);
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.ShipDisplayed());
+    // One less would not fit.
+    type(NumericField::TMF, QString::number(mass - 1));
+    EXPECT_LT(editor.figures().tmfAvailable.toDouble(), 0);
+}
+
+TEST_F(AutoCalcTest, LimitsAndCaps)
+{
+    editor.AutoCalc();   // needs less than 3
+    EXPECT_EQ(editor.ship().TMF, 3);
+
+    editor.ship().Weapons = {mountOfMass(400)};
+    editor.AutoCalc();   // average hull: at most 440
+    EXPECT_EQ(editor.ship().TMF, 440);
+
+    editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
+    editor.ship().Weapons = {mountOfMass(3000)};
+    editor.AutoCalc();
+    EXPECT_EQ(field(NumericField::Hull), "132");
+    EXPECT_EQ(editor.ship().TMF, 2659);
+
+    // The crew cap of a merchant ship is its own, not the warship's.
+    editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
+    editor.ship().Weapons = {mountOfMass(7000)};
+    editor.AutoCalc();
+    EXPECT_EQ(editor.ship().TMF, 6649);
+}
+
+TEST_F(AutoCalcTest, StopCalcDuringTheApproachKeepsTheLastMassAndRedraws)
+{
+    editor.ship().Weapons = {mountOfMass(200)};
+    int pumps = 0;
+    editor.setEventPump([&] {
+        if (++pumps == 1)
+            editor.StopCalc();
+    });
+    editor.AutoCalc();
+    EXPECT_EQ(pumps, 1);
+    EXPECT_TRUE(editor.ShipDisplayed());
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_GT(editor.ship().TMF, 3);
+}
+
+TEST_F(AutoCalcTest, ASearchThatNeverSettlesEndsWithAMessage)
+{
+    // Something changes the design between every two steps, so the mass needed never equals
+    // the mass tried: the search must still end.
+    editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
+    editor.ship().Weapons = {mountOfMass(10)};
+    int pumps = 0;
+    editor.setEventPump([&] {
+        ++pumps;
+        editor.ship().Weapons[0].Mass = pumps % 2 ? 40 : 10;
+    });
+    prompts.clear();
+    editor.AutoCalc();
+    EXPECT_EQ(pumps, ShipEditor::kMaxAutoCalcSteps);
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.ShipDisplayed());
+    EXPECT_EQ(prompts.lastText(), "Auto Calc found no mass that fits this design within 10000 steps.\r\n"
+                                  "The last mass tried is kept.");
+}

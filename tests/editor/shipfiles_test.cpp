@@ -1,0 +1,234 @@
+#include "tests/editor/editorfixture.h"
+
+#include "storage/shipfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace kw;
+using kw::test::EditorTest;
+
+namespace {
+
+// Puts every icon in the holding box onto the display, one beside the other.
+void placeAll(ShipEditor& editor)
+{
+    float left = 100;
+    for (const SystemIcon& icon : editor.display().icons()) {
+        editor.display().moveIcon(icon.index, IconContainer::Display, left, 200);
+        left += 400;
+    }
+}
+
+} // namespace
+
+class ShipFilesTest : public EditorTest {
+protected:
+    QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
+};
+
+TEST_F(ShipFilesTest, OpeningTheVigilantShowsItsFigures)
+{
+    ASSERT_TRUE(editor.OpenShip(vigilantPath()));
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(editor.figures().tmfUsed, "61");
+    EXPECT_EQ(editor.figures().tmfAvailable, "39");
+    EXPECT_EQ(editor.ship().NPV, 224);
+    EXPECT_EQ(editor.figures().crew, "5");
+    EXPECT_EQ(editor.ship().HullPoints, 30);
+    EXPECT_EQ(editor.fields().sideText(), "Blue");
+    EXPECT_EQ(editor.loadedName(), "Vigilant");
+    EXPECT_TRUE(editor.ShipDisplayed());
+    EXPECT_TRUE(editor.SavedBefore());
+    EXPECT_FALSE(editor.ShipChanged());
+    EXPECT_EQ(editor.fields().classText(), "Battlecruiser (BC)");
+    ASSERT_EQ(editor.display().iconCount(), 1);
+    EXPECT_TRUE(editor.display().icon(1).placed());
+    EXPECT_EQ(editor.display().icon(1).width, 157.5f);
+    // The stored track is drawn as read.
+    EXPECT_EQ(editor.display().hull.crewMarks[3], (QList<int>{0, 6}));
+    EXPECT_EQ(editor.display().sheet.display.width, 2425);
+}
+
+TEST_F(ShipFilesTest, AMissingFileChangesNothing)
+{
+    designVigilant();
+    EXPECT_FALSE(editor.OpenShip(folder.path() + "/nothing.shp"));
+    EXPECT_EQ(prompts.lastText(), "File not Found");
+    EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(editor.ship().TMF, 100);
+    prompts.clear();
+    EXPECT_FALSE(editor.OpenShip(QString()));   // the open dialog was cancelled
+    ASSERT_EQ(prompts.dialogs.size(), 1);
+    EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
+    EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
+}
+
+TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
+{
+    designVigilant();
+    type(NumericField::FCS, "1");
+    editor.setNameText("Vigilant");
+    editor.UpdateShip(true);
+    editor.display().moveIcon(1, IconContainer::Display, 1200, 450);
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
+    EXPECT_FALSE(editor.SaveShip(false));
+    const QString path = QDir::toNativeSeparators(folder.ships() + "/Blue/Vigilant.shp");
+    ASSERT_GE(prompts.asked.size(), 3);
+    EXPECT_EQ(prompts.asked[0].title, "SM Keelwright:- Save ship");
+    EXPECT_EQ(prompts.asked[0].text, "Do you want to save:\r\nYes:- According to the side the ship belongs to\r\n"
+                                     "\t\t-- or --\r\nNo:-  In another directory?");
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.asked[0].icon, PromptIcon::Question);
+    EXPECT_EQ(prompts.asked[1].text, "Lock the ship to prevent editing?");
+    EXPECT_EQ(prompts.asked[2].text, "Ship Saved as " + path);
+    EXPECT_EQ(test::readFile(path), test::readFile(test::dataFile("ships/vigilant.shp")));
+    EXPECT_EQ(editor.ship().FileName, path);
+}
+
+TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
+{
+    designVigilant();
+    type(NumericField::FCS, "2");
+    editor.setNameText("Ship");
+    editor.UpdateShip(true);
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
+    placeAll(editor);
+
+    // A system added since the icons were made has no icon yet.
+    type(NumericField::FCS, "3");
+    prompts.clear();
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
+    type(NumericField::FCS, "2");
+
+    editor.setNameText("Bad:Name");
+    prompts.clear();
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.lastText(), invalidShipNameMessage());
+    editor.setNameText("Ship");
+
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_TRUE(editor.SaveShip(true));
+    prompts.answers = {PromptAnswer::No};   // another folder, then the dialog is cancelled
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.dialogs.last().proposedName, "Ship.shp");
+    EXPECT_EQ(prompts.dialogs.last().filter, "Ship File (*.shp)|*.shp|");
+    EXPECT_TRUE(QDir(folder.ships() + "/Blue").entryList({"*.shp"}).isEmpty());
+}
+
+TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
+{
+    designVigilant();
+    editor.setNameText("Vigilant");
+    editor.UpdateShip(true);
+    const QString existing = vigilantPath();
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side; do not overwrite
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.asked[1].text, "The filename specified already exists.  Do you want to overwrite?\r\n\r\n"
+                                         + QDir::toNativeSeparators(existing));
+    EXPECT_EQ(prompts.asked[1].icon, PromptIcon::Critical);
+    EXPECT_EQ(prompts.asked[1].buttons, PromptButtons::YesNo);
+
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes, PromptAnswer::Yes};   // overwrite and lock
+    EXPECT_FALSE(editor.SaveShip(true));
+    EXPECT_TRUE(editor.Ship_Locked());
+
+    ASSERT_TRUE(editor.OpenShip(existing));
+    EXPECT_TRUE(editor.Ship_Locked());
+    prompts.clear();
+    EXPECT_TRUE(editor.SaveShip(false));
+    EXPECT_EQ(prompts.lastText(), "  This Ship is locked.  You must change\r\nthe ship class name or the side to which the ship\r\n"
+                                  "belongs to inorder to save it.");
+    editor.setNameText("Vigilant II");
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
+    EXPECT_FALSE(editor.SaveShip(true));
+    EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Vigilant II.shp"));
+}
+
+TEST_F(ShipFilesTest, AFailedWriteKeepsTheOldFileAndTheDesign)
+{
+    designVigilant();
+    editor.setNameText("Vigilant");
+    editor.UpdateShip(true);
+    const QString target = folder.path() + "/missing-folder/deeper/x.shp";
+    prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
+    prompts.files = {target};
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_TRUE(prompts.lastText().startsWith("The ship could not be saved as "));
+    EXPECT_FALSE(editor.Ship_Locked());
+    EXPECT_TRUE(editor.ship().FileName.isEmpty());
+}
+
+TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
+{
+    designVigilant();
+    WeaponEntry launcher;
+    launcher.Kind = "Salvo Launcher";
+    launcher.Mass = 3;
+    launcher.Cost = 9;
+    launcher.Arc = {true, true, false, false, false, true};
+    WeaponEntry magazine;
+    magazine.Kind = "Salvo Magazine";
+    magazine.Details = "8";
+    magazine.Mass = 8;
+    magazine.Cost = 24;
+    editor.ship().Weapons = {launcher, magazine, magazine};
+    editor.ship().Hangars = {3, 6};
+    type(NumericField::Cargo, "10");
+    editor.setNameText("Carrier");
+    editor.UpdateShip(true);
+    EXPECT_TRUE(editor.controls().linkVisible);
+    placeAll(editor);
+    ShipRecord& s = editor.ship();
+    const int l = editor.display().findIcon("0");
+    const int m = editor.display().findIcon("2");
+    s.SalvoLauncherIcon = {0, l};
+    s.SalvoMagazineIcon = {0, m};
+    s.SalvoLinkCount = 1;
+    const QString path = folder.path() + "/carrier.shp";
+    QString error;
+    ASSERT_TRUE(editor.exportShipFile(path, false, &error));
+    const QByteArray written = test::readFile(path);
+    EXPECT_TRUE(written.contains("\r\nSalvoLinks=1,0,2\r\n"));
+    EXPECT_TRUE(written.contains("\r\nCargoSpace=10,"));
+
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_EQ(editor.ship().SalvoLinkCount, 1);
+    EXPECT_EQ(editor.display().icon(editor.ship().SalvoLauncherIcon[1]).tag, "0");
+    EXPECT_EQ(editor.display().icon(editor.ship().SalvoMagazineIcon[1]).tag, "2");
+    EXPECT_EQ(editor.display().icon(editor.display().findIcon("1")).width, 4 * 315.0f);
+    EXPECT_EQ(editor.linkLines().size(), 1);
+    ASSERT_TRUE(editor.exportShipFile(path + ".again", false, &error));
+    EXPECT_EQ(test::readFile(path + ".again"), written);
+}
+
+TEST_F(ShipFilesTest, AStationLoadsAsAWarshipAndLosesItsClass)
+{
+    const QString path = folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nTMF=200\r\nFTL=None\r\n");
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_EQ(editor.fields().shipType, 0);
+    EXPECT_EQ(editor.ship().Class, "Superdreadnought (SDN)");
+}
+
+TEST_F(ShipFilesTest, AnUnknownSideIsKeptAndUnsavedChangesAreAskedAbout)
+{
+    const QString path = folder.write("x.shp", "Name=X\r\nSide=Pirates\r\nTMF=50\r\n");
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_EQ(editor.fields().sideText(), "Pirates");
+    EXPECT_TRUE(editor.resolveUnsavedChanges());   // nothing changed: no question
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    type(NumericField::TMF, "60");
+    prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(editor.resolveUnsavedChanges());
+    EXPECT_EQ(prompts.lastText(), "Do you want to Save changes to the current ship?");
+    prompts.answers = {PromptAnswer::No};
+    EXPECT_TRUE(editor.resolveUnsavedChanges());
+    prompts.answers = {PromptAnswer::No};
+    EXPECT_FALSE(editor.confirmQuit());
+    EXPECT_EQ(prompts.lastText(), "Are you sure you want to quit?");
+}

@@ -1,0 +1,154 @@
+#include "model/crew.h"
+#include "model/systemcosts.h"
+#include "model/weaponcosts.h"
+
+#include <gtest/gtest.h>
+
+using namespace kw;
+
+namespace {
+
+SystemFigure figure(const SystemFigures& f, SystemLabel label)
+{
+    return f[static_cast<int>(label)];
+}
+
+SystemInputs plain(qint64 tmf)
+{
+    SystemInputs in;
+    in.tmf = tmf;
+    return in;
+}
+
+} // namespace
+
+TEST(SystemCosts, MassShareSystemsRoundHalfUpWithTheirMinimums)
+{
+    SystemInputs in = plain(100);
+    in.md = 4;
+    const SystemFigures f = computeSystemFigures(in);
+    EXPECT_EQ(figure(f, SystemLabel::MD).mass, 20);
+    EXPECT_EQ(figure(f, SystemLabel::MD).cost, 40);
+    EXPECT_EQ(figure(f, SystemLabel::FTL).mass, 10);
+    EXPECT_EQ(figure(f, SystemLabel::HULL).mass, 30);
+    EXPECT_EQ(figure(f, SystemLabel::HULL).cost, 60);
+
+    in = plain(10);
+    in.md = 1;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::MD).mass, 1);   // 0.5 rounds up
+    in = plain(9);
+    in.md = 1;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::MD).mass, 1);   // 0.45 -> 0, raised to 1
+
+    in = plain(20);
+    in.screens = 2;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).mass, 6);
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).cost, 18);
+
+    in = plain(50);
+    in.reflex = true;
+    in.cloak = true;
+    const SystemFigures fields = computeSystemFigures(in);
+    EXPECT_EQ(figure(fields, SystemLabel::REFLEX).mass, 10);
+    EXPECT_EQ(figure(fields, SystemLabel::REFLEX).cost, 60);
+    EXPECT_EQ(figure(fields, SystemLabel::CLOAK).mass, 5);
+    EXPECT_EQ(figure(fields, SystemLabel::CLOAK).cost, 50);
+}
+
+TEST(SystemCosts, DrivesHullAndStreamliningByChoice)
+{
+    SystemInputs in = plain(100);
+    in.ftl = FtlChoice::Tug;
+    in.towCapacity = 7;                   // 1.4 -> 1
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::FTL).mass, 11);
+    in.ftl = FtlChoice::None;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::FTL).mass, 0);
+
+    in.hull = HullIntegrity::FixedFB2;
+    in.hullRating = 12;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::HULL).mass, 12);
+    in.hull = HullIntegrity::Fragile;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::HULL).mass, 10);
+
+    in = plain(3);
+    in.streamlining = StreamliningChoice::Full;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SL).mass, 1);   // 0.6 -> 1
+    in.streamlining = StreamliningChoice::Partial;
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SL).mass, 1);   // 0.3 -> 0, raised to 1
+}
+
+TEST(SystemCosts, FixedSystemsSensorsAndHangars)
+{
+    SystemInputs in = plain(100);
+    in.fcs = 2;
+    in.fighterBays = 3;
+    in.pds = 4;
+    in.adfc = 2;
+    in.cargo = 12;
+    in.dcps = 3;
+    in.sensors = 2;
+    in.mineSweeper = in.nova = in.ecm = in.areaEcm = true;
+    in.hangars = {3};
+    const SystemFigures f = computeSystemFigures(in);
+    EXPECT_EQ(figure(f, SystemLabel::FCS).cost, 8);
+    EXPECT_EQ(figure(f, SystemLabel::FIGHTERS).mass, 27);
+    EXPECT_EQ(figure(f, SystemLabel::PDS).cost, 12);
+    EXPECT_EQ(figure(f, SystemLabel::ADFC).mass, 4);
+    EXPECT_EQ(figure(f, SystemLabel::ADFC).cost, 16);
+    EXPECT_EQ(figure(f, SystemLabel::CARGO).cost, 0);
+    EXPECT_EQ(figure(f, SystemLabel::DCP).mass, 0);
+    EXPECT_EQ(figure(f, SystemLabel::DCP).cost, 30);
+    EXPECT_EQ(figure(f, SystemLabel::ESENSORS).mass, 0);
+    EXPECT_EQ(figure(f, SystemLabel::SUPSENSORS).cost, 30);
+    EXPECT_EQ(figure(f, SystemLabel::MINESWEEPER).cost, 15);
+    EXPECT_EQ(figure(f, SystemLabel::NOVA).mass, 20);
+    EXPECT_EQ(figure(f, SystemLabel::ECM).cost, 20);
+    EXPECT_EQ(figure(f, SystemLabel::AREAECM).mass, 3);
+    EXPECT_EQ(figure(f, SystemLabel::HANGAR).mass, 4.5);
+    EXPECT_EQ(figure(f, SystemLabel::HANGAR).cost, 13.5);
+}
+
+TEST(Crew, OnePerStartedDivisorCappedAt132)
+{
+    EXPECT_EQ(crewFor(100, ShipType::MilitaryShip).crew, 5);
+    EXPECT_EQ(crewFor(120, ShipType::MerchantShip).crew, 3);
+    EXPECT_EQ(crewFor(3, ShipType::CivilianStation).crew, 1);
+    EXPECT_EQ(crewFor(0, ShipType::MilitaryShip).crew, 1);
+    const CrewResult capped = crewFor(2700, ShipType::MilitaryShip);
+    EXPECT_TRUE(capped.capped);
+    EXPECT_EQ(capped.crew, 132);
+    EXPECT_EQ(capped.cappedMass, 2659);
+    EXPECT_EQ(crewFor(7000, ShipType::MerchantShip).cappedMass, 6649);
+    EXPECT_FALSE(crewFor(2640, ShipType::MilitaryShip).capped);
+}
+
+TEST(WeaponCosts, EveryKindOfMount)
+{
+    auto battery = [](int cls, int arcs) {
+        WeaponOptions o;
+        o.batteryClass = cls;
+        o.arcCount = arcs;
+        return weaponMassAndCost("Beam Battery", o);
+    };
+    auto is = [](WeaponFigures f, int mass, int cost) { return f.mass == mass && f.cost == cost; };
+    EXPECT_TRUE(is(battery(1, 6), 1, 3));
+    EXPECT_TRUE(is(battery(3, 2), 5, 15));
+    EXPECT_TRUE(is(battery(3, 6), 9, 27));
+    EXPECT_TRUE(is(battery(2, 3), 2, 6));
+    EXPECT_TRUE(is(battery(2, 6), 3, 9));
+    EXPECT_TRUE(is(battery(10, 1), 512, 1536));
+    WeaponOptions o;
+    o.arcCount = 3;
+    EXPECT_TRUE(is(weaponMassAndCost("Pulse Torpedo Tube", o), 6, 18));
+    o.mines = 4;
+    EXPECT_TRUE(is(weaponMassAndCost("Mine Layer", o), 6, 14));
+    o.magazineMass = 10;
+    EXPECT_TRUE(is(weaponMassAndCost("Salvo Magazine", o), 10, 30));
+    o.salvoER = true;
+    EXPECT_TRUE(is(weaponMassAndCost("Salvo Missile Rack", o), 5, 15));
+    EXPECT_TRUE(is(weaponMassAndCost("Needle Beam", o), 2, 6));
+    EXPECT_TRUE(is(weaponMassAndCost("Submunitions Pack", o), 1, 3));
+    EXPECT_TRUE(is(weaponMassAndCost("Salvo Launcher", o), 3, 9));
+    EXPECT_TRUE(is(weaponMassAndCost("Missile", o), 2, 6));
+    EXPECT_TRUE(is(weaponMassAndCost("Ortillery System", o), 3, 9));
+}

@@ -1,0 +1,211 @@
+#include "model/systemcodes.h"
+#include "storage/codepage.h"
+#include "storage/shipfile.h"
+#include "tests/support/testfolder.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using namespace kw;
+
+namespace {
+
+QByteArray rewrite(const QByteArray& bytes)
+{
+    QByteArray out;
+    EXPECT_TRUE(writeShipFile(readShipFile(bytes), out));
+    return out;
+}
+
+QByteArray lines(std::initializer_list<const char*> list)
+{
+    QByteArray bytes;
+    for (const char* line : list)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes;
+}
+
+QStringList codes(const ShipFileData& data)
+{
+    QStringList list;
+    for (const StoredIcon& icon : data.icons)
+        list << icon.code;
+    return list;
+}
+
+} // namespace
+
+TEST(ShipFile, TheVigilantExampleReadsAndWritesByteForByte)
+{
+    const QByteArray vigilant = test::readFile(test::dataFile("ships/vigilant.shp"));
+    const ShipFileData data = readShipFile(vigilant);
+    EXPECT_EQ(data.ship.Name, "Vigilant");
+    EXPECT_EQ(data.side, "Blue");
+    EXPECT_EQ(data.ship.TMF, 100);
+    EXPECT_EQ(data.ship.HullTrack, (std::array<int, 4>{8, 8, 7, 7}));
+    EXPECT_EQ(data.ship.CrewBoxes, (QList<int>{5, 3, 1, 0, 6}));
+    EXPECT_EQ(data.ship.CrewStart, (std::array<int, 4>{1, 2, 3, 4}));
+    ASSERT_EQ(data.icons.size(), 1);
+    EXPECT_EQ(data.icons[0].code, "FC");
+    EXPECT_EQ(data.icons[0].left, 1200);
+    EXPECT_EQ(rewrite(vigilant), vigilant);
+}
+
+TEST(ShipFile, EveryFixtureWrittenByTheWriterRoundTrips)
+{
+    const QDir folder(test::dataFile("ships"));
+    const QStringList files = folder.entryList({"*.shp"}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        const QByteArray bytes = test::readFile(folder.filePath(name));
+        EXPECT_EQ(rewrite(bytes), bytes) << name.toStdString();
+    }
+}
+
+TEST(ShipFile, ReadingRules)
+{
+    const ShipFileData data = readShipFile(lines({
+        "# a comment line",
+        "name=lower case keys",
+        "fcs=2",
+        "ScReEnS=1,10,20",
+        "Sensors=Enhanced,100,200",
+        "CargoSpace=12,1,2,3,4,5,6,7,8,9,10",
+        "ADFC=True,5,6",
+        "FTL=Tug,45",
+        "StreamLining=Partial",
+        "Hangars=2,3,10,11,6,12,13",
+        "Weapons=2",
+        "Needle Beam=7,0,,True,False,False,False,False,True,300,400,2,6",
+        "Salvo Magazine=0,1,8,False,False,False,False,False,False,1.5,2.25,8,24",
+        "SalvoLinks=1,0,1",
+        "Unknown=ignored",
+        "no equals sign here",
+    }));
+    EXPECT_EQ(data.ship.Name, "lower case keys");
+    EXPECT_EQ(data.ship.FCS, 2);
+    EXPECT_EQ(data.ship.Screens, 1);
+    EXPECT_EQ(data.ship.Sensors, 1);
+    EXPECT_EQ(data.ship.CargoSpace, 12);
+    EXPECT_EQ(data.ship.ADFC, 1);
+    EXPECT_EQ(data.ship.FTL, "Tug");
+    EXPECT_EQ(data.towCapacity, "45");
+    EXPECT_EQ(data.ship.StreamLining, "Partial");
+    EXPECT_EQ(data.ship.Hangars, (QList<int>{3, 6}));
+    EXPECT_EQ(codes(data), (QStringList{"Screen", "ESensors", "CSpace", "CSpace", "CSpace", "CSpace", "ADFC", "Hangar",
+                                        "Hangar", "0", "1"}));
+    EXPECT_EQ(data.icons[1].left, 100);
+    EXPECT_EQ(data.icons[2].share, 3);
+    EXPECT_EQ(data.icons[7].capacity, 3);
+    ASSERT_EQ(data.ship.WeaponCount(), 2);
+    const WeaponEntry& needle = data.ship.Weapons[0];
+    EXPECT_EQ(needle.Reserved, 7);
+    EXPECT_TRUE(needle.Details.isEmpty());
+    EXPECT_EQ(needle.Arc, (std::array<bool, 6>{true, false, false, false, false, true}));
+    EXPECT_EQ(data.ship.Weapons[1].Details, "8");
+    EXPECT_EQ(data.icons[10].left, 1.5f);
+    ASSERT_EQ(data.salvoLinks.size(), 1);
+    EXPECT_EQ(data.salvoLinks[0].launcher, "0");
+    EXPECT_EQ(data.salvoLinks[0].magazine, 1);
+
+    // A weapon with empty details is written with two adjacent commas.
+    QByteArray out;
+    ASSERT_TRUE(writeShipFile(data, out));
+    EXPECT_TRUE(out.contains("\r\nNeedle Beam=7,0,,True,False,False,False,False,True,300,400,2,6\r\n"));
+    EXPECT_TRUE(out.contains("\r\nFTL=Tug,45\r\n"));
+    EXPECT_TRUE(out.contains("\r\nADFC=1,5,6\r\n"));
+    EXPECT_TRUE(out.contains("\r\nSalvoLinks=1,0,1\r\n"));
+}
+
+TEST(ShipFile, LegacyOrtilleryBecomesWeaponMounts)
+{
+    const ShipFileData data = readShipFile(lines({
+        "ORTILLERY=2,10,20,30,40",
+        "Weapons=1",
+        "Missile=0,0,STD,False,False,False,False,False,False,50,60,2,6",
+    }));
+    ASSERT_EQ(data.ship.WeaponCount(), 3);
+    EXPECT_EQ(data.ship.Ortillery, 0);
+    EXPECT_EQ(data.ship.Weapons[1].Kind, "Ortillery System");
+    EXPECT_EQ(data.ship.Weapons[2].Mass, 3);
+    EXPECT_EQ(data.ship.Weapons[2].Cost, 9);
+    // The first ortillery icon stands for the last mount.
+    EXPECT_EQ(codes(data), (QStringList{"2", "1", "0"}));
+    EXPECT_EQ(data.icons[0].left, 10);
+    QByteArray out;
+    ASSERT_TRUE(writeShipFile(data, out));
+    EXPECT_FALSE(out.toUpper().contains("ORTILLERY="));
+    EXPECT_TRUE(out.contains("Ortillery System=0,2,,False,False,False,False,False,False,10,20,3,9"));
+}
+
+TEST(ShipFile, MalformedContentIsSkippedAndTheRestKept)
+{
+    const ShipFileData data = readShipFile(lines({
+        "TMF=abc",
+        "FCS=2000000000,1,2",
+        "PDSs=3,10,20,oops,40,50,60",
+        "HullTrack=5,5",
+        "CrewFactor=2",
+        "CrewLine1=4,0,1,2,3",
+        "Hangars=3,4,1,2,x",
+        "Weapons=2",
+        "Class 1 Battery=0,0,,True,True,True,True,True,True,,,1,3",
+        "broken weapon line",
+        "Name=Survivor",
+    }));
+    EXPECT_EQ(data.ship.TMF, 0);
+    EXPECT_FALSE(data.hasTmf);
+    EXPECT_EQ(data.ship.FCS, 0);
+    EXPECT_EQ(data.ship.PDSs, 3);
+    EXPECT_EQ(data.ship.HullTrack, (std::array<int, 4>{5, 5, 0, 0}));
+    EXPECT_EQ(data.ship.CrewBoxes, (QList<int>{0, 1, 2, 3}));   // more marks than the crew factor
+    EXPECT_EQ(data.ship.CrewLine[0], 4);
+    EXPECT_EQ(data.ship.Hangars, (QList<int>{4}));
+    ASSERT_EQ(data.ship.WeaponCount(), 1);   // the battery keeps its mount but has no icon
+    EXPECT_EQ(data.ship.Weapons[0].Mass, 1);
+    EXPECT_EQ(data.ship.Name, "Survivor");
+    EXPECT_EQ(codes(data), (QStringList{"PDS", "Hangar"}));
+}
+
+TEST(ShipFile, JunkAndTruncationNeverBreakTheReader)
+{
+    const QByteArray vigilant = test::readFile(test::dataFile("ships/vigilant.shp"));
+    for (qsizetype cut = 0; cut <= vigilant.size(); ++cut) {
+        const ShipFileData data = readShipFile(vigilant.left(cut));
+        QByteArray out;
+        EXPECT_TRUE(writeShipFile(data, out));
+    }
+    QRandomGenerator random(1234);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray junk(static_cast<qsizetype>(random.bounded(2000)), Qt::Uninitialized);
+        for (char& c : junk)
+            c = static_cast<char>(random.bounded(256));
+        if (round % 3 == 0)
+            junk.prepend("Weapons=32767\nFCS=32767,");
+        const ShipFileData data = readShipFile(junk);
+        EXPECT_LE(data.icons.size(), 1000);
+    }
+    const ShipFileData big = readShipFile("WEAPONS=30000\n");
+    EXPECT_EQ(big.ship.WeaponCount(), 0);
+}
+
+TEST(ShipFile, EveryCodePageByteSurvives)
+{
+    QByteArray name;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            name += static_cast<char>(b);
+    }
+    const QByteArray file = "Name=" + name + "\r\n";
+    const ShipFileData data = readShipFile(file);
+    QByteArray out;
+    ASSERT_TRUE(writeShipFile(data, out));
+    EXPECT_TRUE(out.contains("\r\nName=" + name + "\r\n"));
+
+    ShipFileData foreign;
+    foreign.ship.Name = QStringLiteral("Ship \u4e00");
+    QString problem;
+    EXPECT_FALSE(writeShipFile(foreign, out, &problem));
+    EXPECT_TRUE(problem.contains(QStringLiteral("\u4e00")));
+}

@@ -1,0 +1,69 @@
+#include "storage/defaultships.h"
+#include "storage/programfolder.h"
+#include "storage/sideslist.h"
+#include "tests/support/testfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace kw;
+
+TEST(SidesList, ReadsLinesInOrderAndWritesThemBack)
+{
+    test::TestFolder folder({"Blue", "  Red Team  "});
+    EXPECT_EQ(readSides(folder.path()), (QStringList{"Blue", "  Red Team  "}));
+    QString error;
+    ASSERT_TRUE(writeSides(folder.path(), {"Gamma", "Delta"}, &error));
+    EXPECT_EQ(test::readFile(sidesFile(folder.path())), "Gamma\r\nDelta\r\n");
+    QFile::remove(sidesFile(folder.path()));
+    EXPECT_TRUE(readSides(folder.path()).isEmpty());
+    EXPECT_FALSE(writeSides(folder.path(), {QStringLiteral("\u4e00")}, &error));
+}
+
+TEST(SidesList, FolderOperations)
+{
+    test::TestFolder folder({"Blue"});
+    QString error;
+    ASSERT_TRUE(createSideFolder(folder.path(), "Green", &error));
+    EXPECT_TRUE(QFileInfo(folder.ships() + "/Green").isDir());
+
+    folder.write("Ships/Green/a.shp", "Name=a\r\n");
+    ASSERT_TRUE(renameSideFolder(folder.path(), "Green", "Emerald", &error));
+    EXPECT_TRUE(QFile::exists(folder.ships() + "/Emerald/a.shp"));
+    EXPECT_FALSE(renameSideFolder(folder.path(), "Emerald", "Blue", &error));
+    EXPECT_TRUE(error.contains("already exists"));
+
+    const QString locked = folder.write("Ships/Emerald/locked.shp", "x");
+    QFile::setPermissions(locked, QFileDevice::ReadOwner);
+    ASSERT_TRUE(deleteSideFolder(folder.path(), "Emerald", &error));
+    EXPECT_FALSE(QFileInfo::exists(folder.ships() + "/Emerald"));
+    EXPECT_TRUE(QFileInfo(folder.ships() + "/Blue").isDir());
+}
+
+TEST(SidesList, NamesThatWouldEscapeTheShipsFolderAreRefused)
+{
+    EXPECT_TRUE(isValidSideName("Blue"));
+    for (const char* bad : {"", ".", "..", "a/b", "a\\b", "c:"})
+        EXPECT_FALSE(isValidSideName(bad)) << bad;
+}
+
+TEST(DefaultShips, ANewProgramFolderGetsSidesAndSamples)
+{
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(ensureShipsFolder(dir.path(), &error)) << error.toStdString();
+    const QStringList sides = readSides(dir.path());
+    ASSERT_GE(sides.size(), 3);
+    int samples = 0;
+    for (const QString& side : sides) {
+        ASSERT_TRUE(QFileInfo(sideFolder(dir.path(), side)).isDir());
+        samples += QDir(sideFolder(dir.path(), side)).entryList({"*.shp"}).size();
+    }
+    EXPECT_GE(samples, 3);
+    // An existing folder is left alone.
+    QFile::remove(sidesFile(dir.path()));
+    ASSERT_TRUE(ensureShipsFolder(dir.path(), &error));
+    EXPECT_FALSE(QFile::exists(sidesFile(dir.path())));
+}

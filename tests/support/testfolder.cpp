@@ -1,0 +1,42 @@
+#include "tests/support/testfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kw::test {
+
+TestFolder::TestFolder(const QStringList& sides)
+{
+    QDir().mkpath(ships());
+    QByteArray list;
+    for (const QString& side : sides) {
+        QDir().mkpath(ships() + QLatin1Char('/') + side);
+        list += side.toLatin1() + "\r\n";
+    }
+    write(QStringLiteral("Ships/Sides.txt"), list);
+}
+
+QString TestFolder::write(const QString& relativePath, const QByteArray& bytes) const
+{
+    const QString full = m_dir.path() + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return full;
+}
+
+QString dataFile(const QString& name)
+{
+    return QStringLiteral(KEELWRIGHT_TEST_DATA) + QLatin1Char('/') + name;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace kw::test
