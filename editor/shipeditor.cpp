@@ -121,19 +121,10 @@ void ShipEditor::Load()
 
 void ShipEditor::cancelPendingModes()
 {
-    if (m_editMode == EditMode::Removing) {
-        m_controls.cancelRemoveVisible = false;
-        m_editMode = EditMode::Normal;
-    } else if (m_editMode == EditMode::Linking) {
-        if (m_ship.SalvoLinkCount > 0) {
-            --m_ship.SalvoLinkCount;
-            m_ship.SalvoLauncherIcon.resize(m_ship.SalvoLinkCount + 1);
-            m_ship.SalvoMagazineIcon.resize(m_ship.SalvoLinkCount + 1);
-        }
-        m_editMode = EditMode::Normal;
-        m_controls.cancelLinkVisible = false;
-        m_controls.linkVisible = true;
-    }
+    if (m_editMode == EditMode::Removing)
+        cancelRemoveWeapon();
+    else if (m_editMode == EditMode::Linking)
+        cancelLink();
 }
 
 void ShipEditor::reselectClass()

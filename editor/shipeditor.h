@@ -8,14 +8,18 @@
 #include <QImage>
 #include <QLineF>
 #include <QObject>
+#include <QPointF>
 #include <functional>
 #include <optional>
 
 namespace kw {
 
 class RecentShips;
+class ShipPrinter;
 class UserPrompts;
 struct ShipFileData;
+struct WeaponListRow;
+enum class Alignment;
 
 // The ship editor without its window: one design, the values the editor's fields hold, the
 // figures it shows, its flags and every operation a user can start. The window mirrors this
@@ -99,6 +103,37 @@ public:
     void setPictureTargetPath(const QString& path) { m_pictureTargetPath = path; }
     QString lastPicturePath() const { return m_lastPicturePath; }
 
+    // Printing the record sheet ("&Print Ship Diagram"): the print setup is asked first; the
+    // picture goes through a scratch file in the program folder. Returns whether it printed.
+    bool PrintShip(ShipPrinter& printer);
+
+    // Weapons: the grouped list of the Weapons tab, adding mounts from the Add Weapon dialog,
+    // and removal by clicking a row's weapon name (EditMode 1).
+    QList<WeaponListRow> weaponListRows() const;
+    void addWeapons(const QList<WeaponEntry>& mounts);
+    void beginRemoveWeapon();
+    void chooseWeaponRow(int row);
+    void cancelRemoveWeapon();
+
+    // Hangar bays were edited in the hangar editor: show the count and recalculate.
+    void hangarsEdited();
+
+    // Salvo links (EditMode 2): start a link, choose its ends by clicking icons, cancel it.
+    void startLink();
+    void cancelLink();
+    void chooseLinkEnd(int iconIndex);
+
+    // Placement on the System Display. The views turn mouse and keys into these.
+    bool canDragIcons() const;
+    void clickIcon(int iconIndex, bool shift);
+    void pressDisplayBackground();
+    void finishBand(QPointF from, QPointF to, bool dragged);
+    void dropIconOnDisplay(int iconIndex, QPointF at, QPointF grab);
+    void dropIconOnIcon(int iconIndex, int targetIndex, QPointF atInTarget, QPointF grab);
+    void dropIconInHoldingBox(int iconIndex, QPointF at, QPointF grab);
+    void nudgeSelection(int key);   // Qt::Key_Left/Right/Up/Down: one pixel
+    void align(Alignment alignment);
+
     // Automatic mass search.
     void AutoCalc();
     void StopCalc();
@@ -117,6 +152,8 @@ Q_SIGNALS:
     void changed();
     // A ship was opened: the window brings its first tab to the front.
     void shipOpened();
+    // Removing a weapon starts: the window brings the Weapons tab to the front.
+    void weaponsTabRequested();
 
 private:
     friend class ChangeScope;
