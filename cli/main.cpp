@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -19,10 +20,21 @@ const char* const kHelp =
     "\n"
     "Run keelwright-cli COMMAND --help for a command's options.\n";
 
+// The tool reports its own errors, one line each; the toolkit's notes about the machine
+// (no runtime folder, no display) would only get in their way on stderr.
+void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        QTextStream(stderr) << "error: " << message << Qt::endl;
+        std::abort();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(quietToolkit);
     // No display is needed: the record sheet is painted off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -17,9 +17,12 @@ void ShipEditor::AutoCalc()
     const auto mass = [this] { return fieldValue(NumericField::TMF); };
     const auto available = [this] { return parseNumber(m_figures.tmfAvailable).value_or(0.0); };
     const auto setMass = [this](double value) { m_fields.number(NumericField::TMF) = formatNumber(value); };
+    // The window shows every step: it hears "changed" before events are processed.
     const auto step = [this] {
-        if (m_pump)
+        if (m_pump) {
+            Q_EMIT changed();
             m_pump();
+        }
         UpdateShip(false);
     };
 
