@@ -1,0 +1,84 @@
+#include "tests/editor/editorfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+using namespace kw;
+using kw::test::EditorTest;
+
+class SavePictureTest : public EditorTest {
+protected:
+    void placedDesign()
+    {
+        designVigilant();
+        type(NumericField::FCS, "1");
+        editor.chooseStreamlining(2);
+        editor.setNameText("Vigilant");
+        editor.UpdateShip(true);
+        editor.display().moveIcon(1, IconContainer::Display, 1200, 450);
+    }
+};
+
+TEST_F(SavePictureTest, RefusedUntilEverySystemIsPlaced)
+{
+    designVigilant();
+    type(NumericField::FCS, "1");
+    editor.UpdateShip(true);
+    EXPECT_FALSE(editor.SavePic());
+    EXPECT_EQ(prompts.texts(), QStringList{"You must place all systems into the Ship's System Display"});
+}
+
+TEST_F(SavePictureTest, SavedBySideAsABitmapOfTheDisplaysSize)
+{
+    placedDesign();
+    EXPECT_EQ(editor.display().hull.streamliningCaption, "Full Streamlining");
+    prompts.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(editor.SavePic());
+    const QString path = QDir::toNativeSeparators(folder.ships() + "/Blue/Vigilant.bmp");
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_EQ(prompts.asked[0].title, "Save Ship Picture");
+    EXPECT_EQ(prompts.asked[0].text, "Save according to side (yes) or in another directory (no)?");
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.asked[0].icon, PromptIcon::Question);
+    EXPECT_EQ(prompts.asked[1].text, "Ship Saved as " + path);
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), QSize(162, 233));
+    EXPECT_EQ(test::readFile(path).left(2), "BM");
+    // The grid is back; the caption waits for the next redraw.
+    EXPECT_TRUE(editor.display().hull.gridShown);
+    EXPECT_TRUE(editor.display().hull.streamliningCaption.isEmpty());
+
+    // Saving again by side replaces the picture without asking.
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(editor.SavePic());
+    EXPECT_EQ(prompts.asked.size(), 2);
+}
+
+TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
+{
+    placedDesign();
+    prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(editor.SavePic());
+    prompts.answers = {PromptAnswer::No};   // the save dialog is cancelled
+    EXPECT_FALSE(editor.SavePic());
+    ASSERT_EQ(prompts.dialogs.size(), 1);
+    EXPECT_EQ(prompts.dialogs[0].filter, "Windows Bitmap (*.bmp)|*.bmp|");
+    EXPECT_EQ(prompts.dialogs[0].proposedName, "Vigilant.bmp");
+    EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships() + "/"));
+
+    prompts.clear();
+    prompts.answers = {PromptAnswer::No};
+    prompts.files = {folder.path() + "/no/such/folder/x.bmp"};
+    EXPECT_FALSE(editor.SavePic());
+    EXPECT_TRUE(prompts.lastText().startsWith("The ship picture could not be saved as "));
+    EXPECT_TRUE(editor.display().hull.gridShown);
+
+    // A target path set by the program is written without a question.
+    prompts.clear();
+    editor.setPictureTargetPath(folder.path() + "/given.bmp");
+    EXPECT_TRUE(editor.SavePic());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_TRUE(QFile::exists(folder.path() + "/given.bmp"));
+}
