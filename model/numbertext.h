@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace kw {
@@ -8,11 +9,11 @@ namespace kw {
 // Whether a field text is a number, and its value. Accepts what a user types as a number:
 // optional sign, digits with an optional decimal point, optional exponent ("12", "-4", "12.5",
 // ".5", "1e3"). Anything else, or a value too large to hold, is not a number.
-std::optional<double> parseNumber(const QString& text);
+std::optional<double> parseNumber(QStringView text);
 
 // A whole number written in plain decimal as the files hold them ("12", "-3"); nothing else is
 // accepted (no blanks, no decimal point). The value must lie within [min, max].
-std::optional<qint64> parseWholeNumber(const QString& text, qint64 min, qint64 max);
+std::optional<qint64> parseWholeNumber(QStringView text, qint64 min, qint64 max);
 
 // How a figure is shown in a label or written into a field: whole numbers without a decimal
 // point, other values with up to 15 significant digits ("4.5", "2.66666666666667").
@@ -21,6 +22,8 @@ QString formatNumber(double value);
 // A twip position as the ship file stores it: the shortest text that reads back to the same
 // single-precision number ("1200", "157.5").
 QString formatTwips(float value);
+// The same into a character buffer; returns the end of the text written.
+char* writeTwips(char* first, char* last, float value);
 
 } // namespace kw
 

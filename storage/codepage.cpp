@@ -1,5 +1,6 @@
 #include "storage/codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kw {
@@ -28,12 +29,19 @@ int byteFor(char16_t c)
 
 QString decodeCodePage(const QByteArray& bytes)
 {
-    QString text;
-    text.resize(bytes.size());
+    // Latin-1 already maps every other byte to the right character.
+    QString text = QString::fromLatin1(bytes);
+    const bool anyHigh = std::any_of(bytes.cbegin(), bytes.cend(), [](char b) {
+        const auto u = static_cast<unsigned char>(b);
+        return u >= 0x80 && u < 0xA0;
+    });
+    if (!anyHigh)
+        return text;
     QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = out[i].unicode();
+        if (c >= 0x80 && c < 0xA0)
+            out[i] = QChar(kHighControls[c - 0x80]);
     }
     return text;
 }

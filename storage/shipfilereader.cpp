@@ -12,19 +12,44 @@ namespace kw {
 
 namespace {
 
+using Items = QList<QStringView>;
+
+// Splits at every comma; the items are views into the text.
+Items splitItems(QStringView text)
+{
+    Items items;
+    items.reserve(16);
+    const QChar* begin = text.data();
+    const QChar* end = begin + text.size();
+    const QChar* start = begin;
+    for (const QChar* c = begin; c != end; ++c) {
+        if (*c == u',') {
+            items.append(QStringView(start, c));
+            start = c + 1;
+        }
+    }
+    items.append(QStringView(start, end));
+    return items;
+}
+
 constexpr qint64 kInt16Min = std::numeric_limits<qint16>::min();
 constexpr qint64 kInt16Max = std::numeric_limits<qint16>::max();
 constexpr qint64 kInt32Min = std::numeric_limits<qint32>::min();
 constexpr qint64 kInt32Max = std::numeric_limits<qint32>::max();
 
-std::optional<int> count16(const QString& text)
+std::optional<int> count16(QStringView text)
 {
     const auto v = parseWholeNumber(text, kInt16Min, kInt16Max);
     return v ? std::optional<int>(static_cast<int>(*v)) : std::nullopt;
 }
 
-std::optional<bool> boolean(const QString& text)
+std::optional<bool> boolean(QStringView text)
 {
+    // The writer's own spelling first: six of these stand on every weapon line.
+    if (text == u"True")
+        return true;
+    if (text == u"False")
+        return false;
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
@@ -34,7 +59,7 @@ std::optional<bool> boolean(const QString& text)
     return std::nullopt;
 }
 
-std::optional<float> position(const QString& text)
+std::optional<float> position(QStringView text)
 {
     const std::optional<double> v = parseNumber(text);
     if (!v || std::fabs(*v) > 1.0e9)
@@ -43,7 +68,7 @@ std::optional<float> position(const QString& text)
 }
 
 // Reads the position pairs that follow the first item; stops at the first unreadable pair.
-QList<QPair<float, float>> pairsAfter(const QStringList& items, qsizetype first, qsizetype wanted)
+QList<QPair<float, float>> pairsAfter(const Items& items, qsizetype first, qsizetype wanted)
 {
     QList<QPair<float, float>> pairs;
     for (qsizetype i = first; i + 1 < items.size() && pairs.size() < wanted; i += 2) {
@@ -60,10 +85,11 @@ class Reader {
 public:
     explicit Reader(const QByteArray& bytes)
     {
-        const QString text = decodeCodePage(bytes);
-        m_lines = text.split(QLatin1Char('\n'));
-        for (QString& line : m_lines) {
-            if (line.endsWith(QLatin1Char('\r')))
+        m_text = decodeCodePage(bytes);
+        m_lines = QStringView(m_text).split(u'\n');
+        m_data.icons.reserve(m_lines.size() * 4);
+        for (QStringView& line : m_lines) {
+            if (line.endsWith(u'\r'))
                 line.chop(1);
         }
         if (!m_lines.isEmpty() && m_lines.last().isEmpty())
@@ -73,29 +99,29 @@ public:
     ShipFileData read()
     {
         while (m_next < m_lines.size()) {
-            const QString line = m_lines[m_next++];
+            const QStringView line = m_lines[m_next++];
             if (line.startsWith(QLatin1Char('#')))
                 continue;
             const qsizetype eq = line.indexOf(QLatin1Char('='));
             if (eq < 0)
                 continue;
-            dispatch(line.left(eq).toUpper(), line.mid(eq + 1));
+            dispatch(line.left(eq).toString().toUpper(), line.mid(eq + 1));
         }
         convertOrtillery();
         return std::move(m_data);
     }
 
 private:
-    void dispatch(const QString& key, const QString& value);
-    void readCounted(const QString& code, int& count, const QString& value, bool bareCountAllowed);
-    void readFlag(const QString& code, bool& flag, const QString& value);
-    void readSensors(const QString& value);
-    void readSpace(const QString& code, int& mass, const QString& value);
-    void readHangars(const QString& value);
-    void readCrewLine(int row, const QString& value);
-    void readWeapons(const QString& value);
-    void readWeaponLine(const QString& line);
-    void readSalvoLinks(const QString& value);
+    void dispatch(const QString& key, QStringView value);
+    void readCounted(const QString& code, int& count, QStringView value, bool bareCountAllowed);
+    void readFlag(const QString& code, bool& flag, QStringView value);
+    void readSensors(QStringView value);
+    void readSpace(const QString& code, int& mass, QStringView value);
+    void readHangars(QStringView value);
+    void readCrewLine(int row, QStringView value);
+    void readWeapons(QStringView value);
+    void readWeaponLine(QStringView line);
+    void readSalvoLinks(QStringView value);
     void convertOrtillery();
 
     void addIcon(const QString& code, QPair<float, float> at, int share = 0, int capacity = 0, int mount = -1)
@@ -103,25 +129,26 @@ private:
         m_data.icons.append({code, at.first, at.second, share, capacity, mount});
     }
 
-    QStringList m_lines;
+    QString m_text;
+    QList<QStringView> m_lines;   // views into m_text
     qsizetype m_next = 0;
     ShipFileData m_data;
     int m_nextCrewBox = 0;
 };
 
-void Reader::dispatch(const QString& key, const QString& value)
+void Reader::dispatch(const QString& key, QStringView value)
 {
     ShipRecord& s = m_data.ship;
     if (key == QLatin1String("PROTECTED")) {
         if (const auto v = boolean(value))
             m_data.isProtected = *v;
     } else if (key == QLatin1String("NAME")) {
-        s.Name = value;
-        m_data.name = value;
+        s.Name = value.toString();
+        m_data.name = s.Name;
     } else if (key == QLatin1String("CLASS")) {
-        s.Class = value;
+        s.Class = value.toString();
     } else if (key == QLatin1String("SIDE")) {
-        m_data.side = value;
+        m_data.side = value.toString();
     } else if (key == QLatin1String("TMF") || key == QLatin1String("NPV")) {
         if (const auto v = parseWholeNumber(value, kInt32Min, kInt32Max)) {
             if (key == QLatin1String("TMF")) {
@@ -134,9 +161,9 @@ void Reader::dispatch(const QString& key, const QString& value)
         }
     } else if (key == QLatin1String("FTL")) {
         const qsizetype comma = value.indexOf(QLatin1Char(','));
-        s.FTL = comma < 0 ? value : value.left(comma);
+        s.FTL = (comma < 0 ? value : value.left(comma)).toString();
         if (comma >= 0)
-            m_data.towCapacity = value.mid(comma + 1);
+            m_data.towCapacity = value.mid(comma + 1).toString();
         m_data.hasFtl = true;
     } else if (key == QLatin1String("MD")) {
         if (const auto v = count16(value))
@@ -150,10 +177,10 @@ void Reader::dispatch(const QString& key, const QString& value)
             m_data.hasHullPoints = true;
         }
     } else if (key == QLatin1String("HULLINTEGRITY")) {
-        m_data.hullIntegrity = value;
+        m_data.hullIntegrity = value.toString();
     } else if (key == QLatin1String("HULLTRACK")) {
         // Rows that can be read are kept; an unreadable item ends the list.
-        const QStringList items = value.split(QLatin1Char(','));
+        const Items items = splitItems(value);
         s.HullTrack = {};
         for (int r = 0; r < 4 && r < items.size(); ++r) {
             const auto v = count16(items[r]);
@@ -162,7 +189,7 @@ void Reader::dispatch(const QString& key, const QString& value)
             s.HullTrack[r] = *v;
         }
     } else if (key == QLatin1String("STREAMLINING")) {
-        s.StreamLining = value;
+        s.StreamLining = value.toString();
         m_data.hasStreamLining = true;
     } else if (key == QLatin1String("CREWFACTOR")) {
         if (const auto v = count16(value)) {
@@ -181,10 +208,11 @@ void Reader::dispatch(const QString& key, const QString& value)
         readCounted(IconCode::Screen, s.Screens, value, true);
     } else if (key == QLatin1String("ADFC")) {
         // Older files wrote the area defence fire control as a flag.
-        const QString first = value.section(QLatin1Char(','), 0, 0);
+        const qsizetype comma = value.indexOf(u',');
+        const QStringView first = comma < 0 ? value : value.left(comma);
         if (const auto flag = boolean(first); flag && !count16(first)) {
-            QString rest = value.mid(first.size());
-            readCounted(IconCode::ADFC, s.ADFC, QString::number(*flag ? 1 : 0) + rest, false);
+            const QString rewritten = QString::number(*flag ? 1 : 0) + value.mid(first.size()).toString();
+            readCounted(IconCode::ADFC, s.ADFC, rewritten, false);
         } else {
             readCounted(IconCode::ADFC, s.ADFC, value, false);
         }
@@ -223,9 +251,9 @@ void Reader::dispatch(const QString& key, const QString& value)
     }
 }
 
-void Reader::readCounted(const QString& code, int& count, const QString& value, bool bareCountAllowed)
+void Reader::readCounted(const QString& code, int& count, QStringView value, bool bareCountAllowed)
 {
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     const auto n = count16(items[0]);
     if (!n)
         return;
@@ -236,9 +264,9 @@ void Reader::readCounted(const QString& code, int& count, const QString& value, 
         addIcon(code, at);
 }
 
-void Reader::readFlag(const QString& code, bool& flag, const QString& value)
+void Reader::readFlag(const QString& code, bool& flag, QStringView value)
 {
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     const auto v = boolean(items[0]);
     if (!v)
         return;
@@ -249,10 +277,10 @@ void Reader::readFlag(const QString& code, bool& flag, const QString& value)
     }
 }
 
-void Reader::readSensors(const QString& value)
+void Reader::readSensors(QStringView value)
 {
-    const QStringList items = value.split(QLatin1Char(','));
-    const QString kind = items[0].toUpper();
+    const Items items = splitItems(value);
+    const QString kind = items[0].toString().toUpper();
     int sensors = -1;
     if (kind == QLatin1String("STANDARD"))
         sensors = 0;
@@ -269,9 +297,9 @@ void Reader::readSensors(const QString& value)
         addIcon(sensors == 1 ? IconCode::ESensors : IconCode::SupSensors, at);
 }
 
-void Reader::readSpace(const QString& code, int& mass, const QString& value)
+void Reader::readSpace(const QString& code, int& mass, QStringView value)
 {
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     const auto v = count16(items[0]);
     if (!v)
         return;
@@ -282,9 +310,9 @@ void Reader::readSpace(const QString& code, int& mass, const QString& value)
         addIcon(code, pairs[k], shares[k]);
 }
 
-void Reader::readHangars(const QString& value)
+void Reader::readHangars(QStringView value)
 {
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     const auto n = count16(items[0]);
     if (!n)
         return;
@@ -303,10 +331,10 @@ void Reader::readHangars(const QString& value)
     m_data.ship.Hangars = bays;
 }
 
-void Reader::readCrewLine(int row, const QString& value)
+void Reader::readCrewLine(int row, QStringView value)
 {
     ShipRecord& s = m_data.ship;
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     if (items.size() < 2)
         return;
     const auto n = count16(items[0]);
@@ -332,7 +360,7 @@ void Reader::readCrewLine(int row, const QString& value)
     m_nextCrewBox += stored;
 }
 
-void Reader::readWeapons(const QString& value)
+void Reader::readWeapons(QStringView value)
 {
     const auto n = count16(value);
     if (!n)
@@ -341,21 +369,21 @@ void Reader::readWeapons(const QString& value)
         readWeaponLine(m_lines[m_next++]);
 }
 
-void Reader::readWeaponLine(const QString& line)
+void Reader::readWeaponLine(QStringView line)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
         return;
     QList<WeaponEntry>& weapons = m_data.ship.Weapons;
     WeaponEntry mount;
-    mount.Kind = line.left(eq);
-    const QStringList items = line.mid(eq + 1).split(QLatin1Char(','));
-    auto item = [&items](int i) { return i < items.size() ? items[i] : QString(); };
+    mount.Kind = line.left(eq).toString();
+    const Items items = splitItems(line.mid(eq + 1));
+    auto item = [&items](int i) { return i < items.size() ? items[i] : QStringView(); };
     mount.Reserved = parseWholeNumber(item(0), std::numeric_limits<qint64>::min() / 2,
                                       std::numeric_limits<qint64>::max() / 2)
                          .value_or(0);
     mount.Number = static_cast<int>(parseWholeNumber(item(1), kInt16Min, kInt16Max).value_or(weapons.size()));
-    mount.Details = item(2);
+    mount.Details = item(2).toString();
     for (int a = 0; a < 6; ++a)
         mount.Arc[a] = boolean(item(3 + a)).value_or(false);
     const auto left = position(item(9));
@@ -367,9 +395,9 @@ void Reader::readWeaponLine(const QString& line)
         addIcon(QString::number(mount.Number), {*left, *top}, 0, 0, static_cast<int>(weapons.size() - 1));
 }
 
-void Reader::readSalvoLinks(const QString& value)
+void Reader::readSalvoLinks(QStringView value)
 {
-    const QStringList items = value.split(QLatin1Char(','));
+    const Items items = splitItems(value);
     if (items.size() < 2)
         return;
     const auto n = count16(items[0]);
@@ -379,7 +407,7 @@ void Reader::readSalvoLinks(const QString& value)
         const auto magazine = parseWholeNumber(items[2 + 2 * k], kInt32Min, kInt32Max);
         if (!magazine)
             continue;
-        m_data.salvoLinks.append({items[1 + 2 * k], *magazine});
+        m_data.salvoLinks.append({items[1 + 2 * k].toString(), *magazine});
     }
 }
 

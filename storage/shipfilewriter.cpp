@@ -1,206 +1,275 @@
 #include "storage/shipfile.h"
 
-#include "model/numbertext.h"
 #include "model/systemcodes.h"
 #include "storage/codepage.h"
 
-#include <QStringList>
+#include <QHash>
+#include "model/numbertext.h"
+
+#include <charconv>
+#include <string>
 
 namespace kw {
 
 namespace {
 
-QString boolText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
+// Builds the file's bytes directly: numbers as ASCII, texts in the code page, CR LF after
+// every line. A text that the code page cannot hold, or that would break the line, spoils the
+// whole file.
+class LineBuffer {
+public:
+    LineBuffer() { m_bytes.reserve(64 * 1024); }
+
+    LineBuffer& key(const char* name)
+    {
+        m_bytes.append(name);
+        m_bytes.push_back('=');
+        return *this;
+    }
+    LineBuffer& keyText(const QString& name)
+    {
+        text(name);
+        m_bytes.push_back('=');
+        return *this;
+    }
+    LineBuffer& text(const QString& value)
+    {
+        if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))) {
+            fail(QStringLiteral("a text holds a line break"));
+            return *this;
+        }
+        QByteArray encoded;
+        if (!encodeCodePage(value, encoded))
+            fail(QStringLiteral("the character \"%1\" cannot be stored in a ship file").arg(firstUnencodable(value)));
+        m_bytes.append(encoded.constData(), static_cast<size_t>(encoded.size()));
+        return *this;
+    }
+    LineBuffer& number(qint64 value)
+    {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        m_bytes.append(digits, end - digits);
+        return *this;
+    }
+    LineBuffer& twips(float value)
+    {
+        char digits[32];
+        const auto end = writeTwips(digits, digits + sizeof digits, value);
+        m_bytes.append(digits, end - digits);
+        return *this;
+    }
+    LineBuffer& boolean(bool value)
+    {
+        m_bytes.append(value ? "True" : "False");
+        return *this;
+    }
+    LineBuffer& comma()
+    {
+        m_bytes.push_back(',');
+        return *this;
+    }
+    void end() { m_bytes.append("\r\n", 2); }
+
+    bool failed() const { return !m_problem.isEmpty(); }
+    QString problem() const { return m_problem; }
+    QByteArray take() const { return QByteArray(m_bytes.data(), static_cast<qsizetype>(m_bytes.size())); }
+
+private:
+    void fail(const QString& problem)
+    {
+        if (m_problem.isEmpty())
+            m_problem = problem;
+    }
+
+    std::string m_bytes;
+    QString m_problem;
+};
 
 class Writer {
 public:
-    explicit Writer(const ShipFileData& data) : m_data(data), m_ship(data.ship) {}
+    explicit Writer(const ShipFileData& data) : m_data(data), m_ship(data.ship)
+    {
+        for (const StoredIcon& icon : data.icons)
+            m_byCode[icon.code].append(&icon);
+    }
 
-    QStringList lines()
+    void write(LineBuffer& out)
     {
         const ShipRecord& s = m_ship;
-        put(QStringLiteral("Protected"), boolText(m_data.isProtected));
-        put(QStringLiteral("Name"), s.Name);
-        put(QStringLiteral("Class"), s.Class);
-        put(QStringLiteral("Side"), m_data.side.value_or(QString()));
-        put(QStringLiteral("TMF"), QString::number(s.TMF));
-        put(QStringLiteral("NPV"), QString::number(s.NPV));
-        QString ftl = s.FTL;
+        out.key("Protected").boolean(m_data.isProtected).end();
+        out.key("Name").text(s.Name).end();
+        out.key("Class").text(s.Class).end();
+        out.key("Side").text(m_data.side.value_or(QString())).end();
+        out.key("TMF").number(s.TMF).end();
+        out.key("NPV").number(s.NPV).end();
+        out.key("FTL").text(s.FTL);
         if (isTugDrive(s.FTL))
-            ftl += QLatin1Char(',') + m_data.towCapacity.value_or(QString());
-        put(QStringLiteral("FTL"), ftl);
-        put(QStringLiteral("MD"), QString::number(s.MD));
+            out.comma().text(m_data.towCapacity.value_or(QString()));
+        out.end();
+        out.key("MD").number(s.MD).end();
         if (s.Armour > 0)
-            put(QStringLiteral("Armour"), QString::number(s.Armour));
-        put(QStringLiteral("HullIntegrity"), m_data.hullIntegrity.value_or(QString()));
-        put(QStringLiteral("HullPoints"), QString::number(s.HullPoints));
-        put(QStringLiteral("HullTrack"), QStringLiteral("%1,%2,%3,%4")
-                                             .arg(s.HullTrack[0])
-                                             .arg(s.HullTrack[1])
-                                             .arg(s.HullTrack[2])
-                                             .arg(s.HullTrack[3]));
-        if (s.StreamLining != QLatin1String("None"))
-            put(QStringLiteral("StreamLining"), s.StreamLining);
-        put(QStringLiteral("CrewFactor"), QString::number(s.CrewFactor));
+            out.key("Armour").number(s.Armour).end();
+        out.key("HullIntegrity").text(m_data.hullIntegrity.value_or(QString())).end();
+        out.key("HullPoints").number(s.HullPoints).end();
+        out.key("HullTrack");
         for (int r = 0; r < 4; ++r)
-            put(QStringLiteral("CrewLine%1").arg(r + 1), crewLine(r));
-        counted(QStringLiteral("FCS"), s.FCS, IconCode::FC);
-        counted(QStringLiteral("FighterBays"), s.FighterBays, IconCode::Fighter);
-        counted(QStringLiteral("Screens"), s.Screens, IconCode::Screen);
-        flag(QStringLiteral("ReflexField"), s.ReflexField, IconCode::Reflex);
-        flag(QStringLiteral("CloakingField"), s.CloakingField, IconCode::Cloak);
-        counted(QStringLiteral("ADFC"), s.ADFC, IconCode::ADFC);
-        counted(QStringLiteral("PDSs"), s.PDSs, IconCode::PDS);
-        if (s.Sensors == 1)
-            put(QStringLiteral("Sensors"), QStringLiteral("Enhanced") + pairs(IconCode::ESensors, 1));
-        else if (s.Sensors == 2)
-            put(QStringLiteral("Sensors"), QStringLiteral("Superior") + pairs(IconCode::SupSensors, 1));
-        else
-            put(QStringLiteral("Sensors"), QStringLiteral("Standard"));
-        flag(QStringLiteral("LocalisedECM"), s.LocalisedECM, IconCode::ECM);
-        flag(QStringLiteral("AreaECM"), s.AreaECM, IconCode::AreaECM);
-        counted(QStringLiteral("DCPs"), s.DCPs, IconCode::DCP);
-        space(QStringLiteral("CargoSpace"), s.CargoSpace, IconCode::CSpace);
-        space(QStringLiteral("PassengerSpace"), s.PassengerSpace, IconCode::PSpace);
-        flag(QStringLiteral("NovaCannon"), s.NovaCannon, IconCode::Nova);
-        flag(QStringLiteral("WaveGun"), s.WaveGun, IconCode::Wave);
-        flag(QStringLiteral("MineSweeper"), s.MineSweeper, IconCode::MineSweeper);
-        hangars();
-        put(QStringLiteral("Weapons"), QString::number(s.WeaponCount()));
+            (r ? out.comma() : out).number(s.HullTrack[r]);
+        out.end();
+        if (s.StreamLining != QLatin1String("None"))
+            out.key("StreamLining").text(s.StreamLining).end();
+        out.key("CrewFactor").number(s.CrewFactor).end();
+        const char* const crewKeys[] = {"CrewLine1", "CrewLine2", "CrewLine3", "CrewLine4"};
+        for (int r = 0; r < 4; ++r) {
+            out.key(crewKeys[r]);
+            crewLine(out, r);
+            out.end();
+        }
+        counted(out, "FCS", s.FCS, IconCode::FC);
+        counted(out, "FighterBays", s.FighterBays, IconCode::Fighter);
+        counted(out, "Screens", s.Screens, IconCode::Screen);
+        flag(out, "ReflexField", s.ReflexField, IconCode::Reflex);
+        flag(out, "CloakingField", s.CloakingField, IconCode::Cloak);
+        counted(out, "ADFC", s.ADFC, IconCode::ADFC);
+        counted(out, "PDSs", s.PDSs, IconCode::PDS);
+        out.key("Sensors");
+        if (s.Sensors == 1) {
+            out.text(QStringLiteral("Enhanced"));
+            pairs(out, IconCode::ESensors, 1);
+        } else if (s.Sensors == 2) {
+            out.text(QStringLiteral("Superior"));
+            pairs(out, IconCode::SupSensors, 1);
+        } else {
+            out.text(QStringLiteral("Standard"));
+        }
+        out.end();
+        flag(out, "LocalisedECM", s.LocalisedECM, IconCode::ECM);
+        flag(out, "AreaECM", s.AreaECM, IconCode::AreaECM);
+        counted(out, "DCPs", s.DCPs, IconCode::DCP);
+        space(out, "CargoSpace", s.CargoSpace, IconCode::CSpace);
+        space(out, "PassengerSpace", s.PassengerSpace, IconCode::PSpace);
+        flag(out, "NovaCannon", s.NovaCannon, IconCode::Nova);
+        flag(out, "WaveGun", s.WaveGun, IconCode::Wave);
+        flag(out, "MineSweeper", s.MineSweeper, IconCode::MineSweeper);
+        hangars(out);
+        out.key("Weapons").number(s.WeaponCount()).end();
         for (int i = 0; i < s.WeaponCount(); ++i)
-            weaponLine(i);
-        salvoLinks();
-        return m_lines;
+            weaponLine(out, i);
+        salvoLinks(out);
     }
 
 private:
-    void put(const QString& key, const QString& value) { m_lines << key + QLatin1Char('=') + value; }
+    const QList<const StoredIcon*>& iconsOf(const QString& code) const
+    {
+        static const QList<const StoredIcon*> none;
+        const auto it = m_byCode.constFind(code);
+        return it == m_byCode.constEnd() ? none : *it;
+    }
 
     // ",left,top" for the first `limit` icons of a code.
-    QString pairs(const QString& code, qsizetype limit = -1) const
+    void pairs(LineBuffer& out, const QString& code, qsizetype limit = -1) const
     {
-        QString text;
-        qsizetype found = 0;
-        for (const StoredIcon& icon : m_data.icons) {
-            if (icon.code != code)
-                continue;
-            if (limit >= 0 && found >= limit)
-                break;
-            text += QLatin1Char(',') + formatTwips(icon.left) + QLatin1Char(',') + formatTwips(icon.top);
-            ++found;
-        }
-        return text;
+        const QList<const StoredIcon*>& icons = iconsOf(code);
+        const qsizetype count = limit < 0 ? icons.size() : qMin(limit, icons.size());
+        for (qsizetype k = 0; k < count; ++k)
+            out.comma().twips(icons[k]->left).comma().twips(icons[k]->top);
     }
 
-    const StoredIcon* weaponIcon(int mount) const
-    {
-        const QString code = QString::number(mount);
-        for (const StoredIcon& icon : m_data.icons) {
-            if (icon.code == code)
-                return &icon;
-        }
-        return nullptr;
-    }
-
-    QString crewLine(int row) const
+    void crewLine(LineBuffer& out, int row) const
     {
         const int marks = m_ship.CrewLine[row];
-        QString text = QString::number(marks);
+        out.number(marks);
         const int first = row == 0 ? 1 : m_ship.CrewStart[row];
         for (int k = 0; k < marks; ++k) {
             const int at = first - 1 + k;
             if (at < 0 || at >= m_ship.CrewBoxes.size())
                 break;
-            text += QLatin1Char(',') + QString::number(m_ship.CrewBoxes[at]);
+            out.comma().number(m_ship.CrewBoxes[at]);
         }
-        return text;
     }
 
-    void counted(const QString& key, int count, const QString& code)
+    void counted(LineBuffer& out, const char* key, int count, const QString& code) const
     {
-        if (count > 0)
-            put(key, QString::number(count) + pairs(code));
+        if (count <= 0)
+            return;
+        out.key(key).number(count);
+        pairs(out, code);
+        out.end();
     }
 
-    void flag(const QString& key, bool set, const QString& code)
+    void flag(LineBuffer& out, const char* key, bool set, const QString& code) const
     {
-        if (set)
-            put(key, QStringLiteral("True") + pairs(code, 1));
+        if (!set)
+            return;
+        out.key(key).boolean(true);
+        pairs(out, code, 1);
+        out.end();
     }
 
-    void space(const QString& key, int mass, const QString& code)
+    void space(LineBuffer& out, const char* key, int mass, const QString& code) const
     {
-        if (mass > 0)
-            put(key, QString::number(mass) + pairs(code, qMin(mass, 4)));
+        if (mass <= 0)
+            return;
+        out.key(key).number(mass);
+        pairs(out, code, qMin(mass, 4));
+        out.end();
     }
 
-    void hangars()
+    void hangars(LineBuffer& out) const
     {
         if (m_ship.HangarCount() < 1)
             return;
-        QString text = QString::number(m_ship.HangarCount());
-        int k = 0;
-        for (const StoredIcon& icon : m_data.icons) {
-            if (icon.code != IconCode::Hangar || k >= m_ship.HangarCount())
-                continue;
-            text += QLatin1Char(',') + QString::number(m_ship.Hangars[k]) + QLatin1Char(',')
-                    + formatTwips(icon.left) + QLatin1Char(',') + formatTwips(icon.top);
-            ++k;
-        }
-        put(QStringLiteral("Hangars"), text);
+        out.key("Hangars").number(m_ship.HangarCount());
+        const QList<const StoredIcon*>& icons = iconsOf(IconCode::Hangar);
+        for (qsizetype k = 0; k < icons.size() && k < m_ship.HangarCount(); ++k)
+            out.comma().number(m_ship.Hangars[k]).comma().twips(icons[k]->left).comma().twips(icons[k]->top);
+        out.end();
     }
 
-    void weaponLine(int i)
+    void weaponLine(LineBuffer& out, int i) const
     {
         const WeaponEntry& w = m_ship.Weapons[i];
-        QStringList items{QString::number(w.Reserved), QString::number(i), w.Details};
+        out.keyText(w.Kind).number(w.Reserved).comma().number(i).comma().text(w.Details);
         for (bool arc : w.Arc)
-            items << boolText(arc);
+            out.comma().boolean(arc);
         // A mount without an icon has no position; the reader keeps such a mount without one.
-        const StoredIcon* icon = weaponIcon(i);
-        items << (icon ? formatTwips(icon->left) : QString()) << (icon ? formatTwips(icon->top) : QString());
-        items << QString::number(w.Mass) << QString::number(w.Cost);
-        put(w.Kind, items.join(QLatin1Char(',')));
+        const QList<const StoredIcon*>& icons = iconsOf(QString::number(i));
+        out.comma();
+        if (!icons.isEmpty())
+            out.twips(icons.first()->left);
+        out.comma();
+        if (!icons.isEmpty())
+            out.twips(icons.first()->top);
+        out.comma().number(w.Mass).comma().number(w.Cost).end();
     }
 
-    void salvoLinks()
+    void salvoLinks(LineBuffer& out) const
     {
         if (m_data.salvoLinks.isEmpty())
             return;
-        QString text = QString::number(m_data.salvoLinks.size());
+        out.key("SalvoLinks").number(m_data.salvoLinks.size());
         for (const StoredSalvoLink& link : m_data.salvoLinks)
-            text += QLatin1Char(',') + link.launcher + QLatin1Char(',') + QString::number(link.magazine);
-        put(QStringLiteral("SalvoLinks"), text);
+            out.comma().text(link.launcher).comma().number(link.magazine);
+        out.end();
     }
 
     const ShipFileData& m_data;
     const ShipRecord& m_ship;
-    QStringList m_lines;
+    QHash<QString, QList<const StoredIcon*>> m_byCode;   // icons of each code, in icon order
 };
 
 } // namespace
 
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem)
 {
-    const QStringList lines = Writer(data).lines();
-    QString text;
-    for (const QString& line : lines) {
-        if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r'))) {
-            if (problem)
-                *problem = QStringLiteral("a text holds a line break");
-            return false;
-        }
-        text += line + QStringLiteral("\r\n");
-    }
-    if (!encodeCodePage(text, out)) {
+    LineBuffer buffer;
+    Writer(data).write(buffer);
+    if (buffer.failed()) {
         if (problem)
-            *problem = QStringLiteral("the character \"%1\" cannot be stored in a ship file")
-                           .arg(firstUnencodable(text));
+            *problem = buffer.problem();
+        out.clear();
         return false;
     }
+    out = buffer.take();
     return true;
 }
 

@@ -22,10 +22,10 @@ TEST(Rounding, HalvesGoUpForRoundHalfUpAndToEvenForTotals)
 
 TEST(NumberText, FieldNumbersAndShownFigures)
 {
-    EXPECT_EQ(parseNumber("12.5"), 12.5);
-    EXPECT_EQ(parseNumber("-4"), -4);
-    EXPECT_EQ(parseNumber(".5"), 0.5);
-    EXPECT_EQ(parseNumber("1e3"), 1000);
+    EXPECT_EQ(parseNumber(u"12.5"), 12.5);
+    EXPECT_EQ(parseNumber(u"-4"), -4);
+    EXPECT_EQ(parseNumber(u".5"), 0.5);
+    EXPECT_EQ(parseNumber(u"1e3"), 1000);
     for (const char* text : {"", "abc", "1,5", "12abc", " 3", "1e999", "\xd9\xa3", "."})
         EXPECT_FALSE(parseNumber(QString::fromUtf8(text))) << text;
 
