@@ -85,7 +85,14 @@ SideNamesEditor::SideNamesEditor(UserPrompts& prompts, const QString& programFol
 void SideNamesEditor::Load()
 {
     Notify notify(*this);
-    m_names = readSides(m_programFolder);
+    QString error;
+    m_listUnreadable = !readSidesFile(m_programFolder, m_names, &error);
+    // A list that exists but cannot be read is left as it is on disk: writing the empty list
+    // shown here over it would lose every side.
+    if (m_listUnreadable)
+        m_prompts.tell(QStringLiteral("The list of sides in %1 could not be read:\r\n%2\r\nIt will be left unchanged.")
+                           .arg(native(sidesFile(m_programFolder)), error),
+                       PromptIcon::Exclamation);
     m_text.clear();
     m_editing = false;
     m_editedSide = -1;
@@ -286,6 +293,8 @@ void SideNamesEditor::Remove()
 bool SideNamesEditor::Done()
 {
     Notify notify(*this);
+    if (m_listUnreadable)
+        return true;
     QString error;
     if (writeSides(m_programFolder, m_names, &error))
         return true;

@@ -68,6 +68,7 @@ private:
     int m_editedSide = -1;
     int m_selected = -1;
     bool m_addEnabled = false;
+    bool m_listUnreadable = false;
     int m_notifyDepth = 0;
 };
 

@@ -18,9 +18,20 @@ constexpr qint64 kMaxSidesFileBytes = 1024 * 1024;
 
 QStringList readSides(const QString& programFolder)
 {
+    QStringList sides;
+    readSidesFile(programFolder, sides, nullptr);
+    return sides;
+}
+
+bool readSidesFile(const QString& programFolder, QStringList& sides, QString* error)
+{
+    sides.clear();
+    const QString path = sidesFile(programFolder);
+    if (!QFileInfo::exists(path))
+        return true;
     QByteArray bytes;
-    if (!readWholeFile(sidesFile(programFolder), kMaxSidesFileBytes, bytes, nullptr))
-        return {};
+    if (!readWholeFile(path, kMaxSidesFileBytes, bytes, error))
+        return false;
     QStringList lines = decodeCodePage(bytes).split(QLatin1Char('\n'));
     for (QString& line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
@@ -28,7 +39,8 @@ QStringList readSides(const QString& programFolder)
     }
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    return lines;
+    sides = lines;
+    return true;
 }
 
 bool writeSides(const QString& programFolder, const QStringList& sides, QString* error)

@@ -8,6 +8,9 @@ namespace kw {
 // The list of sides in Ships/Sides.txt: one name per line, in the order offered to the user.
 // A missing or unreadable file gives an empty list.
 QStringList readSides(const QString& programFolder);
+// The same, telling a missing list (true, empty) from one that exists but cannot be read
+// (false, with the reason).
+bool readSidesFile(const QString& programFolder, QStringList& sides, QString* error);
 bool writeSides(const QString& programFolder, const QStringList& sides, QString* error);
 
 // Side folders below Ships. Each returns false with a reason a user can act on.

@@ -205,3 +205,16 @@ TEST_F(SideNamesTest, DoneWritesTheListInOrderOrSaysWhyNot)
 }
 
 } // namespace
+
+TEST_F(SideNamesTest, AListThatCannotBeReadIsNeverOverwritten)
+{
+    const QByteArray huge(2 * 1024 * 1024, 'x');
+    folder.write("Ships/Sides.txt", huge);
+    prompts.clear();
+    editor.Load();
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_TRUE(prompts.lastText().startsWith("The list of sides in "));
+    EXPECT_TRUE(editor.names().isEmpty());
+    EXPECT_TRUE(editor.Done());
+    EXPECT_EQ(test::readFile(folder.ships() + "/Sides.txt").size(), huge.size());
+}
