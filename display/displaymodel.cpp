@@ -20,6 +20,9 @@ SystemIcon& DisplayModel::appendIcon(const QString& tag, IconContainer container
 void DisplayModel::removeAllIcons()
 {
     m_icons.clear();
+    // A selection names icons by index; the next icon set reuses the indices.
+    SelectedIcons.clear();
+    SelectionActive = false;
 }
 
 int DisplayModel::findIcon(const QString& tag) const

@@ -38,6 +38,13 @@ public:
     int holdingScrollMax = 0;
     int holdingScrollValue = 0;
 
+    // The icons selected for moving and aligning, in selection order; the last one is the
+    // reference icon that alignment measures from. The arrow keys act only while
+    // SelectionActive is set.
+    QList<int> SelectedIcons;
+    bool SelectionActive = false;
+    int SelectedCount() const { return static_cast<int>(SelectedIcons.size()); }
+
     int iconCount() const { return static_cast<int>(m_icons.size()); }
     // Icons are numbered from 1.
     SystemIcon& icon(int index) { return m_icons[index - 1]; }

@@ -122,6 +122,8 @@ public:
     void startLink();
     void cancelLink();
     void chooseLinkEnd(int iconIndex);
+    // The lines of finished links whose two icons both lie on the display.
+    QList<QLineF> shownLinkLines() const;
 
     // Placement on the System Display. The views turn mouse and keys into these.
     bool canDragIcons() const;
@@ -133,6 +135,9 @@ public:
     void dropIconInHoldingBox(int iconIndex, QPointF at, QPointF grab);
     void nudgeSelection(int key);   // Qt::Key_Left/Right/Up/Down: one pixel
     void align(Alignment alignment);
+    // "Alignment Options" opens only for two or more selected icons in normal editing.
+    bool alignmentMenuAvailable() const;
+    void scrollHoldingBox(int value);
 
     // Automatic mass search.
     void AutoCalc();

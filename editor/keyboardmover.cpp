@@ -1,0 +1,58 @@
+#include "editor/keyboardmover.h"
+
+#include "editor/shipeditor.h"
+
+namespace kw {
+
+KeyboardMover::KeyboardMover(ShipEditor& editor, QObject* parent) : QObject(parent), m_editor(editor)
+{
+    m_timer.setObjectName(QStringLiteral("tmrMove_Sys_KB"));
+    m_timer.setInterval(kIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &KeyboardMover::tick);
+}
+
+bool KeyboardMover::isArrow(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+bool KeyboardMover::keyDown(int key)
+{
+    if (!m_editor.display().SelectionActive)
+        return false;
+    m_moveKey = key;
+    // Any other key ends a move that is running.
+    if (!isArrow(key)) {
+        m_timer.stop();
+        return false;
+    }
+    tick();
+    // A repeated key-down of the held key moves once more but keeps the timer's rhythm.
+    if (!m_timer.isActive())
+        m_timer.start();
+    return true;
+}
+
+void KeyboardMover::keyUp(int /*key*/)
+{
+    if (!m_editor.display().SelectionActive)
+        return;
+    stop();
+}
+
+void KeyboardMover::stop()
+{
+    m_moveKey = -1;
+    m_timer.stop();
+}
+
+void KeyboardMover::tick()
+{
+    if (m_editor.display().SelectedCount() < 1 || !isArrow(m_moveKey)) {
+        m_timer.stop();
+        return;
+    }
+    m_editor.nudgeSelection(m_moveKey);
+}
+
+} // namespace kw

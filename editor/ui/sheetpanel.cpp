@@ -1,0 +1,156 @@
+#include "editor/ui/sheetpanel.h"
+
+#include "display/sheetgeometry.h"
+#include "editor/keyboardmover.h"
+#include "editor/shipeditor.h"
+#include "editor/ui/holdingboxview.h"
+#include "editor/ui/systemdisplayview.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+namespace kw {
+
+namespace {
+
+using namespace SheetDesign;
+
+// The panel's top-left corner in window twips: the border frame's left and the holding box's
+// top, which lies above the frame.
+constexpr float kOriginLeft = std::min(borderFrame.left, holdingFrame.left);
+constexpr float kOriginTop = std::min(borderFrame.top, holdingFrame.top);
+const float kRight = std::max(borderFrame.right(), holdingFrame.right());
+const float kBottom = std::max(borderFrame.bottom(), holdingFrame.bottom());
+constexpr float kLinkButtonWidth = 3000;
+
+} // namespace
+
+SheetPanel::SheetPanel(ShipEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
+{
+    setObjectName(QStringLiteral("SheetPanel"));
+    m_mover = new KeyboardMover(editor, this);
+    m_holding = new HoldingBoxView(editor, this);
+    m_display = new SystemDisplayView(editor, this);
+
+    m_link = new QPushButton(QStringLiteral("Link Salvo Launcher to Magazine"), this);
+    m_link->setObjectName(QStringLiteral("cmdLink"));
+    m_cancelLink = new QPushButton(QStringLiteral("Cancel Linking"), this);
+    m_cancelLink->setObjectName(QStringLiteral("cmdCancelL"));
+    for (QPushButton* button : {m_link, m_cancelLink}) {
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(m_link, &QPushButton::clicked, &m_editor, &ShipEditor::startLink);
+    connect(m_cancelLink, &QPushButton::clicked, &m_editor, &ShipEditor::cancelLink);
+    connect(&m_editor, &ShipEditor::changed, this, &SheetPanel::refresh);
+    refresh();
+}
+
+SheetPanel::~SheetPanel()
+{
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+}
+
+QPoint SheetPanel::toPanel(float left, float top)
+{
+    return {twipsToPixels(left - kOriginLeft), twipsToPixels(top - kOriginTop)};
+}
+
+QSize SheetPanel::sizeHint() const
+{
+    // One pixel more each way for the frame's right and bottom border line.
+    return {twipsToPixels(kRight - kOriginLeft) + 1, twipsToPixels(kBottom - kOriginTop) + 1};
+}
+
+void SheetPanel::refresh()
+{
+    const SheetGeometry& sheet = m_editor.display().sheet;
+    m_display->move(toPanel(sheet.display.left, sheet.display.top));
+    m_holding->move(toPanel(holdingFrame.left, holdingFrame.top));
+    // The buttons sit centred over the display, which is centred in the frame.
+    const QPoint buttonAt = toPanel(borderFrame.left + (borderFrame.width - kLinkButtonWidth) / 2, sheet.linkButtonTop);
+    const QSize buttonSize(twipsToPixels(kLinkButtonWidth), twipsToPixels(linkButtonHeight));
+    for (QPushButton* button : {m_link, m_cancelLink})
+        button->setGeometry(QRect(buttonAt, buttonSize));
+    m_link->setVisible(m_editor.controls().linkVisible);
+    m_cancelLink->setVisible(m_editor.controls().cancelLinkVisible);
+    update();
+}
+
+void SheetPanel::paintEvent(QPaintEvent*)
+{
+    // shpBorderF: the frame the display is centred in.
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    const QPoint topLeft = toPanel(borderFrame.left, borderFrame.top);
+    p.drawRect(QRect(topLeft, QSize(twipsToPixels(borderFrame.width), twipsToPixels(borderFrame.height))));
+}
+
+bool SheetPanel::handleKey(QKeyEvent* event, bool press)
+{
+    // Holding a key repeats press and release pairs; only the real release ends a move.
+    if (event->isAutoRepeat() && !press)
+        return false;
+    if (!press) {
+        m_mover->keyUp(event->key());
+        return false;
+    }
+    if (event->key() == Qt::Key_Escape && m_cancelLink->isVisible()) {
+        m_cancelLink->click();
+        return true;
+    }
+    return m_mover->keyDown(event->key());
+}
+
+void SheetPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (!handleKey(event, true))
+        QWidget::keyPressEvent(event);
+}
+
+void SheetPanel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!handleKey(event, false))
+        QWidget::keyReleaseEvent(event);
+}
+
+// Keys that no widget of the window used travel up to the window; the filter catches them
+// there, so the arrows work wherever the focus is, except in fields that use them.
+void SheetPanel::watchWindow()
+{
+    QWidget* top = window();
+    if (top == m_watchedWindow)
+        return;
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = top == this ? nullptr : top;
+    if (m_watchedWindow)
+        m_watchedWindow->installEventFilter(this);
+}
+
+void SheetPanel::showEvent(QShowEvent* event)
+{
+    watchWindow();
+    QWidget::showEvent(event);
+}
+
+void SheetPanel::changeEvent(QEvent* event)
+{
+    // A key released in another window never reaches this one.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_mover->stop();
+    QWidget::changeEvent(event);
+}
+
+bool SheetPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watchedWindow && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return handleKey(static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kw

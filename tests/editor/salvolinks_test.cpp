@@ -1,0 +1,250 @@
+#include "display/placement.h"
+#include "editor/keyboardmover.h"
+#include "tests/editor/editorfixture.h"
+#include "tests/editor/salvodesign.h"
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+const QString kStartMessage = QStringLiteral("Click on a magazine and a Launcher to connect them.");
+const QString kLauncherTaken = QStringLiteral("A Salvo Launcher is already selected for this Link");
+const QString kMagazineTaken = QStringLiteral("A Salvo Magazine is already selected for this Link");
+
+class SalvoLinkTest : public EditorTest {
+protected:
+    // A frigate with one screen (icon 1), the given salvo mounts after it and a needle beam last.
+    void design(int launchers, int magazines, bool place = true)
+    {
+        designVigilant();
+        type(NumericField::Screens, "1");
+        addSalvoMounts(editor, launchers, magazines);
+        WeaponEntry beam;
+        beam.Kind = "Needle Beam";
+        beam.Mass = 2;
+        beam.Cost = 6;
+        editor.ship().Weapons.append(beam);
+        editor.UpdateShip(true);
+        ASSERT_FALSE(editor.lastWarning().has_value()) << editor.lastWarning()->toStdString();
+        if (place)
+            placeAllIcons(editor);
+        prompts.clear();
+    }
+    int launcher(int k = 0) const { return mountIcon(editor, k); }
+    int magazine(int k, int launchers) const { return mountIcon(editor, launchers + k); }
+
+    void link(int first, int second)
+    {
+        editor.startLink();
+        editor.clickIcon(first, false);
+        editor.clickIcon(second, false);
+    }
+    const ShipRecord& ship() const { return editor.ship(); }
+};
+
+TEST_F(SalvoLinkTest, StartingAndCancellingALink)
+{
+    design(1, 1);
+    EXPECT_TRUE(editor.controls().linkVisible);
+    EXPECT_FALSE(editor.controls().cancelLinkVisible);
+    editor.startLink();
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, kStartMessage);
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
+    EXPECT_EQ(editor.editMode(), EditMode::Linking);
+    EXPECT_FALSE(editor.controls().linkVisible);
+    EXPECT_TRUE(editor.controls().cancelLinkVisible);
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0, 0}));
+
+    editor.clickIcon(launcher(), false);
+    editor.cancelLink();
+    EXPECT_EQ(ship().SalvoLinkCount, 0);
+    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0}));
+    EXPECT_EQ(ship().SalvoMagazineIcon, (QList<int>{0}));
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.controls().linkVisible);
+    EXPECT_FALSE(editor.controls().cancelLinkVisible);
+    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
+
+    // Starting twice makes no second pending link.
+    editor.startLink();
+    editor.startLink();
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+}
+
+TEST_F(SalvoLinkTest, EndsMayBeChosenInEitherOrder)
+{
+    design(1, 1);
+    link(magazine(0, 1), launcher());
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0, launcher()}));
+    EXPECT_EQ(ship().SalvoMagazineIcon, (QList<int>{0, magazine(0, 1)}));
+    // The line runs from the launcher's bottom centre to the magazine's top centre.
+    const TwipRect l = editor.display().icon(launcher()).rect();
+    const TwipRect m = editor.display().icon(magazine(0, 1)).rect();
+    ASSERT_EQ(editor.shownLinkLines().size(), 1);
+    EXPECT_EQ(editor.shownLinkLines()[0], QLineF(l.left + l.width / 2, l.bottom(), m.left + m.width / 2, m.top));
+    EXPECT_EQ(editor.linkLines(), editor.shownLinkLines());
+}
+
+TEST_F(SalvoLinkTest, ASecondEndOfTheSameKindIsRefused)
+{
+    design(2, 2);
+    editor.startLink();
+    editor.clickIcon(launcher(0), false);
+    editor.clickIcon(launcher(1), false);
+    editor.clickIcon(1, false);                          // a screen: ignored
+    editor.clickIcon(mountIcon(editor, 4), false);       // the needle beam: ignored
+    EXPECT_EQ(prompts.texts(), (QStringList{kStartMessage, kLauncherTaken}));
+    EXPECT_EQ(ship().SalvoLauncherIcon[1], launcher(0));
+    EXPECT_EQ(editor.editMode(), EditMode::Linking);
+    editor.clickIcon(magazine(1, 2), false);
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+
+    editor.startLink();
+    editor.clickIcon(magazine(0, 2), false);
+    editor.clickIcon(magazine(1, 2), false);
+    EXPECT_EQ(prompts.lastText(), kMagazineTaken);
+    EXPECT_EQ(ship().SalvoMagazineIcon[2], magazine(0, 2));
+}
+
+TEST_F(SalvoLinkTest, IconsInTheHoldingBoxAreNoLinkEnds)
+{
+    design(1, 1, false);
+    editor.startLink();
+    editor.clickIcon(launcher(), false);
+    EXPECT_EQ(ship().SalvoLauncherIcon[1], 0);
+    EXPECT_EQ(editor.editMode(), EditMode::Linking);
+    EXPECT_EQ(prompts.texts(), QStringList{kStartMessage});
+    // Placed after the link began, the same icon is taken.
+    editor.cancelLink();
+    placeAllIcons(editor);
+    link(launcher(), magazine(0, 1));
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    // Dragged back into the holding box, its line leaves the display but the link stays.
+    editor.dropIconInHoldingBox(launcher(), {100, 100}, {0, 0});
+    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+}
+
+TEST_F(SalvoLinkTest, TheLinkButtonReturnsWhileMoreLinksArePossible)
+{
+    design(1, 1);
+    link(launcher(), magazine(0, 1));
+    EXPECT_FALSE(editor.controls().linkVisible);   // 1 x 1 = one link, made
+    EXPECT_FALSE(editor.controls().cancelLinkVisible);
+}
+
+TEST_F(SalvoLinkTest, TwoLaunchersAndOneMagazineAllowTwoLinks)
+{
+    design(2, 1);
+    link(launcher(0), magazine(0, 2));
+    EXPECT_TRUE(editor.controls().linkVisible);
+    link(magazine(0, 2), launcher(1));
+    EXPECT_FALSE(editor.controls().linkVisible);
+    EXPECT_EQ(ship().SalvoLinkCount, 2);
+    EXPECT_EQ(editor.shownLinkLines().size(), 2);
+}
+
+TEST_F(SalvoLinkTest, AFullUpdateDiscardsEveryLink)
+{
+    design(2, 1);
+    link(launcher(0), magazine(0, 2));
+    editor.startLink();   // a pending link goes too
+    editor.UpdateShip(true);
+    EXPECT_EQ(ship().SalvoLinkCount, 0);
+    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0}));
+    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.controls().linkVisible);
+}
+
+TEST_F(SalvoLinkTest, LineEndsFollowTheirIcons)
+{
+    design(1, 1);
+    link(launcher(), magazine(0, 1));
+    const QLineF before = editor.shownLinkLines().value(0);
+    KeyboardMover mover(editor);
+    editor.clickIcon(launcher(), false);
+    mover.keyDown(Qt::Key_Right);
+    mover.tick();
+    mover.keyUp(Qt::Key_Right);
+    QLineF after = editor.shownLinkLines().value(0);
+    EXPECT_EQ(after.p1(), before.p1() + QPointF(30, 0));
+    EXPECT_EQ(after.p2(), before.p2());
+
+    editor.dropIconOnDisplay(magazine(0, 1), {1000, 2000}, {0, 0});
+    after = editor.shownLinkLines().value(0);
+    const TwipRect m = editor.display().icon(magazine(0, 1)).rect();
+    EXPECT_EQ(after.p2(), QPointF(1000 + m.width / 2, 2000));
+}
+
+TEST_F(SalvoLinkTest, LinksSurviveSavingAndReopening)
+{
+    design(2, 1);
+    link(launcher(1), magazine(0, 2));
+    const QList<QLineF> lines = editor.shownLinkLines();
+    const QString path = folder.path() + "/linked.shp";
+    QString error;
+    ASSERT_TRUE(editor.exportShipFile(path, false, &error)) << error.toStdString();
+    editor.Load();
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    EXPECT_EQ(editor.shownLinkLines(), lines);
+    EXPECT_EQ(ship().SalvoLauncherIcon.value(1), launcher(1));
+}
+
+// The whole of laying out a sheet: place, align, nudge, link, save and reopen.
+TEST_F(SalvoLinkTest, LayingOutASheetEndToEnd)
+{
+    design(1, 2, false);
+    const int count = editor.display().iconCount();
+    ASSERT_EQ(count, 5);   // screen, launcher, two magazines, needle beam
+    placeAllIcons(editor);
+    ASSERT_TRUE(editor.display().allPlaced());
+
+    editor.clickIcon(magazine(0, 1), false);
+    editor.clickIcon(magazine(1, 1), true);
+    editor.clickIcon(launcher(), true);
+    editor.align(Alignment::Tops);
+    const float top = editor.display().icon(launcher()).top;
+    EXPECT_EQ(editor.display().icon(magazine(0, 1)).top, top);
+    EXPECT_EQ(editor.display().icon(magazine(1, 1)).top, top);
+
+    KeyboardMover mover(editor);
+    mover.keyDown(Qt::Key_Down);
+    mover.keyUp(Qt::Key_Down);
+    mover.keyDown(Qt::Key_Left);
+    mover.tick();
+    mover.keyUp(Qt::Key_Left);
+    EXPECT_EQ(editor.display().icon(launcher()).top, top + 15);
+
+    link(launcher(), magazine(0, 1));
+    link(magazine(1, 1), launcher());
+    ASSERT_EQ(ship().SalvoLinkCount, 2);
+    EXPECT_FALSE(editor.controls().linkVisible);
+
+    QList<TwipRect> places;
+    for (int i = 1; i <= count; ++i)
+        places << editor.display().icon(i).rect();
+    const QList<QLineF> lines = editor.shownLinkLines();
+    ASSERT_EQ(lines.size(), 2);
+
+    const QString path = folder.path() + "/laid out.shp";
+    ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
+    editor.Load();
+    ASSERT_TRUE(editor.OpenShip(path));
+    ASSERT_EQ(editor.display().iconCount(), count);
+    for (int i = 1; i <= count; ++i) {
+        EXPECT_TRUE(editor.display().icon(i).placed());
+        EXPECT_EQ(editor.display().icon(i).rect(), places[i - 1]) << i;
+    }
+    EXPECT_EQ(editor.shownLinkLines(), lines);
+    EXPECT_TRUE(editor.composeSheet().has_value());
+}
+
+} // namespace
