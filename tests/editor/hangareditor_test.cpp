@@ -1,0 +1,246 @@
+#include "editor/hangareditor.h"
+
+#include "model/shiprecord.h"
+#include "tests/editor/editorfixture.h"
+
+using namespace kw;
+
+namespace {
+
+const QString kCapacityMessage = "The hangar's capacity must be greater than 0.";
+
+class HangarEditorTest : public ::testing::Test {
+protected:
+    HangarEditor& open(const QList<int>& bays = {})
+    {
+        ship.Hangars = bays;
+        return hangars.emplace(ship, prompts);
+    }
+    QStringList column(QString HangarRow::*field) const
+    {
+        QStringList list;
+        for (const HangarRow& row : hangars->rows())
+            list << row.*field;
+        return list;
+    }
+
+    ShipRecord ship;
+    test::FakePrompts prompts;
+    std::optional<HangarEditor> hangars;
+};
+
+} // namespace
+
+TEST_F(HangarEditorTest, CapacityAndMassFieldsConvertIntoEachOther)
+{
+    HangarEditor& h = open();
+    h.add();
+    const std::tuple<const char*, const char*, const char*> fromCapacity[] = {
+        {"6", "9", "27"}, {"3", "4", "12"} /* 4.5 to the even neighbour */, {"667", "999", "2997"}};
+    for (const auto& [capacity, mass, points] : fromCapacity) {
+        h.typeCapacity(capacity, 1);
+        EXPECT_EQ(h.massText(), mass) << capacity;
+        EXPECT_EQ(h.pointsText(), points) << capacity;
+    }
+    EXPECT_EQ(h.capacityText(), "666");   // 667 x 1.5 is past the field's 999
+
+    h.typeMass("4", 1);
+    EXPECT_EQ(h.capacityText(), "2.66666666666667");
+    EXPECT_EQ(h.pointsText(), "12");
+    h.typeMass("", 0);   // an emptied field leaves the other one alone
+    EXPECT_EQ(h.capacityText(), "2.66666666666667");
+
+    // Only digits stay, and the caret stays behind the digit it followed.
+    h.typeCapacity("1x2", 2);
+    EXPECT_EQ(h.capacityText(), "12");
+    EXPECT_EQ(h.capacityCaret(), 1);
+    h.typeMass("a9b", 1);
+    EXPECT_EQ(h.massText(), "9");
+    EXPECT_EQ(h.massCaret(), 0);
+    EXPECT_EQ(h.capacityText(), "6");
+    EXPECT_FALSE(h.Converting());
+}
+
+TEST_F(HangarEditorTest, LoadedRowsShowTheStoredBaysWithoutTotals)
+{
+    HangarEditor& h = open({3, 6});
+    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
+    EXPECT_EQ(column(&HangarRow::capacity), QStringList({"3", "6"}));
+    EXPECT_EQ(column(&HangarRow::mass), QStringList({"4.5", "9"}));
+    EXPECT_EQ(column(&HangarRow::points), QStringList({"13.5", "27"}));
+    EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
+}
+
+TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
+{
+    HangarEditor& h = open({1});
+    h.add();
+    EXPECT_EQ(h.EditedBay(), 1);
+    EXPECT_FALSE(h.mainButtonsEnabled());
+    EXPECT_EQ(h.escapeButton(), HangarCancelButton::AddEdit);
+    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Capacity);
+
+    h.typeCapacity("3", 1);
+    h.done();
+    EXPECT_EQ(ship.Hangars, QList<int>({1, 3}));
+    // Running sums rounded halves to even after every bay: 1.5 -> 2, 6.5 -> 6; 4.5 -> 4, 17.5 -> 18.
+    EXPECT_EQ(h.totalMass(), "6");
+    EXPECT_EQ(h.totalPoints(), "18");
+    EXPECT_EQ(h.totalSpace(), "4");
+    EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_TRUE(h.mainButtonsEnabled());
+    EXPECT_FALSE(h.addFrameVisible());
+    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Add);
+
+    // A bay typed by mass is stored rounded, and its row reads as it will when opened again.
+    h.add();
+    h.typeMass("4", 1);
+    h.done();
+    EXPECT_EQ(ship.Hangars, QList<int>({1, 3, 3}));
+    EXPECT_EQ(column(&HangarRow::capacity).last(), "3");
+    EXPECT_EQ(column(&HangarRow::mass).last(), "4.5");
+
+    h.add();
+    h.typeCapacity("8", 1);
+    h.cancelAddEdit();
+    EXPECT_EQ(ship.Hangars.size(), 3);
+    EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
+{
+    HangarEditor& h = open({5});
+    h.add();
+    for (const QString& mass : {QString(), QString("0"), QString("49152"), QString(400, '9')}) {
+        prompts.clear();
+        h.typeMass(mass, mass.size());
+        if (mass.isEmpty())
+            h.typeCapacity("", 0);
+        h.done();
+        EXPECT_EQ(prompts.texts(), QStringList({kCapacityMessage})) << mass.left(10).toStdString();
+        EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
+        EXPECT_EQ(ship.Hangars, QList<int>({5}));
+        EXPECT_TRUE(h.addFrameVisible());
+    }
+    // 49151 / 1.5 = 32767.3: the largest bay that fits.
+    h.typeMass("49151", 5);
+    h.done();
+    EXPECT_EQ(ship.Hangars, QList<int>({5, 32767}));
+}
+
+TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
+{
+    HangarEditor& h = open({2, 4, 6});
+    prompts.answers = {PromptAnswer::Cancel};
+    h.modify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
+
+    h.modify();
+    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
+    h.clickBay(0);
+    EXPECT_FALSE(h.cancelModifyVisible());
+    EXPECT_TRUE(h.addFrameVisible());
+    EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
+    h.typeCapacity("10", 2);
+    h.done();
+    EXPECT_EQ(ship.Hangars, QList<int>({10, 4, 6}));
+    EXPECT_EQ(column(&HangarRow::mass), QStringList({"15", "6", "9"}));
+
+    h.modify();
+    h.cancelModify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_TRUE(h.mainButtonsEnabled());
+}
+
+TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
+{
+    HangarEditor& h = open({2, 4, 6});
+    h.remove();
+    EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
+    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Remove);
+    prompts.answers = {PromptAnswer::No};
+    h.clickBay(1);
+    EXPECT_EQ(prompts.asked.last().text, "Remove bay 2");
+    EXPECT_EQ(prompts.asked.last().buttons, PromptButtons::YesNo);
+    EXPECT_EQ(ship.Hangars.size(), 3);
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+
+    h.remove();
+    h.clickBay(1);
+    EXPECT_EQ(ship.Hangars, QList<int>({2, 6}));
+    EXPECT_EQ(ship.HangarCount(), 2);
+    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
+    EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
+
+    // Totals once shown follow a removal rather than keep counting the removed bay.
+    h.add();
+    h.typeCapacity("4", 1);
+    h.done();
+    EXPECT_EQ(h.totalSpace(), "12");
+    h.remove();
+    h.clickBay(0);
+    EXPECT_EQ(h.totalSpace(), "10");
+    EXPECT_EQ(h.totalMass(), "15");
+
+    // With no bays left, Modify and Remove ask nothing.
+    h.remove();
+    h.clickBay(0);
+    h.remove();
+    h.clickBay(0);
+    EXPECT_TRUE(ship.Hangars.isEmpty());
+    prompts.clear();
+    h.remove();
+    h.modify();
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(HangarEditorTest, BayClicksAndButtonsOutsideTheirModeDoNothing)
+{
+    HangarEditor& h = open({2, 4});
+    h.clickBay(0);
+    h.add();
+    for (int row : {1, 7, -1})
+        h.clickBay(row);
+    h.modify();
+    h.remove();
+    h.add();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Adding);
+    EXPECT_EQ(h.EditedBay(), 2);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(HangarEditorTest, TenRowsFitAndEachFurtherRowAddsAScrollStep)
+{
+    HangarEditor& h = open(QList<int>(10, 1));
+    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 0);
+    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 3600);
+    h.add();
+    h.typeCapacity("1", 1);
+    h.done();
+    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 1);
+    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 355 + 3600);
+    EXPECT_EQ(hangarScroll(14, 255, 3600).maximum, 4);
+    EXPECT_DOUBLE_EQ(hangarPanelTop(2, 255), -710);
+}
+
+namespace kw::test {
+
+using HangarsEditedTest = EditorTest;
+
+TEST_F(HangarsEditedTest, TheEditorCountsAndWeighsTheNewBays)
+{
+    const int usedBefore = editor.figures().tmfUsed.toInt();
+    editor.ship().Hangars = {3, 3};
+    editor.hangarsEdited();
+    EXPECT_EQ(editor.figures().hangarCount, "2");
+    EXPECT_EQ(mass(SystemLabel::HANGAR), 9);
+    EXPECT_EQ(cost(SystemLabel::HANGAR), 27);
+    EXPECT_EQ(editor.figures().tmfUsed.toInt(), usedBefore + 9);
+}
+
+} // namespace kw::test
