@@ -1,0 +1,251 @@
+#include "editor/addweapon.h"
+
+namespace kw {
+
+namespace {
+
+enum Kind {
+    BeamBattery,
+    NeedleBeam,
+    PulseTorpedo,
+    Submunitions,
+    SalvoRack,
+    SalvoLauncher,
+    SalvoMagazine,
+    Missile,
+    MineLayer,
+    Ortillery,
+    KindCount
+};
+
+// Arc a (1-based) counted cyclically in 1 to 6, as an index 0 to 5.
+int arcIndex(int arc)
+{
+    return ((arc - 1) % 6 + 6) % 6;
+}
+
+} // namespace
+
+int arcImagesIn(int picture)
+{
+    if (picture < 1 || picture > kArcPictureCount)
+        return 0;
+    return picture == kArcPictureCount ? 1 : kArcImageCount;
+}
+
+std::array<bool, 6> arcsOfImage(ArcImage image)
+{
+    std::array<bool, 6> arcs{};
+    if (image.image < 1 || image.image > arcImagesIn(image.picture))
+        return arcs;
+    if (image.picture == kArcPictureCount) {
+        arcs.fill(true);
+        return arcs;
+    }
+    // Wider ranges reach one more arc back before they reach one more forward.
+    const int first = image.image - image.picture / 2;
+    for (int k = 0; k < image.picture; ++k)
+        arcs[arcIndex(first + k)] = true;
+    return arcs;
+}
+
+AddWeapon::AddWeapon()
+{
+    chooseKind(BeamBattery);
+}
+
+const QStringList& AddWeapon::kinds()
+{
+    static const QStringList list{"Beam Battery",       "Needle Beam",           "Pulse Torpedo Tube",
+                                  "Submunitions Pack",  "Salvo Missile Rack",    "Salvo Missile Launcher",
+                                  "Salvo Missile Magazine", "Missile",          "Mine Layer",
+                                  "Ortillery System"};
+    return list;
+}
+
+void AddWeapon::chooseKind(int index)
+{
+    if (index < 0 || index >= KindCount)
+        return;
+    m_kindIndex = index;
+    m_weaponKind = kinds()[index];
+    m_layout = AddWeaponLayout{};
+    m_arcChoice = {};
+    m_selected.reset();
+
+    switch (index) {
+    case BeamBattery:
+        m_layout.battery = true;
+        m_layout.arcs = true;
+        m_batteryClass = kMinClass;
+        applyBatteryClass();
+        break;
+    case NeedleBeam:
+        m_layout.arcs = true;
+        m_layout.arcPictures[0] = true;
+        select({1, 1});
+        break;
+    case PulseTorpedo:
+        m_layout.arcs = true;
+        m_layout.arcPictures[0] = m_layout.arcPictures[1] = m_layout.arcPictures[2] = true;
+        select({1, 1});
+        break;
+    case SalvoRack:
+        m_layout.arcs = true;
+        m_layout.arcPictures[2] = true;
+        m_layout.salvo = true;
+        m_salvoOption = 0;
+        select({3, 1});
+        break;
+    case SalvoLauncher:
+        m_weaponKind = QStringLiteral("Salvo Launcher");
+        m_layout.arcs = true;
+        m_layout.arcPictures[2] = true;
+        select({3, 1});
+        break;
+    case SalvoMagazine:
+        m_weaponKind = QStringLiteral("Salvo Magazine");
+        m_layout.capacity = true;
+        m_magazineMass = kMinMagazine;
+        break;
+    case Missile:
+        m_layout.missile = true;
+        m_missileOption = 0;
+        break;
+    case MineLayer:
+        m_layout.mines = true;
+        m_mines = kMinMines;
+        break;
+    default:   // the submunitions pack and the ortillery system have no options and no arcs
+        break;
+    }
+}
+
+void AddWeapon::applyBatteryClass()
+{
+    m_layout.arcPictures = {};
+    if (m_batteryClass == 1) {
+        m_layout.arcPictures[5] = true;
+        select({6, 1});
+    } else if (m_batteryClass == 2) {
+        m_layout.arcPictures[2] = m_layout.arcPictures[5] = true;
+        select({3, 1});
+    } else {
+        m_layout.arcPictures.fill(true);
+        select({1, 1});
+    }
+}
+
+void AddWeapon::setBatteryClass(int batteryClass)
+{
+    // The class control lives on the battery's own frame; other kinds cannot reach it.
+    batteryClass = qBound(kMinClass, batteryClass, kMaxClass);
+    if (!m_layout.battery || batteryClass == m_batteryClass)
+        return;
+    m_batteryClass = batteryClass;
+    applyBatteryClass();
+}
+
+void AddWeapon::chooseSalvo(int option)
+{
+    if (option == 0 || option == 1)
+        m_salvoOption = option;
+}
+
+void AddWeapon::chooseMissile(int option)
+{
+    if (option >= 0 && option <= 2)
+        m_missileOption = option;
+}
+
+void AddWeapon::setMagazineMass(int mass)
+{
+    m_magazineMass = qBound(kMinMagazine, mass, kMaxMagazine);
+}
+
+void AddWeapon::setMines(int mines)
+{
+    m_mines = qBound(kMinMines, mines, kMaxMines);
+}
+
+void AddWeapon::setNumber(int number)
+{
+    m_number = qBound(kMinNumber, number, kMaxNumber);
+}
+
+bool AddWeapon::clickArcImage(ArcImage image)
+{
+    if (!m_layout.arcs || image.picture < 1 || image.picture > kArcPictureCount
+        || !m_layout.arcPictures[image.picture - 1] || image.image < 1 || image.image > arcImagesIn(image.picture))
+        return false;
+    select(image);
+    return true;
+}
+
+void AddWeapon::select(ArcImage image)
+{
+    m_arcCount = image.picture;
+    m_arcChoice = arcsOfImage(image);
+    m_selected = image;
+}
+
+WeaponOptions AddWeapon::options() const
+{
+    WeaponOptions o;
+    o.batteryClass = m_batteryClass;
+    o.arcCount = m_arcCount;
+    o.salvoER = m_salvoOption == 1;
+    o.magazineMass = m_magazineMass;
+    o.mines = m_mines;
+    return o;
+}
+
+WeaponFigures AddWeapon::figuresForOne() const
+{
+    return weaponMassAndCost(m_weaponKind, options());
+}
+
+WeaponFigures AddWeapon::figuresForAll() const
+{
+    const WeaponFigures one = figuresForOne();
+    return {one.mass * m_number, one.cost * m_number};
+}
+
+QString AddWeapon::mountKind() const
+{
+    if (m_kindIndex == BeamBattery)
+        return QStringLiteral("Class %1 Battery").arg(m_batteryClass);
+    return m_weaponKind;
+}
+
+QString AddWeapon::mountDetails() const
+{
+    switch (m_kindIndex) {
+    case SalvoRack:
+        return m_salvoOption == 1 ? QStringLiteral("ER") : QStringLiteral("STD");
+    case SalvoMagazine:
+        return QString::number(m_magazineMass);
+    case Missile:
+        return m_missileOption == 0 ? QStringLiteral("STD")
+                                    : (m_missileOption == 1 ? QStringLiteral("EMP") : QStringLiteral("Needle"));
+    case MineLayer:
+        return QString::number(m_mines);
+    default:
+        return {};
+    }
+}
+
+QList<WeaponEntry> AddWeapon::mounts() const
+{
+    WeaponEntry mount;
+    mount.Kind = mountKind();
+    mount.Arc = m_arcChoice;
+    mount.Reserved = 0;
+    const WeaponFigures one = figuresForOne();
+    mount.Mass = one.mass;
+    mount.Cost = one.cost;
+    mount.Details = mountDetails();
+    return QList<WeaponEntry>(m_number, mount);
+}
+
+} // namespace kw
