@@ -1,0 +1,121 @@
+#pragma once
+
+#include "editor/editorstate.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+
+namespace kw {
+
+class DlgPrinter;
+class FieldEdit;
+class ShipEditor;
+class UserPrompts;
+class UpDown;
+
+// The ship editor window: a view of the ShipEditor. It shows the controller's state in its
+// widgets and hands every user action to the controller; the rules live there.
+class FrmKeelwright : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, QWidget* parent = nullptr);
+    ~FrmKeelwright() override;
+
+    ShipEditor& editor() const { return m_editor; }
+    // Screens of exactly 800 x 600 keep the editor maximised; larger ones never do.
+    void setSmallScreen(bool small);
+    // Closing by the program itself passes without questions.
+    void closeByProgram();
+
+    // The File menu's "&New Ship" and "&Open", as the menu runs them.
+    void newShip();
+    void openShip();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildHeader();
+    QWidget* buildGeneralTab();
+    QWidget* buildWeaponsTab();
+    QWidget* buildExtraSystemsTab();
+    QWidget* buildCommandButtons();
+    FieldEdit* numberField(NumericField field);
+    UpDown* upDown(NumericField field);
+    QLabel* figureLabel(SystemLabel label, bool cost);
+    QCheckBox* checkBox(CheckBox box, const QString& caption);
+    QComboBox* choiceList(const QString& name, const QStringList& entries, void (ShipEditor::*choose)(int));
+
+    void mirror();
+    void mirrorMenus();
+    void applySizeRule();
+
+    void saveShip();
+    void saveAs();
+    void savePicture();
+    void printSetup();
+    void printShip();
+    void editHangars();
+    void addWeapon();
+    void editSideNames();
+    void exitProgram();
+
+    ShipEditor& m_editor;
+    UserPrompts& m_prompts;
+    bool m_smallScreen = false;
+    bool m_programClose = false;
+
+    std::array<FieldEdit*, kNumericFieldCount> m_numbers{};
+    std::array<UpDown*, kNumericFieldCount> m_upDowns{};
+    std::array<QLabel*, kSystemLabelCount> m_massLabels{};
+    std::array<QLabel*, kSystemLabelCount> m_costLabels{};
+    std::array<QCheckBox*, kCheckBoxCount> m_checks{};
+    FieldEdit* m_name = nullptr;
+    QComboBox* m_side = nullptr;
+    QComboBox* m_class = nullptr;
+    QComboBox* m_shipType = nullptr;
+    QComboBox* m_hull = nullptr;
+    QComboBox* m_streamlining = nullptr;
+    QComboBox* m_ftl = nullptr;
+    QLabel* m_towCapLabel = nullptr;
+    QLabel* m_tmfUsed = nullptr;
+    QLabel* m_tmfAvailable = nullptr;
+    QLabel* m_npv = nullptr;
+    QLabel* m_crew = nullptr;
+    QLabel* m_hangarCount = nullptr;
+    QLabel* m_lockGen = nullptr;
+    QLabel* m_lockSys = nullptr;
+    QButtonGroup* m_sensors = nullptr;
+    QWidget* m_tabGen = nullptr;
+    QWidget* m_tabSys = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_updateDisplay = nullptr;
+    QPushButton* m_updateStats = nullptr;
+    QPushButton* m_auto = nullptr;
+    QPushButton* m_stop = nullptr;
+    QPushButton* m_addWeapon = nullptr;
+    QPushButton* m_removeWeapon = nullptr;
+    QPushButton* m_cancelRemove = nullptr;
+    QPushButton* m_hangarButton = nullptr;
+
+    QList<QAction*> m_fileItems;
+    QList<QAction*> m_toolsItems;
+    QMenu* m_recentMenu = nullptr;
+    DlgPrinter* m_printer = nullptr;
+};
+
+} // namespace kw

@@ -1,0 +1,342 @@
+#include "editor/ui/frmkeelwright.h"
+
+#include "editor/shipeditor.h"
+#include "editor/ui/fieldedit.h"
+#include "editor/ui/namedbutton.h"
+#include "editor/ui/updown.h"
+#include "editor/ui/weaponlistview.h"
+#include "model/shipchoices.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kw {
+
+namespace {
+
+// Columns of a system row: caption, field, arrows, mass, points.
+enum Column { Caption, Field, Arrows, Mass, Points };
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    return new QLabel(text, parent);
+}
+
+QLabel* columnHeading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QGridLayout* figureGrid(QWidget* parent)
+{
+    auto* grid = new QGridLayout(parent);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(Caption, 1);
+    grid->setColumnMinimumWidth(Mass, 34);
+    grid->setColumnMinimumWidth(Points, 38);
+    grid->addWidget(columnHeading(QStringLiteral("Mass"), parent), 0, Mass);
+    grid->addWidget(columnHeading(QStringLiteral("NPV"), parent), 0, Points);
+    return grid;
+}
+
+// Only Enter in the mass field has a meaning of its own.
+class EnterFilter : public QObject {
+public:
+    EnterFilter(QObject* parent, std::function<void()> onEnter) : QObject(parent), m_onEnter(std::move(onEnter)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_onEnter();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onEnter;
+};
+
+} // namespace
+
+FieldEdit* FrmKeelwright::numberField(NumericField field)
+{
+    const NumericFieldRule& rule = numericFieldRule(field);
+    auto* edit = new FieldEdit(QString::fromLatin1(rule.objectName), this);
+    edit->setFixedWidth(field == NumericField::TMF ? 48 : 44);
+    edit->setAlignment(Qt::AlignRight);
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { m_editor.setFieldText(field, text); });
+    edit->setLeaveCheck([this, field] { return m_editor.leaveField(field); });
+    m_numbers[static_cast<int>(field)] = edit;
+    return edit;
+}
+
+UpDown* FrmKeelwright::upDown(NumericField field)
+{
+    const NumericFieldRule& rule = numericFieldRule(field);
+    auto* arrows = new UpDown(QString::fromLatin1(rule.upDownName), static_cast<int>(rule.lower),
+                              static_cast<int>(rule.upper), this);
+    connect(arrows, &UpDown::valueChanged, this, [this, field](int value) { m_editor.changeUpDown(field, value); });
+    m_upDowns[static_cast<int>(field)] = arrows;
+    return arrows;
+}
+
+QLabel* FrmKeelwright::figureLabel(SystemLabel label, bool cost)
+{
+    auto* shown = new QLabel(this);
+    shown->setObjectName((cost ? QStringLiteral("npv") : QStringLiteral("tmf")) + systemLabelName(label));
+    shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    (cost ? m_costLabels : m_massLabels)[static_cast<int>(label)] = shown;
+    return shown;
+}
+
+QCheckBox* FrmKeelwright::checkBox(CheckBox box, const QString& text)
+{
+    auto* check = new QCheckBox(text, this);
+    check->setObjectName(QString::fromLatin1(checkBoxName(box)));
+    connect(check, &QCheckBox::clicked, this, [this, box](bool on) { m_editor.setCheck(box, on); });
+    m_checks[static_cast<int>(box)] = check;
+    return check;
+}
+
+QComboBox* FrmKeelwright::choiceList(const QString& name, const QStringList& entries, void (ShipEditor::*choose)(int))
+{
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->addItems(entries);
+    connect(box, &QComboBox::activated, this, [this, choose](int index) { (m_editor.*choose)(index); });
+    return box;
+}
+
+QWidget* FrmKeelwright::buildHeader()
+{
+    auto* header = new QWidget(this);
+    auto* grid = new QGridLayout(header);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+
+    m_name = new FieldEdit(QStringLiteral("txtName"), header);
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) { m_editor.setNameText(text); });
+    m_name->setLeaveCheck([this] { return m_editor.leaveNameField(); });
+    m_side = choiceList(QStringLiteral("cmbSide"), {}, &ShipEditor::chooseSide);
+    m_class = choiceList(QStringLiteral("cmbClass"), {}, &ShipEditor::chooseClass);
+    FieldEdit* mass = numberField(NumericField::TMF);
+    mass->installEventFilter(new EnterFilter(mass, [this] {
+        if (m_editor.pressEnterInMassField())
+            m_name->setFocus(Qt::TabFocusReason);
+    }));
+
+    auto value = [header](const char* name) {
+        auto* label = new QLabel(header);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(40);
+        return label;
+    };
+    m_tmfUsed = value("lblTMFU");
+    m_tmfAvailable = value("lblTMFA");
+    m_npv = value("lblNPVS");
+    m_crew = value("lblCrew");
+
+    grid->addWidget(caption(QStringLiteral("Class Name:"), header), 0, 0);
+    grid->addWidget(m_name, 0, 1, 1, 5);
+    grid->addWidget(caption(QStringLiteral("Side:"), header), 1, 0);
+    grid->addWidget(m_side, 1, 1, 1, 5);
+    grid->addWidget(caption(QStringLiteral("Class:"), header), 2, 0);
+    grid->addWidget(m_class, 2, 1, 1, 5);
+    grid->addWidget(caption(QStringLiteral("TMF:"), header), 3, 0);
+    grid->addWidget(mass, 3, 1);
+    grid->addWidget(caption(QStringLiteral("TMF Used:"), header), 3, 2);
+    grid->addWidget(m_tmfUsed, 3, 3);
+    grid->addWidget(caption(QStringLiteral("NPV Cost:"), header), 3, 4);
+    grid->addWidget(m_npv, 3, 5);
+    grid->addWidget(caption(QStringLiteral("TMF Available:"), header), 4, 0);
+    grid->addWidget(m_tmfAvailable, 4, 1);
+    grid->addWidget(caption(QStringLiteral("Crew Units:"), header), 4, 2);
+    grid->addWidget(m_crew, 4, 3);
+    return header;
+}
+
+QWidget* FrmKeelwright::buildGeneralTab()
+{
+    auto* page = new QWidget(this);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_tabGen = new QWidget(page);
+    m_tabGen->setObjectName(QStringLiteral("picTabGen"));
+    QGridLayout* grid = figureGrid(m_tabGen);
+    int row = 1;
+    auto systemRow = [&](const QString& text, NumericField field, SystemLabel label) {
+        grid->addWidget(caption(text, m_tabGen), row, Caption);
+        grid->addWidget(numberField(field), row, Field);
+        grid->addWidget(upDown(field), row, Arrows);
+        grid->addWidget(figureLabel(label, false), row, Mass);
+        grid->addWidget(figureLabel(label, true), row, Points);
+        ++row;
+    };
+    auto choiceRow = [&](QComboBox* box, QWidget* extra, std::optional<SystemLabel> label) {
+        grid->addWidget(box, row, Caption);
+        if (extra)
+            grid->addWidget(extra, row, Field);
+        if (label) {
+            grid->addWidget(figureLabel(*label, false), row, Mass);
+            grid->addWidget(figureLabel(*label, true), row, Points);
+        }
+        ++row;
+    };
+    m_shipType = choiceList(QStringLiteral("cmbShip"), shipTypeTexts(), &ShipEditor::chooseShipType);
+    m_hull = choiceList(QStringLiteral("cmbHull"), hullIntegrityTexts(), &ShipEditor::chooseHull);
+    m_streamlining = choiceList(QStringLiteral("cmbSL"), streamliningChoiceTexts(), &ShipEditor::chooseStreamlining);
+    m_ftl = choiceList(QStringLiteral("cmbFTL"), ftlChoiceTexts(), &ShipEditor::chooseFtl);
+    choiceRow(m_shipType, nullptr, std::nullopt);
+    choiceRow(m_hull, numberField(NumericField::Hull), SystemLabel::HULL);
+    choiceRow(m_streamlining, nullptr, SystemLabel::SL);
+    choiceRow(m_ftl, nullptr, SystemLabel::FTL);
+    m_towCapLabel = caption(QStringLiteral("Tow Capacity (Mass):"), m_tabGen);
+    m_towCapLabel->setObjectName(QStringLiteral("lblTowCap"));
+    m_towCapLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_towCapLabel, row, Caption);
+    grid->addWidget(numberField(NumericField::FTL), row, Field);
+    grid->addWidget(upDown(NumericField::FTL), row, Arrows);
+    ++row;
+    systemRow(QStringLiteral("Main Drive:"), NumericField::MD, SystemLabel::MD);
+    systemRow(QStringLiteral("Armour Factor:"), NumericField::Armour, SystemLabel::ARMOUR);
+    systemRow(QStringLiteral("Fire Control Systems:"), NumericField::FCS, SystemLabel::FCS);
+    systemRow(QStringLiteral("Screen Generators:"), NumericField::Screens, SystemLabel::SCREENS);
+    systemRow(QStringLiteral("Point Defence Systems:"), NumericField::PDS, SystemLabel::PDS);
+    systemRow(QStringLiteral("Area Defence Fire Controls:"), NumericField::ADFC, SystemLabel::ADFC);
+    systemRow(QStringLiteral("Fighter Bays:"), NumericField::Fighters, SystemLabel::FIGHTERS);
+    for (auto [box, text, label] : {std::tuple{CheckBox::Reflex, "Reflex Field:", SystemLabel::REFLEX},
+                                    std::tuple{CheckBox::Cloak, "Cloaking Field:", SystemLabel::CLOAK}}) {
+        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption);
+        grid->addWidget(figureLabel(label, false), row, Mass);
+        grid->addWidget(figureLabel(label, true), row, Points);
+        ++row;
+    }
+    m_hangarButton = namedButton("cmdHangar", QStringLiteral("Hangar Bays:"), m_tabGen);
+    connect(m_hangarButton, &QPushButton::clicked, this, &FrmKeelwright::editHangars);
+    m_hangarCount = new QLabel(m_tabGen);
+    m_hangarCount->setObjectName(QStringLiteral("lblHangar"));
+    m_hangarCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_hangarButton, row, Caption, Qt::AlignLeft);
+    grid->addWidget(m_hangarCount, row, Field);
+    grid->addWidget(figureLabel(SystemLabel::HANGAR, false), row, Mass);
+    grid->addWidget(figureLabel(SystemLabel::HANGAR, true), row, Points);
+    grid->setRowStretch(row + 1, 1);
+
+    pageLayout->addWidget(m_tabGen, 1);
+    m_lockGen = new QLabel(page);
+    m_lockGen->setObjectName(QStringLiteral("lblLockGen"));
+    m_lockGen->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    pageLayout->addWidget(m_lockGen);
+    return page;
+}
+
+QWidget* FrmKeelwright::buildWeaponsTab()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(new WeaponListView(m_editor, page), 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_addWeapon = namedButton("cmdAdd", QStringLiteral("Add Weapon"), page);
+    m_removeWeapon = namedButton("cmdRemove", QStringLiteral("Remove Weapon"), page);
+    m_cancelRemove = namedButton("cmdCancelR", QStringLiteral("Cancel Remove"), page);
+    m_cancelRemove->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(m_addWeapon, &QPushButton::clicked, this, &FrmKeelwright::addWeapon);
+    connect(m_removeWeapon, &QPushButton::clicked, this, [this] { m_editor.beginRemoveWeapon(); });
+    connect(m_cancelRemove, &QPushButton::clicked, this, [this] { m_editor.cancelRemoveWeapon(); });
+    buttons->addWidget(m_addWeapon);
+    buttons->addWidget(m_removeWeapon);
+    buttons->addWidget(m_cancelRemove);
+    layout->addLayout(buttons);
+
+    auto* big = new QWidget(page);
+    QGridLayout* grid = figureGrid(big);
+    int row = 1;
+    for (auto [box, text, label] : {std::tuple{CheckBox::Nova, "Spinal Mount Nova Cannon", SystemLabel::NOVA},
+                                    std::tuple{CheckBox::Wave, "Wave Gun", SystemLabel::WAVE}}) {
+        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption);
+        grid->addWidget(figureLabel(label, false), row, Mass);
+        grid->addWidget(figureLabel(label, true), row, Points);
+        ++row;
+    }
+    layout->addWidget(big);
+    return page;
+}
+
+QWidget* FrmKeelwright::buildExtraSystemsTab()
+{
+    auto* page = new QWidget(this);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_tabSys = new QWidget(page);
+    m_tabSys->setObjectName(QStringLiteral("picTabSys"));
+    QGridLayout* grid = figureGrid(m_tabSys);
+    int row = 1;
+    for (auto [text, field, label] : {std::tuple{"Cargo Space:", NumericField::Cargo, SystemLabel::CARGO},
+                                      std::tuple{"Passenger Space:", NumericField::Passenger, SystemLabel::PASSANGER},
+                                      std::tuple{"Damage Control Parties:", NumericField::DCP, SystemLabel::DCP}}) {
+        grid->addWidget(caption(QString::fromLatin1(text), m_tabSys), row, Caption);
+        grid->addWidget(numberField(field), row, Field);
+        grid->addWidget(upDown(field), row, Arrows);
+        grid->addWidget(figureLabel(label, false), row, Mass);
+        grid->addWidget(figureLabel(label, true), row, Points);
+        ++row;
+    }
+    m_sensors = new QButtonGroup(this);
+    const char* const sensorTexts[] = {"Standard Sensors", "Enhanced Sensors", "Superior Sensors"};
+    for (int option = 0; option < 3; ++option) {
+        auto* radio = new QRadioButton(QString::fromLatin1(sensorTexts[option]), m_tabSys);
+        radio->setObjectName(QStringLiteral("optSensors_%1").arg(option));
+        m_sensors->addButton(radio, option);
+        grid->addWidget(radio, row, Caption, 1, 3);
+        if (option > 0) {
+            const SystemLabel label = option == 1 ? SystemLabel::ESENSORS : SystemLabel::SUPSENSORS;
+            grid->addWidget(figureLabel(label, false), row, Mass);
+            grid->addWidget(figureLabel(label, true), row, Points);
+        }
+        ++row;
+    }
+    connect(m_sensors, &QButtonGroup::idClicked, this, [this](int option) { m_editor.chooseSensors(option); });
+    for (auto [box, text, label] : {std::tuple{CheckBox::ECM, "Localised ECM Jammer", SystemLabel::ECM},
+                                    std::tuple{CheckBox::AreaEcm, "Area ECM Jammer", SystemLabel::AREAECM},
+                                    std::tuple{CheckBox::MineSweep, "Mine Sweeper", SystemLabel::MINESWEEPER}}) {
+        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption, 1, 3);
+        grid->addWidget(figureLabel(label, false), row, Mass);
+        grid->addWidget(figureLabel(label, true), row, Points);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    pageLayout->addWidget(m_tabSys, 1);
+    m_lockSys = new QLabel(page);
+    m_lockSys->setObjectName(QStringLiteral("lblLockSys"));
+    m_lockSys->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    pageLayout->addWidget(m_lockSys);
+    return page;
+}
+
+} // namespace kw
