@@ -284,14 +284,14 @@ void drawDamageControl(Canvas &c)
 
 void drawMainDrive(Canvas &c)
 {
-    // An engine pod with side fins over a bell nozzle; the drive rating is
-    // written on the white pod.
-    c.paint(c.polygon({{3.5, 5.5}, {-0.6, 12.6}, {3.5, 12.6}}) | c.polygon({{16.5, 5.5}, {20.6, 12.6}, {16.5, 12.6}}),
+    // An engine pod with side fins over a short bell nozzle. The drive rating is written from
+    // about a third of the way down, so the pod stays white through the lower middle and the
+    // nozzle keeps to the last rows.
+    c.paint(c.polygon({{3.5, 8.5}, {-0.6, 15.6}, {3.5, 15.6}}) | c.polygon({{16.5, 8.5}, {20.6, 15.6}, {16.5, 15.6}}),
             pal::steel, pal::black);
-    c.paint(c.roundRect(3, 0, 17, 13, 3), pal::white, pal::black);
-    c.paint(c.polygon({{6.5, 13}, {13.5, 13}, {16.6, 17.6}, {3.4, 17.6}}), pal::steel, pal::black);
-    c.paint(c.profile(10, 18, {5, 4, 2}), pal::orange);
-    c.paint(c.profile(10, 18, {2, 1}), pal::yellow);
+    c.paint(c.roundRect(3, 0, 17, 17, 3), pal::white, pal::black);
+    c.paint(c.polygon({{6.5, 17}, {13.5, 17}, {15.6, 19.6}, {4.4, 19.6}}), pal::steel, pal::black);
+    c.paint(c.profile(10, 20, {4}), pal::orange);
 }
 
 void drawFtl(Canvas &c)
