@@ -25,7 +25,7 @@ static void ComposeAndEncodeSheet(benchmark::State& state)
     for (const SystemIcon& icon : display.icons())
         display.moveIcon(icon.index, IconContainer::Display, (icon.index * 97) % 6000, (icon.index * 61) % 3400);
     for (auto _ : state) {
-        const QImage sheet = composeRecordSheet(display, design.editor->linkLines());
+        const QImage sheet = composeRecordSheet(display, design.editor->shownLinkLines());
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

@@ -15,25 +15,13 @@ namespace {
 const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
 }
 
-QList<QLineF> ShipEditor::linkLines() const
-{
-    QList<QLineF> lines;
-    for (int k = 1; k <= m_ship.SalvoLinkCount && k < m_ship.SalvoLauncherIcon.size() && k < m_ship.SalvoMagazineIcon.size(); ++k) {
-        const int launcher = m_ship.SalvoLauncherIcon[k];
-        const int magazine = m_ship.SalvoMagazineIcon[k];
-        if (launcher > 0 && magazine > 0 && launcher <= m_display.iconCount() && magazine <= m_display.iconCount())
-            lines << salvoLinkLine(m_display, launcher, magazine);
-    }
-    return lines;
-}
-
 std::optional<QImage> ShipEditor::composeSheet()
 {
     if (!m_display.allPlaced()) {
         m_prompts.tell(kPlaceAllMessage);
         return std::nullopt;
     }
-    return composeRecordSheet(m_display, linkLines());
+    return composeRecordSheet(m_display, shownLinkLines());
 }
 
 std::optional<QString> ShipEditor::choosePictureTarget()
@@ -68,7 +56,7 @@ bool ShipEditor::SavePic()
     const std::optional<QString> path = choosePictureTarget();
     if (!path)
         return false;
-    const QImage sheet = composeRecordSheet(m_display, linkLines());
+    const QImage sheet = composeRecordSheet(m_display, shownLinkLines());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -99,7 +99,6 @@ public:
     // whether a file was written.
     bool SavePic();
     std::optional<QImage> composeSheet();
-    QList<QLineF> linkLines() const;
     void setPictureTargetPath(const QString& path) { m_pictureTargetPath = path; }
     QString lastPicturePath() const { return m_lastPicturePath; }
 

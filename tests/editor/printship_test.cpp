@@ -67,7 +67,7 @@ protected:
 TEST_F(PrintShipTest, PrintsTheSheet25MillimetresIntoThePageAtItsOwnSize)
 {
     placeAll();
-    const QImage expected = composeRecordSheet(editor.display(), editor.linkLines());
+    const QImage expected = composeRecordSheet(editor.display(), editor.shownLinkLines());
     EXPECT_TRUE(editor.PrintShip(printer));
     EXPECT_EQ(printer.setupNames, QStringList({"Vigilant"}));
     ASSERT_EQ(printer.pictures.size(), 1);

@@ -202,7 +202,7 @@ TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
     EXPECT_EQ(editor.display().icon(editor.ship().SalvoLauncherIcon[1]).tag, "0");
     EXPECT_EQ(editor.display().icon(editor.ship().SalvoMagazineIcon[1]).tag, "2");
     EXPECT_EQ(editor.display().icon(editor.display().findIcon("1")).width, 4 * 315.0f);
-    EXPECT_EQ(editor.linkLines().size(), 1);
+    EXPECT_EQ(editor.shownLinkLines().size(), 1);
     ASSERT_TRUE(editor.exportShipFile(path + ".again", false, &error));
     EXPECT_EQ(test::readFile(path + ".again"), written);
 }
