@@ -40,7 +40,7 @@ SystemFigures computeSystemFigures(const SystemInputs& in)
     if (in.ftl != FtlChoice::None)
         ftl = percentOfMass(10, p, 1);
     if (in.ftl == FtlChoice::Tug)
-        ftl += percentOfMass(20, static_cast<double>(in.towCapacity) / 100.0, 1);
+        ftl += MaxOf(static_cast<double>(roundHalfUpWhole(20.0 * static_cast<double>(in.towCapacity) / 100.0)), 1);
     set(SystemLabel::FTL, ftl, 2);
 
     set(SystemLabel::FCS, static_cast<double>(in.fcs), 4);
