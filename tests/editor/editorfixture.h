@@ -23,7 +23,7 @@ protected:
     double cost(SystemLabel label) const { return editor.figures().cost[static_cast<int>(label)].toDouble(); }
     QString field(NumericField f) const { return editor.fields().number(f); }
 
-    // The spec-sheet frigate used throughout: mass 100, average hull, standard FTL, MD 4.
+    // The frigate used throughout: mass 100, average hull, standard FTL, main drive 4.
     void designVigilant()
     {
         type(NumericField::TMF, "100");
