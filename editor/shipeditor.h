@@ -33,6 +33,7 @@ public:
 
     // Collaborators.
     void setRecentShips(RecentShips* recent) { m_recent = recent; }
+    RecentShips* recentShips() const { return m_recent; }
     // Called between the steps of Auto Calc so the window can process pending events.
     void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
     UserPrompts& prompts() const { return m_prompts; }

@@ -1,5 +1,6 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "editor/recentships.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/dlgprinter.h"
 #include "editor/ui/frmaddweap.h"
@@ -53,8 +54,15 @@ void FrmKeelwright::buildMenus()
     item(file, m_fileItems, f, QStringLiteral("-"));
     m_recentMenu = new QMenu(QStringLiteral("&Recent Ships"), file);
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentShips"));
-    for (int i = 0; i < 5; ++i)
-        m_recentMenu->addAction(QString())->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+    for (int i = 0; i < RecentShips::kPlaces; ++i) {
+        QAction* recentItem = m_recentMenu->addAction(QString());
+        recentItem->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+        // A recent ship opens at once, without the question about unsaved changes.
+        connect(recentItem, &QAction::triggered, this, [this, i] {
+            if (RecentShips* recent = m_editor.recentShips())
+                m_editor.OpenShip(recent->GetRecentFile(i + 1));
+        });
+    }
     QAction* recent = file->addMenu(m_recentMenu);
     recent->setObjectName(QStringLiteral("mnuFileItem_9"));
     m_fileItems.append(recent);
@@ -87,9 +95,17 @@ void FrmKeelwright::mirrorMenus()
     for (int i : {2, 3, 7})
         m_fileItems[i]->setEnabled(m_editor.saveAsEnabled());
     m_toolsItems[0]->setText(m_editor.lockMenuCaption());
-    // These wait for the parts of the program they lead to: the recent ships list, the main
-    // menu, the preferences and the About box.
-    m_fileItems[9]->setEnabled(false);
+    bool anyRecent = false;
+    const QList<QAction*> recentItems = m_recentMenu->actions();
+    for (int i = 0; i < recentItems.size(); ++i) {
+        const QString path = m_editor.recentShips() ? m_editor.recentShips()->GetRecentFile(i + 1) : QString();
+        recentItems[i]->setText(path);
+        recentItems[i]->setVisible(!path.isEmpty());
+        anyRecent = anyRecent || !path.isEmpty();
+    }
+    m_fileItems[9]->setEnabled(anyRecent);
+    // These wait for the parts of the program they lead to: the main menu, the preferences and
+    // the About box.
     m_fileItems[11]->setEnabled(false);
     m_toolsItems[2]->setEnabled(false);
     menuBar()->findChild<QAction*>(QStringLiteral("mnuHelpItem_2"))->setEnabled(false);

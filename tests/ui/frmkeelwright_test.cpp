@@ -1,3 +1,4 @@
+#include "editor/recentships.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
 #include "tests/support/fakeprompts.h"
@@ -260,4 +261,40 @@ TEST_F(WindowTest, DesigningTheVigilantByHand)
     child<QAction>("mnuFileItem_2")->trigger();
     EXPECT_EQ(test::readFile(folder.ships() + "/Blue/Vigilant.shp"), test::readFile(test::dataFile("ships/vigilant.shp")));
     EXPECT_TRUE(fileItem(1)->isEnabled());
+}
+
+namespace {
+
+// Remembers paths as the settings will.
+class RememberedShips : public RecentShips {
+public:
+    void AddRecentFile(const QString& path) override
+    {
+        paths.removeAll(path);
+        paths.prepend(path);
+    }
+    QString GetRecentFile(int place) const override { return paths.value(place - 1); }
+    QStringList paths;
+};
+
+} // namespace
+
+TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
+{
+    EXPECT_FALSE(fileItem(9)->isEnabled());
+    RememberedShips recent;
+    editor.setRecentShips(&recent);
+    const QString path = vigilant();
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_TRUE(fileItem(9)->isEnabled());
+    QAction* first = child<QAction>("mnuRecent_0");
+    EXPECT_EQ(first->text(), path);
+    EXPECT_FALSE(child<QAction>("mnuRecent_1")->isVisible());
+
+    child<QPushButton>("cmdUpdate_1")->click();   // a change, and yet no question on this path
+    prompts.clear();
+    first->trigger();
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_FALSE(editor.ShipChanged());
+    editor.setRecentShips(nullptr);
 }
