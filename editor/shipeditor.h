@@ -173,6 +173,7 @@ private:
     void DisplayShip();
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);
+    void placeStoredIcons(const ShipFileData& data);
     bool writeShipTo(const QString& path, bool lock);
     bool checkSavable();
     std::optional<QString> chooseSaveTarget(bool& newTarget);

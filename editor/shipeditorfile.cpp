@@ -134,6 +134,24 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
     f.sensors = qBound(0, m_ship.Sensors, 2);
     m_figures.hangarCount = QString::number(m_ship.HangarCount());
 
+    placeStoredIcons(data);
+    m_busy = false;
+
+    TestSize(m_display.sheet, m_ship.TMF, m_ship.HullTrack[0]);
+    DisplayHull(m_display, m_ship, f.number(NumericField::MD), f.ftlIndex, f.streamliningIndex);
+    UpdateShip(false);
+    f.classes = GetClasses(static_cast<ShipType>(f.shipType), m_ship.TMF);
+    f.classIndex = static_cast<int>(f.classes.indexOf(m_ship.Class));
+    m_locked = data.isProtected;
+    m_shipDisplayed = true;
+    m_savedBefore = true;
+    if (m_recent)
+        m_recent->AddRecentFile(path);
+    m_shipChanged = false;
+}
+
+void ShipEditor::placeStoredIcons(const ShipFileData& data)
+{
     // Icons lie on the display at their stored places.
     m_display.removeAllIcons();
     m_display.templateContainer = IconContainer::Display;
@@ -147,8 +165,9 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
             addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art);
         }
     }
-    // Links name mount numbers; they become the indices of the icons with those codes. A link
-    // whose ends are not both found is left out.
+    // Links name mount numbers; they become the indices of the icons with those codes (the
+    // launcher compared as text, the magazine as a number). A link whose ends are not both
+    // found is left out.
     for (const StoredSalvoLink& link : data.salvoLinks) {
         int launcher = 0;
         int magazine = 0;
@@ -167,19 +186,6 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
         m_ship.SalvoMagazineIcon.append(magazine);
         ++m_ship.SalvoLinkCount;
     }
-    m_busy = false;
-
-    TestSize(m_display.sheet, m_ship.TMF, m_ship.HullTrack[0]);
-    DisplayHull(m_display, m_ship, f.number(NumericField::MD), f.ftlIndex, f.streamliningIndex);
-    UpdateShip(false);
-    f.classes = GetClasses(static_cast<ShipType>(f.shipType), m_ship.TMF);
-    f.classIndex = static_cast<int>(f.classes.indexOf(m_ship.Class));
-    m_locked = data.isProtected;
-    m_shipDisplayed = true;
-    m_savedBefore = true;
-    if (m_recent)
-        m_recent->AddRecentFile(path);
-    m_shipChanged = false;
 }
 
 bool ShipEditor::iconsMatchDesign() const
