@@ -7,24 +7,27 @@ namespace kw {
 
 namespace {
 
-bool isDigit(QChar c)
+// Field texts arrive as UTF-16, file contents as bytes. Numbers are spelt in ASCII either way,
+// so one grammar works on the code units of both; no non-ASCII unit is a digit, sign or point.
+template <typename Unit>
+bool isDigit(Unit c)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return c >= '0' && c <= '9';
 }
 
 // Checks the grammar by hand: this runs for every number of every ship file read.
-bool looksLikeNumber(QStringView text)
+template <typename Unit>
+bool looksLikeNumber(const Unit* text, qsizetype n)
 {
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+    if (i < n && (text[i] == '+' || text[i] == '-'))
         ++i;
     qsizetype digits = 0;
     while (i < n && isDigit(text[i])) {
         ++i;
         ++digits;
     }
-    if (i < n && text[i] == QLatin1Char('.')) {
+    if (i < n && text[i] == '.') {
         ++i;
         while (i < n && isDigit(text[i])) {
             ++i;
@@ -33,9 +36,9 @@ bool looksLikeNumber(QStringView text)
     }
     if (digits == 0)
         return false;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        if (i < n && (text[i] == '+' || text[i] == '-'))
             ++i;
         qsizetype exponent = 0;
         while (i < n && isDigit(text[i])) {
@@ -48,79 +51,111 @@ bool looksLikeNumber(QStringView text)
     return i == n;
 }
 
-} // namespace
+template <typename Unit>
+const Unit* skipDigits(const Unit* p, const Unit* end, quint64& mantissa)
+{
+    // Wraps silently past 19 digits; the caller refuses more than 15 anyway.
+    for (; p != end && isDigit(*p); ++p)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    return p;
+}
 
 // Plain decimals with few digits are by far the most common numbers in ship files; their value
 // is an exact integer divided by an exact power of ten, which the division rounds correctly.
-std::optional<double> parsePlainDecimal(QStringView text)
+// (The parsers below hand back their value through a reference: copying std::optional<double>
+// between them costs a stall on every call.)
+template <typename Unit>
+bool parsePlainDecimal(const Unit* text, qsizetype n, double& value)
 {
     static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const bool negative = n > 0 && text[0] == QLatin1Char('-');
-    if (negative || (n > 0 && text[0] == QLatin1Char('+')))
-        ++i;
-    qint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1;
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            if (++digits > 15)
-                return std::nullopt;
-            mantissa = mantissa * 10 + (c - u'0');
-            if (decimals >= 0)
-                ++decimals;
-        } else if (c == u'.' && decimals < 0) {
-            decimals = 0;
-        } else {
-            return std::nullopt;
-        }
+    const Unit* p = text;
+    const Unit* const end = text + n;
+    const bool negative = p != end && *p == '-';
+    if (negative || (p != end && *p == '+'))
+        ++p;
+    quint64 mantissa = 0;
+    const Unit* const whole = p;
+    p = skipDigits(p, end, mantissa);
+    qsizetype digits = p - whole;
+    qsizetype decimals = 0;
+    if (p != end && *p == '.') {
+        const Unit* const fraction = ++p;
+        p = skipDigits(p, end, mantissa);
+        decimals = p - fraction;
+        digits += decimals;
     }
-    if (digits == 0)
-        return std::nullopt;
-    const double value = static_cast<double>(mantissa) / kPowers[decimals < 0 ? 0 : decimals];
-    return negative ? -value : value;
+    if (p != end || digits == 0 || digits > 15)
+        return false;
+    const double magnitude = static_cast<double>(mantissa) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
 }
+
+template <typename Unit>
+bool parseNumberUnits(const Unit* text, qsizetype n, double& value)
+{
+    if (parsePlainDecimal(text, n, value))
+        return true;
+    // The grammar check leaves only ASCII, so the digits fit a small buffer.
+    char buffer[64];
+    if (n == 0 || n >= static_cast<qsizetype>(sizeof buffer) || !looksLikeNumber(text, n))
+        return false;
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] != '+')
+            buffer[length++] = static_cast<char>(text[i]);
+    }
+    const auto result = std::from_chars(buffer, buffer + length, value);
+    return result.ec == std::errc() && std::isfinite(value);
+}
+
+template <typename Unit>
+bool parseWholeNumberUnits(const Unit* text, qsizetype n, qint64 min, qint64 max, qint64& value)
+{
+    const bool negative = n > 0 && text[0] == '-';
+    const qsizetype first = negative ? 1 : 0;
+    if (n == first || n - first > 18)
+        return false;
+    qint64 magnitude = 0;
+    for (qsizetype i = first; i < n; ++i) {
+        if (!isDigit(text[i]))
+            return false;
+        magnitude = magnitude * 10 + (text[i] - '0');
+    }
+    value = negative ? -magnitude : magnitude;
+    return value >= min && value <= max;
+}
+
+// Bytes as unsigned units, so that the comparisons above see 0x80 and up as large values.
+const unsigned char* units(QByteArrayView text)
+{
+    return reinterpret_cast<const unsigned char*>(text.data());
+}
+
+} // namespace
 
 std::optional<double> parseNumber(QStringView text)
 {
-    if (const std::optional<double> plain = parsePlainDecimal(text))
-        return plain;
-    // The grammar check leaves only ASCII, so the digits fit a small buffer.
-    char buffer[64];
-    if (text.isEmpty() || text.size() >= static_cast<qsizetype>(sizeof buffer) || !looksLikeNumber(text))
-        return std::nullopt;
-    qsizetype length = 0;
-    for (QChar c : text) {
-        if (c != QLatin1Char('+'))
-            buffer[length++] = static_cast<char>(c.unicode());
-    }
-    double value = 0;
-    const auto result = std::from_chars(buffer, buffer + length, value);
-    if (result.ec != std::errc() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    double value;
+    return parseNumberUnits(text.utf16(), text.size(), value) ? std::optional(value) : std::nullopt;
+}
+
+std::optional<double> parseNumber(QByteArrayView text)
+{
+    double value;
+    return parseNumberUnits(units(text), text.size(), value) ? std::optional(value) : std::nullopt;
 }
 
 std::optional<qint64> parseWholeNumber(QStringView text, qint64 min, qint64 max)
 {
-    const qsizetype n = text.size();
-    const bool negative = n > 0 && text[0] == QLatin1Char('-');
-    const qsizetype first = negative ? 1 : 0;
-    if (n == first || n - first > 18)
-        return std::nullopt;
-    qint64 value = 0;
-    for (qsizetype i = first; i < n; ++i) {
-        if (!isDigit(text[i]))
-            return std::nullopt;
-        value = value * 10 + (text[i].unicode() - '0');
-    }
-    if (negative)
-        value = -value;
-    if (value < min || value > max)
-        return std::nullopt;
-    return value;
+    qint64 value;
+    return parseWholeNumberUnits(text.utf16(), text.size(), min, max, value) ? std::optional(value) : std::nullopt;
+}
+
+std::optional<qint64> parseWholeNumber(QByteArrayView text, qint64 min, qint64 max)
+{
+    qint64 value;
+    return parseWholeNumberUnits(units(text), text.size(), min, max, value) ? std::optional(value) : std::nullopt;
 }
 
 QString formatNumber(double value)

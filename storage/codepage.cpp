@@ -27,7 +27,7 @@ int byteFor(char16_t c)
 
 } // namespace
 
-QString decodeCodePage(const QByteArray& bytes)
+QString decodeCodePage(QByteArrayView bytes)
 {
     // Latin-1 already maps every other byte to the right character.
     QString text = QString::fromLatin1(bytes);
@@ -49,18 +49,24 @@ QString decodeCodePage(const QByteArray& bytes)
 bool encodeCodePage(const QString& text, QByteArray& out)
 {
     out.resize(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = byteFor(text[i].unicode());
-        if (b < 0) {
-            out.clear();
+    if (encodeCodePage(text, out.data()))
+        return true;
+    out.clear();
+    return false;
+}
+
+bool encodeCodePage(QStringView text, char* out)
+{
+    for (const QChar c : text) {
+        const int b = byteFor(c.unicode());
+        if (b < 0)
             return false;
-        }
-        out[i] = static_cast<char>(b);
+        *out++ = static_cast<char>(b);
     }
     return true;
 }
 
-QChar firstUnencodable(const QString& text)
+QChar firstUnencodable(QStringView text)
 {
     for (QChar c : text) {
         if (byteFor(c.unicode()) < 0)

@@ -1,13 +1,14 @@
 #include "storage/shipfile.h"
 
+#include "model/numbertext.h"
 #include "model/systemcodes.h"
 #include "storage/codepage.h"
 
-#include <QHash>
-#include "model/numbertext.h"
-
+#include <array>
 #include <charconv>
-#include <string>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace kw {
 
@@ -18,82 +19,208 @@ namespace {
 // whole file.
 class LineBuffer {
 public:
-    LineBuffer() { m_bytes.reserve(64 * 1024); }
-
-    LineBuffer& key(const char* name)
+    explicit LineBuffer(qsizetype expectedSize)
+        : m_bytes(expectedSize, Qt::Uninitialized), m_end(m_bytes.data()), m_limit(m_end + m_bytes.size())
     {
-        m_bytes.append(name);
-        m_bytes.push_back('=');
-        return *this;
     }
-    LineBuffer& keyText(const QString& name)
+
+    LineBuffer& key(std::string_view name)
+    {
+        ascii(name);
+        return put('=');
+    }
+    LineBuffer& keyText(QStringView name)
     {
         text(name);
-        m_bytes.push_back('=');
-        return *this;
+        return put('=');
     }
-    LineBuffer& text(const QString& value)
+    LineBuffer& text(QStringView value)
     {
-        if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))) {
+        if (holdsLineBreak(value)) {
             fail(QStringLiteral("a text holds a line break"));
             return *this;
         }
-        QByteArray encoded;
-        if (!encodeCodePage(value, encoded))
+        if (!encodeCodePage(value, room(value.size()))) {
             fail(QStringLiteral("the character \"%1\" cannot be stored in a ship file").arg(firstUnencodable(value)));
-        m_bytes.append(encoded.constData(), static_cast<size_t>(encoded.size()));
+            return *this;
+        }
+        m_end += value.size();
         return *this;
     }
     LineBuffer& number(qint64 value)
     {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        m_bytes.append(digits, end - digits);
+        constexpr qsizetype kLongest = 20;   // "-9223372036854775808"
+        m_end = std::to_chars(room(kLongest), m_limit, value).ptr;
         return *this;
     }
     LineBuffer& twips(float value)
     {
-        char digits[32];
-        const auto end = writeTwips(digits, digits + sizeof digits, value);
-        m_bytes.append(digits, end - digits);
+        constexpr qsizetype kLongest = 32;   // more than any float's shortest text
+        m_end = writeTwips(room(kLongest), m_limit, value);
         return *this;
     }
-    LineBuffer& boolean(bool value)
-    {
-        m_bytes.append(value ? "True" : "False");
-        return *this;
-    }
-    LineBuffer& comma()
-    {
-        m_bytes.push_back(',');
-        return *this;
-    }
-    void end() { m_bytes.append("\r\n", 2); }
+    LineBuffer& boolean(bool value) { return ascii(value ? "True" : "False"); }
+    LineBuffer& comma() { return put(','); }
+    void end() { ascii("\r\n"); }
 
     bool failed() const { return !m_problem.isEmpty(); }
     QString problem() const { return m_problem; }
-    QByteArray take() const { return QByteArray(m_bytes.data(), static_cast<qsizetype>(m_bytes.size())); }
+    QByteArray take()
+    {
+        m_bytes.resize(m_end - m_bytes.constData());
+        m_bytes.squeeze();
+        return std::move(m_bytes);
+    }
 
 private:
+    static bool holdsLineBreak(QStringView value)
+    {
+        for (const QChar c : value) {
+            if (c == u'\n' || c == u'\r')
+                return true;
+        }
+        return false;
+    }
+
+    // Where the next `n` bytes go; the caller moves m_end past what it writes.
+    char* room(qsizetype n)
+    {
+        if (m_limit - m_end < n)
+            grow(n);
+        return m_end;
+    }
+    void grow(qsizetype n)
+    {
+        const qsizetype used = m_end - m_bytes.constData();
+        m_bytes.resize(qMax(2 * m_bytes.size(), used + n));
+        m_end = m_bytes.data() + used;
+        m_limit = m_bytes.data() + m_bytes.size();
+    }
+    LineBuffer& put(char c)
+    {
+        *room(1) = c;
+        ++m_end;
+        return *this;
+    }
+    LineBuffer& ascii(std::string_view s)
+    {
+        const auto n = static_cast<qsizetype>(s.size());
+        std::copy_n(s.data(), n, room(n));
+        m_end += n;
+        return *this;
+    }
     void fail(const QString& problem)
     {
         if (m_problem.isEmpty())
             m_problem = problem;
     }
 
-    std::string m_bytes;
+    QByteArray m_bytes;   // sized ahead; only up to m_end is written
+    char* m_end;
+    char* m_limit;
     QString m_problem;
 };
 
-class Writer {
+// The system codes whose icon positions the file holds.
+enum class Listed {
+    FC, Fighter, Screen, Reflex, Cloak, ADFC, PDS, ESensors, SupSensors, ECM, AreaECM, DCP, CSpace, PSpace,
+    Nova, Wave, MineSweeper, Hangar, Count
+};
+constexpr auto kListedCount = static_cast<std::size_t>(Listed::Count);
+
+const std::array<const QString*, kListedCount> kListedCodes = {
+    &IconCode::FC, &IconCode::Fighter, &IconCode::Screen, &IconCode::Reflex, &IconCode::Cloak, &IconCode::ADFC,
+    &IconCode::PDS, &IconCode::ESensors, &IconCode::SupSensors, &IconCode::ECM, &IconCode::AreaECM, &IconCode::DCP,
+    &IconCode::CSpace, &IconCode::PSpace, &IconCode::Nova, &IconCode::Wave, &IconCode::MineSweeper, &IconCode::Hangar};
+
+// Which listed system a code stands for, or -1. Icons come grouped by system, so the system
+// of the icon before is tried first.
+int listedIndex(const QString& code, int previous)
+{
+    if (previous >= 0 && code == *kListedCodes[previous])
+        return previous;
+    for (std::size_t i = 0; i < kListedCount; ++i) {
+        if (code == *kListedCodes[i])
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The mount a weapon icon stands for: its code is the mount number as QString::number writes
+// it, so "7" is mount 7 but "07" and "+7" are nobody's.
+int mountOf(const QString& code, int mounts)
+{
+    if (code.isEmpty() || (code.size() > 1 && code[0] == u'0'))
+        return -1;
+    qint64 value = 0;
+    for (const QChar c : code) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value >= mounts)   // digits only ever make it larger
+            return -1;
+    }
+    return static_cast<int>(value);
+}
+
+// The icons of each listed system in icon order, and the first icon of each mount. Every code
+// is looked at once here instead of every lookup searching the icons.
+class IconIndex {
 public:
-    explicit Writer(const ShipFileData& data) : m_data(data), m_ship(data.ship)
+    IconIndex(const QList<StoredIcon>& icons, int mounts) : m_ofMount(static_cast<std::size_t>(mounts), nullptr)
     {
-        for (const StoredIcon& icon : data.icons)
-            m_byCode[icon.code].append(&icon);
+        std::vector<int> listed(static_cast<std::size_t>(icons.size()), -1);
+        int previous = -1;
+        for (qsizetype i = 0; i < icons.size(); ++i) {
+            const QString& code = icons[i].code;
+            if (const int mount = mountOf(code, mounts); mount >= 0) {
+                if (!m_ofMount[mount])
+                    m_ofMount[mount] = &icons[i];
+            } else if (const int l = listedIndex(code, previous); l >= 0) {
+                listed[i] = l;
+                ++m_start[l + 1];
+                previous = l;
+            }
+        }
+        for (std::size_t l = 0; l < kListedCount; ++l)
+            m_start[l + 1] += m_start[l];
+        m_ofListed.resize(m_start.back());
+        std::array<std::size_t, kListedCount> next;
+        std::copy_n(m_start.begin(), kListedCount, next.begin());
+        for (qsizetype i = 0; i < icons.size(); ++i) {
+            if (listed[i] >= 0)
+                m_ofListed[next[listed[i]]++] = &icons[i];
+        }
     }
 
-    void write(LineBuffer& out)
+    std::span<const StoredIcon* const> of(Listed system) const
+    {
+        const auto l = static_cast<std::size_t>(system);
+        return {m_ofListed.data() + m_start[l], m_start[l + 1] - m_start[l]};
+    }
+    const StoredIcon* ofMount(int mount) const { return m_ofMount[static_cast<std::size_t>(mount)]; }
+
+private:
+    std::vector<const StoredIcon*> m_ofListed;         // grouped by system
+    std::array<std::size_t, kListedCount + 1> m_start{};   // where each system's group starts
+    std::vector<const StoredIcon*> m_ofMount;
+};
+
+// Enough for the usual file, so the buffer seldom grows: a few hundred bytes of fixed lines,
+// at most a position pair per icon and a short line per mount.
+qsizetype expectedSize(const ShipFileData& data)
+{
+    return 4096 + 32 * data.icons.size() + 96 * data.ship.Weapons.size();
+}
+
+class Writer {
+public:
+    explicit Writer(const ShipFileData& data)
+        : m_data(data), m_ship(data.ship), m_icons(data.icons, data.ship.WeaponCount())
+    {
+    }
+
+    void write(LineBuffer& out) const
     {
         const ShipRecord& s = m_ship;
         out.key("Protected").boolean(m_data.isProtected).end();
@@ -124,32 +251,32 @@ public:
             crewLine(out, r);
             out.end();
         }
-        counted(out, "FCS", s.FCS, IconCode::FC);
-        counted(out, "FighterBays", s.FighterBays, IconCode::Fighter);
-        counted(out, "Screens", s.Screens, IconCode::Screen);
-        flag(out, "ReflexField", s.ReflexField, IconCode::Reflex);
-        flag(out, "CloakingField", s.CloakingField, IconCode::Cloak);
-        counted(out, "ADFC", s.ADFC, IconCode::ADFC);
-        counted(out, "PDSs", s.PDSs, IconCode::PDS);
+        counted(out, "FCS", s.FCS, Listed::FC);
+        counted(out, "FighterBays", s.FighterBays, Listed::Fighter);
+        counted(out, "Screens", s.Screens, Listed::Screen);
+        flag(out, "ReflexField", s.ReflexField, Listed::Reflex);
+        flag(out, "CloakingField", s.CloakingField, Listed::Cloak);
+        counted(out, "ADFC", s.ADFC, Listed::ADFC);
+        counted(out, "PDSs", s.PDSs, Listed::PDS);
         out.key("Sensors");
         if (s.Sensors == 1) {
-            out.text(QStringLiteral("Enhanced"));
-            pairs(out, IconCode::ESensors, 1);
+            out.text(u"Enhanced");
+            pairs(out, Listed::ESensors, 1);
         } else if (s.Sensors == 2) {
-            out.text(QStringLiteral("Superior"));
-            pairs(out, IconCode::SupSensors, 1);
+            out.text(u"Superior");
+            pairs(out, Listed::SupSensors, 1);
         } else {
-            out.text(QStringLiteral("Standard"));
+            out.text(u"Standard");
         }
         out.end();
-        flag(out, "LocalisedECM", s.LocalisedECM, IconCode::ECM);
-        flag(out, "AreaECM", s.AreaECM, IconCode::AreaECM);
-        counted(out, "DCPs", s.DCPs, IconCode::DCP);
-        space(out, "CargoSpace", s.CargoSpace, IconCode::CSpace);
-        space(out, "PassengerSpace", s.PassengerSpace, IconCode::PSpace);
-        flag(out, "NovaCannon", s.NovaCannon, IconCode::Nova);
-        flag(out, "WaveGun", s.WaveGun, IconCode::Wave);
-        flag(out, "MineSweeper", s.MineSweeper, IconCode::MineSweeper);
+        flag(out, "LocalisedECM", s.LocalisedECM, Listed::ECM);
+        flag(out, "AreaECM", s.AreaECM, Listed::AreaECM);
+        counted(out, "DCPs", s.DCPs, Listed::DCP);
+        space(out, "CargoSpace", s.CargoSpace, Listed::CSpace);
+        space(out, "PassengerSpace", s.PassengerSpace, Listed::PSpace);
+        flag(out, "NovaCannon", s.NovaCannon, Listed::Nova);
+        flag(out, "WaveGun", s.WaveGun, Listed::Wave);
+        flag(out, "MineSweeper", s.MineSweeper, Listed::MineSweeper);
         hangars(out);
         out.key("Weapons").number(s.WeaponCount()).end();
         for (int i = 0; i < s.WeaponCount(); ++i)
@@ -158,20 +285,13 @@ public:
     }
 
 private:
-    const QList<const StoredIcon*>& iconsOf(const QString& code) const
+    // ",left,top" for the first `limit` icons of a system.
+    void pairs(LineBuffer& out, Listed system, qsizetype limit = -1) const
     {
-        static const QList<const StoredIcon*> none;
-        const auto it = m_byCode.constFind(code);
-        return it == m_byCode.constEnd() ? none : *it;
-    }
-
-    // ",left,top" for the first `limit` icons of a code.
-    void pairs(LineBuffer& out, const QString& code, qsizetype limit = -1) const
-    {
-        const QList<const StoredIcon*>& icons = iconsOf(code);
-        const qsizetype count = limit < 0 ? icons.size() : qMin(limit, icons.size());
-        for (qsizetype k = 0; k < count; ++k)
-            out.comma().twips(icons[k]->left).comma().twips(icons[k]->top);
+        const auto icons = m_icons.of(system);
+        const auto count = static_cast<std::size_t>(limit < 0 ? icons.size() : qMin<std::size_t>(limit, icons.size()));
+        for (const StoredIcon* icon : icons.first(count))
+            out.comma().twips(icon->left).comma().twips(icon->top);
     }
 
     void crewLine(LineBuffer& out, int row) const
@@ -187,30 +307,30 @@ private:
         }
     }
 
-    void counted(LineBuffer& out, const char* key, int count, const QString& code) const
+    void counted(LineBuffer& out, const char* key, int count, Listed system) const
     {
         if (count <= 0)
             return;
         out.key(key).number(count);
-        pairs(out, code);
+        pairs(out, system);
         out.end();
     }
 
-    void flag(LineBuffer& out, const char* key, bool set, const QString& code) const
+    void flag(LineBuffer& out, const char* key, bool set, Listed system) const
     {
         if (!set)
             return;
         out.key(key).boolean(true);
-        pairs(out, code, 1);
+        pairs(out, system, 1);
         out.end();
     }
 
-    void space(LineBuffer& out, const char* key, int mass, const QString& code) const
+    void space(LineBuffer& out, const char* key, int mass, Listed system) const
     {
         if (mass <= 0)
             return;
         out.key(key).number(mass);
-        pairs(out, code, qMin(mass, 4));
+        pairs(out, system, qMin(mass, 4));
         out.end();
     }
 
@@ -219,8 +339,8 @@ private:
         if (m_ship.HangarCount() < 1)
             return;
         out.key("Hangars").number(m_ship.HangarCount());
-        const QList<const StoredIcon*>& icons = iconsOf(IconCode::Hangar);
-        for (qsizetype k = 0; k < icons.size() && k < m_ship.HangarCount(); ++k)
+        const auto icons = m_icons.of(Listed::Hangar);
+        for (qsizetype k = 0; k < qsizetype(icons.size()) && k < m_ship.HangarCount(); ++k)
             out.comma().number(m_ship.Hangars[k]).comma().twips(icons[k]->left).comma().twips(icons[k]->top);
         out.end();
     }
@@ -232,13 +352,13 @@ private:
         for (bool arc : w.Arc)
             out.comma().boolean(arc);
         // A mount without an icon has no position; the reader keeps such a mount without one.
-        const QList<const StoredIcon*>& icons = iconsOf(QString::number(i));
+        const StoredIcon* icon = m_icons.ofMount(i);
         out.comma();
-        if (!icons.isEmpty())
-            out.twips(icons.first()->left);
+        if (icon)
+            out.twips(icon->left);
         out.comma();
-        if (!icons.isEmpty())
-            out.twips(icons.first()->top);
+        if (icon)
+            out.twips(icon->top);
         out.comma().number(w.Mass).comma().number(w.Cost).end();
     }
 
@@ -254,14 +374,14 @@ private:
 
     const ShipFileData& m_data;
     const ShipRecord& m_ship;
-    QHash<QString, QList<const StoredIcon*>> m_byCode;   // icons of each code, in icon order
+    IconIndex m_icons;
 };
 
 } // namespace
 
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem)
 {
-    LineBuffer buffer;
+    LineBuffer buffer(expectedSize(data));
     Writer(data).write(buffer);
     if (buffer.failed()) {
         if (problem)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -208,4 +209,26 @@ TEST(ShipFile, EveryCodePageByteSurvives)
     QString problem;
     EXPECT_FALSE(writeShipFile(foreign, out, &problem));
     EXPECT_TRUE(problem.contains(QStringLiteral("\u4e00")));
+}
+
+TEST(ShipFile, TheWriterFindsIconsByTheirExactCodes)
+{
+    ShipFileData data;
+    data.ship.FCS = 2;
+    for (int i = 0; i < 3; ++i) {
+        WeaponEntry mount;
+        mount.Kind = QStringLiteral("Beam");
+        mount.Reserved = i == 0 ? std::numeric_limits<qint64>::min() : 0;
+        data.ship.Weapons.append(mount);
+    }
+    // System icons interleaved with others keep their order; "01" and "fc" are nobody's.
+    data.icons = {{"FC", 1, 2}, {"01", 50, 60}, {"1", 10, 20}, {"fc", 7, 8}, {"FC", 3, 4}, {"1", 99, 99}, {"2", 5.5, 6.25}};
+    data.ship.Name = QString(100000, u'n');   // far more than the writer expects
+    QByteArray out;
+    ASSERT_TRUE(writeShipFile(data, out));
+    EXPECT_TRUE(out.contains("\r\nFCS=2,1,2,3,4\r\n"));
+    EXPECT_TRUE(out.contains("\r\nBeam=-9223372036854775808,0,,False,False,False,False,False,False,,,0,0\r\n"));
+    EXPECT_TRUE(out.contains("\r\nBeam=0,1,,False,False,False,False,False,False,10,20,0,0\r\n"));
+    EXPECT_TRUE(out.contains("\r\nBeam=0,2,,False,False,False,False,False,False,5.5,6.25,0,0\r\n"));
+    EXPECT_EQ(readShipFile(out).ship.Name, data.ship.Name);
 }

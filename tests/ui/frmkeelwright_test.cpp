@@ -30,7 +30,7 @@ protected:
         editor.Load();
         window.show();
         QApplication::setActiveWindow(&window);
-        QTest::qWaitForWindowExposed(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
     template <typename T = QWidget>

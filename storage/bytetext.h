@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QtEndian>
+#include <bit>
+#include <cstring>
+#include <string_view>
+
+namespace kw {
+
+// Reading 8-bit files as bytes: keys, numbers and separators are ASCII, so only the text
+// values need decoding, and a line can be taken apart without copying it.
+
+// Hands out the lines of a text one by one, without their "\n" or "\r\n" ends.
+class ByteLines {
+public:
+    explicit ByteLines(QByteArrayView text) : m_rest(text) {}
+
+    bool atEnd() const { return m_rest.isEmpty(); }
+    // What is left after the lines handed out so far.
+    QByteArrayView rest() const { return m_rest; }
+
+    // The next line; only while not atEnd().
+    QByteArrayView next()
+    {
+        const auto* newline = static_cast<const char*>(std::memchr(m_rest.data(), '\n', static_cast<size_t>(m_rest.size())));
+        const qsizetype length = newline ? newline - m_rest.data() : m_rest.size();
+        QByteArrayView line = m_rest.first(length);
+        m_rest = m_rest.sliced(newline ? length + 1 : length);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        return line;
+    }
+
+private:
+    QByteArrayView m_rest;
+};
+
+// Takes a value apart at its commas, item by item; items are views into the value. A value
+// has at least one item, possibly empty; asking past the last gives a null view.
+class ItemCursor {
+public:
+    explicit ItemCursor(QByteArrayView value) : m_next(value.data()), m_end(value.data() + value.size()) {}
+
+    bool atEnd() const { return m_done; }
+
+    QByteArrayView next()
+    {
+        if (m_done)
+            return {};
+        const char* const start = m_next;
+        m_next = findComma(m_next, m_end);
+        const QByteArrayView item(start, m_next - start);
+        if (m_next == m_end)
+            m_done = true;
+        else
+            ++m_next;
+        return item;
+    }
+
+private:
+    // The first comma in [p, end), or end. Looks at eight bytes at a time: a file holds thousands
+    // of items, and searching them byte by byte took as long as reading their numbers.
+    static const char* findComma(const char* p, const char* end)
+    {
+        constexpr quint64 kOnes = 0x0101010101010101;
+        constexpr quint64 kHighs = 0x8080808080808080;
+        for (; end - p >= 8; p += 8) {
+            // Read as little-endian so that the first byte is the lowest. A byte of x is zero
+            // where the word holds a comma; the lowest flagged byte is exact.
+            const quint64 x = qFromLittleEndian<quint64>(p) ^ (kOnes * ',');
+            const quint64 zeros = (x - kOnes) & ~x & kHighs;
+            if (zeros)
+                return p + std::countr_zero(zeros) / 8;
+        }
+        while (p != end && *p != ',')
+            ++p;
+        return p;
+    }
+
+    const char* m_next;
+    const char* m_end;
+    bool m_done = false;
+};
+
+// A short text upper-cased the way QString::toUpper does it to the decoded text, for comparing
+// with ASCII names such as file keys. A text whose upper case is not ASCII, or is longer than
+// 32 characters (far more than any key), cannot equal one and comes out empty.
+class UpperName {
+public:
+    explicit UpperName(QByteArrayView text);
+
+    std::string_view text() const { return {m_chars, static_cast<size_t>(m_size)}; }
+
+private:
+    static constexpr qsizetype kCapacity = 32;
+    char m_chars[kCapacity] = {};
+    qsizetype m_size = 0;
+};
+
+} // namespace kw
