@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/userprompts.h"
 #include "editor/shipeditor.h"
-#include "editor/userprompts.h"
 
 #include <QTemporaryDir>
 #include <memory>

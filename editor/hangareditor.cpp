@@ -1,6 +1,6 @@
 #include "editor/hangareditor.h"
 
-#include "editor/userprompts.h"
+#include "common/userprompts.h"
 #include "model/numbertext.h"
 #include "model/rounding.h"
 #include "model/shiprecord.h"

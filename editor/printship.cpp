@@ -1,8 +1,8 @@
 #include "editor/shipeditor.h"
 
+#include "common/userprompts.h"
 #include "editor/changescope.h"
 #include "editor/shipprinter.h"
-#include "editor/userprompts.h"
 #include "model/numbertext.h"
 #include "storage/programfolder.h"
 

@@ -1,9 +1,9 @@
 #include "editor/shipeditor.h"
 
+#include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconbuilder.h"
 #include "editor/changescope.h"
-#include "editor/userprompts.h"
 #include "model/constructionrules.h"
 #include "model/crew.h"
 #include "model/hullclasses.h"

@@ -1,11 +1,11 @@
 #include "editor/shipeditor.h"
 
+#include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconart.h"
 #include "display/iconbuilder.h"
 #include "editor/changescope.h"
 #include "editor/recentships.h"
-#include "editor/userprompts.h"
 #include "model/hullclasses.h"
 #include "model/numbertext.h"
 #include "model/systemcodes.h"

@@ -1,8 +1,8 @@
 // The desktop program: the ship editor window over its controller.
+#include "common/ui/qtuserprompts.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
-#include "editor/ui/qtuserprompts.h"
 #include "shell/endprogram.h"
 #include "storage/defaultships.h"
 #include "storage/programfolder.h"

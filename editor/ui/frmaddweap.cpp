@@ -1,9 +1,9 @@
 #include "editor/ui/frmaddweap.h"
 
+#include "common/ui/updown.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/arcrangeimage.h"
-#include "editor/ui/updown.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,11 +1,11 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "common/ui/fieldedit.h"
+#include "common/ui/namedbutton.h"
+#include "common/ui/updown.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/fieldedit.h"
-#include "editor/ui/namedbutton.h"
 #include "editor/ui/sheetpanel.h"
-#include "editor/ui/updown.h"
 #include "model/numbertext.h"
 
 #include <QAction>

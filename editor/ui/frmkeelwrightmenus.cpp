@@ -1,13 +1,13 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "common/ui/dlgprinter.h"
+#include "common/ui/frmeditsidenames.h"
+#include "common/ui/qtuserprompts.h"
 #include "editor/recentships.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/dlgprinter.h"
 #include "editor/ui/frmaddweap.h"
-#include "editor/ui/frmeditsidenames.h"
 #include "editor/ui/frmhangar.h"
 #include "editor/ui/qtshipprinter.h"
-#include "editor/ui/qtuserprompts.h"
 #include "storage/programfolder.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "common/ui/fieldedit.h"
+#include "common/ui/namedbutton.h"
+#include "common/ui/updown.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/fieldedit.h"
-#include "editor/ui/namedbutton.h"
-#include "editor/ui/updown.h"
 #include "editor/ui/weaponlistview.h"
 #include "model/shipchoices.h"
 

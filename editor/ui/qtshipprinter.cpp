@@ -1,6 +1,6 @@
 #include "editor/ui/qtshipprinter.h"
 
-#include "editor/userprompts.h"
+#include "common/userprompts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ui/dlgprinter.h"
 #include "editor/shipprinter.h"
-#include "editor/ui/dlgprinter.h"
 
 namespace kw {
 

@@ -1,7 +1,7 @@
 // makesamples SIDES.txt OUTDIR: builds the sample designs with the editor and writes them as
 // OUTDIR/<side>/<name>.shp, every icon placed and salvo launchers linked to their magazines.
+#include "common/userprompts.h"
 #include "editor/shipeditor.h"
-#include "editor/userprompts.h"
 #include "tools/makesamples/sampledesigns.h"
 
 #include <QDir>

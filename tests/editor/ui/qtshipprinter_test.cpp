@@ -1,5 +1,5 @@
+#include "common/ui/dlgprinter.h"
 #include "display/sheetpainter.h"
-#include "editor/ui/dlgprinter.h"
 #include "editor/ui/qtshipprinter.h"
 #include "tests/editor/editorfixture.h"
 

@@ -1,4 +1,4 @@
-#include "editor/ui/dlgprinter.h"
+#include "common/ui/dlgprinter.h"
 
 #include <QComboBox>
 #include <QGroupBox>

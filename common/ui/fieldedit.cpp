@@ -1,4 +1,4 @@
-#include "editor/ui/fieldedit.h"
+#include "common/ui/fieldedit.h"
 
 #include <QFocusEvent>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "editor/ui/frmeditsidenames.h"
+#include "common/ui/frmeditsidenames.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "editor/sidenameseditor.h"
+#include "common/sidenameseditor.h"
 
 #include "model/fieldchecks.h"
 #include "model/numbertext.h"

@@ -1,4 +1,4 @@
-#include "editor/ui/updown.h"
+#include "common/ui/updown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/sidenameseditor.h"
+#include "common/sidenameseditor.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "editor/ui/frmeditsidenames.h"
+#include "common/ui/frmeditsidenames.h"
 #include "storage/programfolder.h"
 #include "tests/support/fakeprompts.h"
 #include "tests/support/testfolder.h"

@@ -1,7 +1,7 @@
-#include "editor/ui/dlgprinter.h"
+#include "common/ui/dlgprinter.h"
 
+#include "common/ui/updown.h"
 #include "display/sheetfonts.h"
-#include "editor/ui/updown.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "editor/ui/qtuserprompts.h"
+#include "common/ui/qtuserprompts.h"
 
 #include <QApplication>
 #include <QMessageBox>
