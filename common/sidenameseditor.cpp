@@ -61,30 +61,14 @@ QString likelyCause(const QStringList& folders)
 
 } // namespace
 
-// Every public operation opens one; the window hears "changed" once, when the outermost ends.
-class SideNamesEditor::Notify {
-public:
-    explicit Notify(SideNamesEditor& editor) : m_editor(editor) { ++m_editor.m_notifyDepth; }
-    ~Notify()
-    {
-        if (--m_editor.m_notifyDepth == 0)
-            Q_EMIT m_editor.changed();
-    }
-    Notify(const Notify&) = delete;
-    Notify& operator=(const Notify&) = delete;
-
-private:
-    SideNamesEditor& m_editor;
-};
-
 SideNamesEditor::SideNamesEditor(UserPrompts& prompts, const QString& programFolder, QObject* parent)
-    : QObject(parent), m_prompts(prompts), m_programFolder(programFolder)
+    : ChangeNotifier(parent), m_prompts(prompts), m_programFolder(programFolder)
 {
 }
 
 void SideNamesEditor::Load()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     QString error;
     m_listUnreadable = !readSidesFile(m_programFolder, m_names, &error);
     // A list that exists but cannot be read is left as it is on disk: writing the empty list
@@ -102,7 +86,7 @@ void SideNamesEditor::Load()
 
 void SideNamesEditor::setText(const QString& text)
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     m_text = text;
     if (!m_editing)
         m_addEnabled = !m_text.isEmpty();
@@ -110,24 +94,24 @@ void SideNamesEditor::setText(const QString& text)
 
 void SideNamesEditor::selectSide(int index)
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     m_selected = index >= 0 && index < m_names.size() ? index : -1;
 }
 
 void SideNamesEditor::clickList()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (m_selected < 0 && !m_names.isEmpty())
         m_selected = 0;
 }
 
 void SideNamesEditor::pressEnter()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (m_editing)
-        Update();
+        update();
     else
-        Add();
+        add();
 }
 
 // The field shows the trimmed text, and the change counts as typing.
@@ -220,9 +204,9 @@ bool SideNamesEditor::deleteFolderOf(const QString& name)
     return false;
 }
 
-void SideNamesEditor::Add()
+void SideNamesEditor::add()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (!addEnabled())
         return;
     showTrimmedText();
@@ -237,9 +221,9 @@ void SideNamesEditor::Add()
     m_addEnabled = false;
 }
 
-void SideNamesEditor::Edit()
+void SideNamesEditor::edit()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (!editEnabled())
         return;
     m_text = m_names[m_selected];
@@ -249,9 +233,9 @@ void SideNamesEditor::Edit()
     m_addEnabled = false;
 }
 
-void SideNamesEditor::Update()
+void SideNamesEditor::update()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (!m_editing)
         return;
     showTrimmedText();
@@ -269,9 +253,9 @@ void SideNamesEditor::Update()
     m_editing = false;
 }
 
-void SideNamesEditor::Remove()
+void SideNamesEditor::remove()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (!removeEnabled())
         return;
     const QString name = m_names[m_selected];
@@ -290,9 +274,9 @@ void SideNamesEditor::Remove()
     m_selected = -1;
 }
 
-bool SideNamesEditor::Done()
+bool SideNamesEditor::done()
 {
-    Notify notify(*this);
+    ChangeScope scope(*this);
     if (m_listUnreadable)
         return true;
     QString error;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/changenotifier.h"
 #include "common/userprompts.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,7 +12,7 @@ namespace kw {
 // The side-names editor without its window: the list of sides, the text field, the mode and
 // which buttons a user can press. Folders below Ships change at once as sides are added,
 // renamed or deleted; the list file is written when the editor closes.
-class SideNamesEditor : public QObject {
+class SideNamesEditor : public ChangeNotifier {
     Q_OBJECT
 
 public:
@@ -37,22 +37,16 @@ public:
     void selectSide(int index);   // -1: nothing selected
     void clickList();             // a click selects the first side when none is selected
     void pressEnter();            // Add while adding, Update while renaming
-    void Add();
-    void Edit();
-    void Update();
-    void Remove();
+    void add();
+    void edit();
+    void update();
+    void remove();
 
     // "Done" and every other close: writes Sides.txt in list order. Returns false, after
     // telling the user why, when the file could not be written.
-    bool Done();
-
-Q_SIGNALS:
-    // Anything the window shows may have changed.
-    void changed();
+    bool done();
 
 private:
-    class Notify;
-
     std::optional<PromptMessage> nameRefusal(const QString& name, int ignoredIndex) const;
     bool createFolderFor(const QString& name);
     bool renameFolder(const QString& from, const QString& to);
@@ -69,7 +63,6 @@ private:
     int m_selected = -1;
     bool m_addEnabled = false;
     bool m_listUnreadable = false;
-    int m_notifyDepth = 0;
 };
 
 } // namespace kw

@@ -1,7 +1,7 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
 #include "common/userprompts.h"
-#include "editor/changescope.h"
 #include "editor/shipprinter.h"
 #include "model/numbertext.h"
 #include "storage/programfolder.h"

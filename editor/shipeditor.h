@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/changenotifier.h"
 #include "display/displaymodel.h"
 #include "display/iconbuilder.h"
 #include "editor/editorstate.h"
@@ -7,7 +8,6 @@
 
 #include <QImage>
 #include <QLineF>
-#include <QObject>
 #include <QPointF>
 #include <functional>
 #include <optional>
@@ -24,7 +24,7 @@ enum class Alignment;
 // The ship editor without its window: one design, the values the editor's fields hold, the
 // figures it shows, its flags and every operation a user can start. The window mirrors this
 // state and forwards its events here; the command-line tool and the tests drive it directly.
-class ShipEditor : public QObject {
+class ShipEditor : public ChangeNotifier {
     Q_OBJECT
 
 public:
@@ -115,8 +115,11 @@ public:
     void chooseWeaponRow(int row);
     void cancelRemoveWeapon();
 
-    // Hangar bays were edited in the hangar editor: show the count and recalculate.
-    void hangarsEdited();
+    // Hangar bays (from 0), as the hangar editor changes them; each shows the new bay count and
+    // marks the design changed. Capacities below 1 are refused.
+    void addHangarBay(int capacity);
+    void changeHangarBay(int bay, int capacity);
+    void removeHangarBay(int bay);
 
     // Salvo links (EditMode 2): start a link, choose its ends by clicking icons, cancel it.
     void startLink();
@@ -153,16 +156,12 @@ public:
     bool exportShipFile(const QString& path, bool lock, QString* error) const;
 
 Q_SIGNALS:
-    // Anything the window shows may have changed.
-    void changed();
     // A ship was opened: the window brings its first tab to the front.
     void shipOpened();
     // Removing a weapon starts: the window brings the Weapons tab to the front.
     void weaponsTabRequested();
 
 private:
-    friend class ChangeScope;
-
     double fieldValue(NumericField field) const;
     qint64 fieldWhole(NumericField field) const;
     void setFieldNumber(NumericField field, qint64 value);
@@ -174,11 +173,11 @@ private:
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);
     void placeStoredIcons(const ShipFileData& data);
+    void baysChanged();
     bool writeShipTo(const QString& path, bool lock);
     bool checkSavable();
     std::optional<QString> chooseSaveTarget(bool& newTarget);
     std::optional<QString> choosePictureTarget();
-    void notify();
 
     UserPrompts& m_prompts;
     QString m_programFolder;
@@ -200,7 +199,6 @@ private:
     QString m_loadedName;
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
-    int m_notifyDepth = 0;
     QString m_pictureTargetPath;
     QString m_lastPicturePath;
     bool m_printingShip = false;

@@ -1,10 +1,10 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
 #include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconart.h"
 #include "display/iconbuilder.h"
-#include "editor/changescope.h"
 #include "editor/recentships.h"
 #include "model/hullclasses.h"
 #include "model/numbertext.h"

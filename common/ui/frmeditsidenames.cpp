@@ -28,10 +28,10 @@ FrmEditSideNames::FrmEditSideNames(const QString& programFolder, UserPrompts& pr
     connect(m_txtEdit, &QLineEdit::textEdited, &m_editor, &SideNamesEditor::setText);
     connect(m_txtEdit, &QLineEdit::returnPressed, &m_editor, &SideNamesEditor::pressEnter);
 
-    m_cmdAdd = button("cmdAdd", QStringLiteral("Add"), &SideNamesEditor::Add);
-    m_cmdEdit = button("cmdEdit", QStringLiteral("Edit"), &SideNamesEditor::Edit);
-    m_cmdUpdate = button("cmdUpdate", QStringLiteral("Update"), &SideNamesEditor::Update);
-    m_cmdRemove = button("cmdRemove", QStringLiteral("Remove"), &SideNamesEditor::Remove);
+    m_cmdAdd = button("cmdAdd", QStringLiteral("Add"), &SideNamesEditor::add);
+    m_cmdEdit = button("cmdEdit", QStringLiteral("Edit"), &SideNamesEditor::edit);
+    m_cmdUpdate = button("cmdUpdate", QStringLiteral("Update"), &SideNamesEditor::update);
+    m_cmdRemove = button("cmdRemove", QStringLiteral("Remove"), &SideNamesEditor::remove);
     m_cmdDone = button("cmdDone", QStringLiteral("Done"), nullptr);
     connect(m_cmdDone, &QPushButton::clicked, this, &QDialog::accept);
     auto* left = new QVBoxLayout;
@@ -114,7 +114,7 @@ void FrmEditSideNames::done(int result)
     // Every way out writes the list once: Done, the close box, Escape.
     if (!m_listWritten) {
         m_listWritten = true;
-        m_editor.Done();
+        m_editor.done();
     }
     QDialog::done(result);
 }

@@ -160,9 +160,10 @@ void FrmKeelwright::printShip()
 
 void FrmKeelwright::editHangars()
 {
-    // Closing the hangar editor shows the new bay count and recalculates.
+    // The bays are stored as they are edited; the recalculation waits for the window to close.
     FrmHangar dialog(m_editor, this);
     dialog.exec();
+    m_editor.UpdateShip(false);
 }
 
 void FrmKeelwright::addWeapon()

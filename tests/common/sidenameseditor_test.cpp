@@ -22,14 +22,14 @@ protected:
     void add(const QString& text)
     {
         editor.setText(text);
-        editor.Add();
+        editor.add();
     }
     void rename(int index, const QString& text)
     {
         editor.selectSide(index);
-        editor.Edit();
+        editor.edit();
         editor.setText(text);
-        editor.Update();
+        editor.update();
     }
 
     test::TestFolder folder{{"Blue", "Red"}};
@@ -43,7 +43,7 @@ TEST_F(SideNamesTest, ARenameLocksTheOtherButtonsUntilItEnds)
     editor.clickList();
     EXPECT_EQ(editor.selectedSide(), 0);
     editor.selectSide(1);
-    editor.Edit();
+    editor.edit();
     EXPECT_EQ(editor.EditedSide(), 1);
     EXPECT_EQ(editor.text(), "Red");
     // Another selection must not open Edit or Remove on a second side, nor typing Add.
@@ -93,7 +93,7 @@ TEST_F(SideNamesTest, AddingOverAnExistingFolderAsksAndAFileInTheWayIsReported)
     add("Green");
     EXPECT_TRUE(prompts.lastText().contains(QDir::toNativeSeparators(folder.ships() + "/Green")));
     EXPECT_EQ(editor.names().size(), 2);
-    editor.Add();   // Yes takes the folder and its ships back
+    editor.add();   // Yes takes the folder and its ships back
     EXPECT_EQ(editor.names().last(), "Green");
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Green/old.shp"));
 
@@ -133,7 +133,7 @@ TEST_F(SideNamesTest, RefusedRenamesKeepTheEditOpenAndChangeNothing)
     EXPECT_TRUE(hasFolder("Blue"));
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Green/x.shp"));
     editor.setText("Blue");   // typing the old name back is the way out
-    editor.Update();
+    editor.update();
     EXPECT_EQ(editor.SideEditMode(), 0);
 
     QDir(folder.ships() + "/Red").removeRecursively();
@@ -148,13 +148,13 @@ TEST_F(SideNamesTest, RemoveAsksTwiceAndDeletesTheFolderOnlyOnTheSecondYes)
     folder.write("Ships/Blue/Vigilant.shp", "Name=Vigilant\r\n");
     editor.selectSide(0);
     prompts.answers = {PromptAnswer::No};
-    editor.Remove();
+    editor.remove();
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to remove the side: Blue?"});
     EXPECT_EQ(editor.names().size(), 2);
 
     prompts.clear();
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
-    editor.Remove();
+    editor.remove();
     ASSERT_EQ(prompts.asked.size(), 2);
     EXPECT_EQ(prompts.asked[1].text, "Do want to delete all ships and files in the folder associatedwith the Blue?");
     EXPECT_EQ(prompts.asked[1].buttons, PromptButtons::YesNo);
@@ -163,14 +163,14 @@ TEST_F(SideNamesTest, RemoveAsksTwiceAndDeletesTheFolderOnlyOnTheSecondYes)
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Vigilant.shp"));
     // Nothing is selected after a removal, so Edit and Remove do nothing.
     prompts.clear();
-    editor.Remove();
-    editor.Edit();
+    editor.remove();
+    editor.edit();
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_EQ(editor.SideEditMode(), 0);
 
     QFile::setPermissions(folder.write("Ships/Red/locked.shp", "x"), QFileDevice::ReadOwner);
     editor.selectSide(0);
-    editor.Remove();   // Yes, Yes
+    editor.remove();   // Yes, Yes
     EXPECT_TRUE(editor.names().isEmpty());
     EXPECT_FALSE(hasFolder("Red"));
 }
@@ -182,7 +182,7 @@ TEST_F(SideNamesTest, EntriesThatCannotNameAFolderNeverReachOneOnDisk)
     editor.Load();
     for (int i = 0; i < 2; ++i) {
         editor.selectSide(1);
-        editor.Remove();   // Yes, Yes
+        editor.remove();   // Yes, Yes
     }
     EXPECT_EQ(editor.names(), QStringList{"Blue"});
     EXPECT_TRUE(hasFolder("Blue"));
@@ -192,14 +192,14 @@ TEST_F(SideNamesTest, DoneWritesTheListInOrderOrSaysWhyNot)
 {
     add("Green");
     rename(0, "Navy");
-    ASSERT_TRUE(editor.Done());
+    ASSERT_TRUE(editor.done());
     EXPECT_EQ(test::readFile(sidesFile(folder.path())), "Navy\r\nRed\r\nGreen\r\n");
 
     QFile::remove(sidesFile(folder.path()));
     editor.Load();
     EXPECT_TRUE(editor.names().isEmpty());
     QDir().mkpath(sidesFile(folder.path()));   // a folder in the file's place
-    EXPECT_FALSE(editor.Done());
+    EXPECT_FALSE(editor.done());
     EXPECT_TRUE(prompts.lastText().startsWith("The list of sides could not be saved in " +
                                               QDir::toNativeSeparators(sidesFile(folder.path()))));
 }
@@ -215,6 +215,6 @@ TEST_F(SideNamesTest, AListThatCannotBeReadIsNeverOverwritten)
     ASSERT_EQ(prompts.asked.size(), 1);
     EXPECT_TRUE(prompts.lastText().startsWith("The list of sides in "));
     EXPECT_TRUE(editor.names().isEmpty());
-    EXPECT_TRUE(editor.Done());
+    EXPECT_TRUE(editor.done());
     EXPECT_EQ(test::readFile(folder.ships() + "/Sides.txt").size(), huge.size());
 }

@@ -209,6 +209,22 @@ TEST_F(WindowTest, ClosingAnUnchangedDesignAsksOnlyOnce)
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
 }
 
+TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
+{
+    editor.addHangarBay(4);
+    EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
+    QTimer::singleShot(0, &window, [] {
+        QWidget* hangars = QApplication::activeModalWidget();
+        ASSERT_NE(hangars, nullptr);
+        EXPECT_EQ(hangars->objectName(), "frmHangar");
+        hangars->findChild<QPushButton*>("cmdOkay")->click();
+    });
+    child<QPushButton>("cmdHangar")->click();
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "6");
+    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "18");
+}
+
 TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
 {
     editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
