@@ -14,7 +14,7 @@
 
 namespace kw {
 
-class RecentShips;
+class RecentFiles;
 class ShipPrinter;
 class UserPrompts;
 struct ShipFileData;
@@ -32,8 +32,9 @@ public:
     ~ShipEditor() override;
 
     // Collaborators.
-    void setRecentShips(RecentShips* recent) { m_recent = recent; }
-    RecentShips* recentShips() const { return m_recent; }
+    // The recent-file lists; opened and newly saved ships go to the head of the ships list.
+    void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
+    RecentFiles* recentFiles() const { return m_recent; }
     // Called between the steps of Auto Calc so the window can process pending events.
     void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
     UserPrompts& prompts() const { return m_prompts; }
@@ -181,7 +182,7 @@ private:
 
     UserPrompts& m_prompts;
     QString m_programFolder;
-    RecentShips* m_recent = nullptr;
+    RecentFiles* m_recent = nullptr;
     std::function<void()> m_pump;
 
     ShipRecord m_ship;

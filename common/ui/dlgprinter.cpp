@@ -300,9 +300,14 @@ void DlgPrinter::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-int DlgPrinter::showModal()
+int DlgPrinter::showModal(QWidget* owner)
 {
+    QWidget* const home = parentWidget();
+    if (owner)
+        setParent(owner, windowFlags());
     exec();
+    if (owner)
+        setParent(home, windowFlags());
     return m_retval;
 }
 

@@ -51,8 +51,9 @@ QString pdfEntryName();
 // A printer set up as the settings say (printer, orientation, resolution, copies).
 void applyPrintSettings(QPrinter& printer, const PrintSettings& settings);
 
-// "Print Setup": choose the printer, orientation, print quality and copies. Its owner keeps it
-// for the whole run, so the choices persist from one use to the next.
+// "Print Setup": choose the printer, orientation, print quality and copies. The program makes
+// one for the whole run and lends it to its windows, so the choices persist from one use to the
+// next, whichever window asks.
 class DlgPrinter : public QDialog {
     Q_OBJECT
 
@@ -69,8 +70,9 @@ public:
     void setORLandscapeOnly(bool only);
     void setORPortraitOnly(bool only);
 
-    // Shows the dialog modally and returns retval.
-    int showModal();
+    // Shows the dialog modally over its owner window and returns retval. The dialog outlives
+    // the windows it is lent to: it goes back to its own parent when it closes.
+    int showModal(QWidget* owner = nullptr);
     // The printer chosen with the last OK; before that, the entry selected at load.
     PrintSettings currentPrinter() const { return m_current; }
     const QList<PrinterChoice>& printers() const { return m_printers; }

@@ -28,8 +28,8 @@
 
 namespace kw {
 
-FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), m_editor(editor), m_prompts(prompts)
+FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinter& printSetup, QWidget* parent)
+    : QMainWindow(parent), m_editor(editor), m_prompts(prompts), m_printSetup(printSetup)
 {
     setObjectName(QStringLiteral("frmKeelwright"));
     setWindowTitle(QStringLiteral(" Starmarch Keelwright"));

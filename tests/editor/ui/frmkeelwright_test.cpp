@@ -1,4 +1,5 @@
-#include "editor/recentships.h"
+#include "common/recentfiles.h"
+#include "common/ui/dlgprinter.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
 #include "tests/support/fakeprompts.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +27,9 @@ namespace {
 
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest() : editor(prompts, folder.path()), window(editor, prompts)
+    WindowTest() : editor(prompts, folder.path()), window(editor, prompts, printSetup)
     {
+        editor.setRecentFiles(&recent);
         editor.Load();
         window.show();
         QApplication::setActiveWindow(&window);
@@ -41,10 +44,14 @@ protected:
         return found;
     }
     QAction* fileItem(int index) { return child<QAction>(QStringLiteral("mnuFileItem_%1").arg(index)); }
+    QAction* fileItem(FrmKeelwright::FileItem item) { return window.fileItem(item); }
     QString vigilant() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 
     test::TestFolder folder;
     test::FakePrompts prompts;
+    DlgPrinter printSetup{QList<PrinterChoice>{}, QString()};
+    MemoryRecentFileStore recentStore;
+    RecentFiles recent{recentStore};
     ShipEditor editor;
     FrmKeelwright window;
 };
@@ -279,32 +286,15 @@ TEST_F(WindowTest, DesigningTheVigilantByHand)
     EXPECT_TRUE(fileItem(1)->isEnabled());
 }
 
-namespace {
-
-// Remembers paths as the settings will.
-class RememberedShips : public RecentShips {
-public:
-    void AddRecentFile(const QString& path) override
-    {
-        paths.removeAll(path);
-        paths.prepend(path);
-    }
-    QString GetRecentFile(int place) const override { return paths.value(place - 1); }
-    QStringList paths;
-};
-
-} // namespace
-
 TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
 {
-    EXPECT_FALSE(fileItem(9)->isEnabled());
-    RememberedShips recent;
-    editor.setRecentShips(&recent);
+    using Item = FrmKeelwright::FileItem;
+    EXPECT_FALSE(fileItem(Item::RecentShips)->isEnabled());
     const QString path = vigilant();
     ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_TRUE(fileItem(9)->isEnabled());
+    EXPECT_TRUE(fileItem(Item::RecentShips)->isEnabled());
     QAction* first = child<QAction>("mnuRecent_0");
-    EXPECT_EQ(first->text(), path);
+    EXPECT_EQ(first->text(), "&1.  " + path);
     EXPECT_FALSE(child<QAction>("mnuRecent_1")->isVisible());
 
     child<QPushButton>("cmdUpdate_1")->click();   // a change, and yet no question on this path
@@ -312,5 +302,13 @@ TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
     first->trigger();
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_FALSE(editor.ShipChanged());
-    editor.setRecentShips(nullptr);
+
+    // A ship saved under a new name joins the list and the menu follows.
+    editor.dropIconOnDisplay(1, QPointF(1200, 450), QPointF(0, 0));
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
+    editor.setNameText("Watchful");
+    fileItem(Item::SaveAs)->trigger();
+    EXPECT_EQ(child<QAction>("mnuRecent_0")->text(), "&1.  " + QDir::toNativeSeparators(folder.ships() + "/Blue/Watchful.shp"));
+    EXPECT_EQ(child<QAction>("mnuRecent_1")->text(), "&2.  " + path);
+    EXPECT_TRUE(child<QAction>("mnuRecent_1")->isVisible());
 }
