@@ -14,8 +14,8 @@
 
 namespace kw {
 
+class PagePrinter;
 class RecentFiles;
-class ShipPrinter;
 class UserPrompts;
 struct ShipFileData;
 struct WeaponListRow;
@@ -106,7 +106,7 @@ public:
 
     // Printing the record sheet ("&Print Ship Diagram"): the print setup is asked first; the
     // picture goes through a scratch file in the program folder. Returns whether it printed.
-    bool PrintShip(ShipPrinter& printer);
+    bool PrintShip(PagePrinter& printer);
 
     // Weapons: the grouped list of the Weapons tab, adding mounts from the Add Weapon dialog,
     // and removal by clicking a row's weapon name (EditMode 1).

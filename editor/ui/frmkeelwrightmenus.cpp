@@ -3,11 +3,11 @@
 #include "common/recentfiles.h"
 #include "common/ui/dlgprinter.h"
 #include "common/ui/frmeditsidenames.h"
+#include "common/ui/qtpageprinter.h"
 #include "common/ui/recentfilesmenu.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmaddweap.h"
 #include "editor/ui/frmhangar.h"
-#include "editor/ui/qtshipprinter.h"
 #include "storage/programfolder.h"
 
 #include <QAction>
@@ -132,7 +132,7 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
         m_printSetup.showModal(this);
         break;
     case FileItem::PrintShipDiagram: {
-        QtShipPrinter printer(m_printSetup, m_prompts, shipsFolder(m_editor.programFolder()));
+        QtPagePrinter printer(m_printSetup, m_prompts, shipsFolder(m_editor.programFolder()), this);
         m_editor.PrintShip(printer);
         break;
     }

@@ -93,7 +93,8 @@ TEST_F(SideNamesTest, AddingOverAnExistingFolderAsksAndAFileInTheWayIsReported)
     add("Green");
     EXPECT_TRUE(prompts.lastText().contains(QDir::toNativeSeparators(folder.ships() + "/Green")));
     EXPECT_EQ(editor.names().size(), 2);
-    editor.add();   // Yes takes the folder and its ships back
+    prompts.answers = {PromptAnswer::Yes};   // takes the folder and its ships back
+    editor.add();
     EXPECT_EQ(editor.names().last(), "Green");
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Green/old.shp"));
 
@@ -170,7 +171,8 @@ TEST_F(SideNamesTest, RemoveAsksTwiceAndDeletesTheFolderOnlyOnTheSecondYes)
 
     QFile::setPermissions(folder.write("Ships/Red/locked.shp", "x"), QFileDevice::ReadOwner);
     editor.selectSide(0);
-    editor.remove();   // Yes, Yes
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+    editor.remove();
     EXPECT_TRUE(editor.names().isEmpty());
     EXPECT_FALSE(hasFolder("Red"));
 }
@@ -182,7 +184,8 @@ TEST_F(SideNamesTest, EntriesThatCannotNameAFolderNeverReachOneOnDisk)
     editor.Load();
     for (int i = 0; i < 2; ++i) {
         editor.selectSide(1);
-        editor.remove();   // Yes, Yes
+        prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+        editor.remove();
     }
     EXPECT_EQ(editor.names(), QStringList{"Blue"});
     EXPECT_TRUE(hasFolder("Blue"));

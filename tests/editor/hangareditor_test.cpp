@@ -18,6 +18,13 @@ protected:
         return hangars.emplace(editor);
     }
     const ShipRecord& ship() const { return editor.ship(); }
+    // "Remove", then a click on the bay's number, both confirmed.
+    void removeBay(int row)
+    {
+        prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+        hangars->remove();
+        hangars->clickBay(row);
+    }
     QStringList column(QString HangarRow::*field) const
     {
         QStringList list;
@@ -140,6 +147,7 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
 
+    prompts.answers = {PromptAnswer::Ok};
     h.modify();
     EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
     h.clickBay(0);
@@ -151,6 +159,7 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     EXPECT_EQ(ship().Hangars, QList<int>({10, 4, 6}));
     EXPECT_EQ(column(&HangarRow::mass), QStringList({"15", "6", "9"}));
 
+    prompts.answers = {PromptAnswer::Ok};
     h.modify();
     h.cancelModify();
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
@@ -160,8 +169,10 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
 TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
 {
     HangarEditor& h = open({2, 4, 6});
+    prompts.answers = {PromptAnswer::Ok};
     h.remove();
     EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(h.escapeButton(), HangarCancelButton::Remove);
     prompts.answers = {PromptAnswer::No};
     h.clickBay(1);
@@ -170,8 +181,7 @@ TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
     EXPECT_EQ(ship().Hangars.size(), 3);
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
 
-    h.remove();
-    h.clickBay(1);
+    removeBay(1);
     EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
     EXPECT_EQ(ship().HangarCount(), 2);
     EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
@@ -182,16 +192,13 @@ TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
     h.typeCapacity("4", 1);
     h.done();
     EXPECT_EQ(h.totalSpace(), "12");
-    h.remove();
-    h.clickBay(0);
+    removeBay(0);
     EXPECT_EQ(h.totalSpace(), "10");
     EXPECT_EQ(h.totalMass(), "15");
 
     // With no bays left, Modify and Remove ask nothing.
-    h.remove();
-    h.clickBay(0);
-    h.remove();
-    h.clickBay(0);
+    removeBay(0);
+    removeBay(0);
     EXPECT_TRUE(ship().Hangars.isEmpty());
     prompts.clear();
     h.remove();

@@ -61,7 +61,8 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     placedDesign();
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_FALSE(editor.SavePic());
-    prompts.answers = {PromptAnswer::No};   // the save dialog is cancelled
+    prompts.answers = {PromptAnswer::No};
+    prompts.files = {std::nullopt};   // the save dialog is cancelled
     EXPECT_FALSE(editor.SavePic());
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Windows Bitmap (*.bmp)|*.bmp|");

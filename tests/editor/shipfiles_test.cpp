@@ -59,7 +59,8 @@ TEST_F(ShipFilesTest, AMissingFileChangesNothing)
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
     EXPECT_EQ(editor.ship().TMF, 100);
     prompts.clear();
-    EXPECT_FALSE(editor.OpenShip(QString()));   // the open dialog was cancelled
+    prompts.files = {std::nullopt};   // the open dialog is cancelled
+    EXPECT_FALSE(editor.OpenShip(QString()));
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
@@ -114,6 +115,7 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_TRUE(editor.SaveShip(true));
     prompts.answers = {PromptAnswer::No};   // another folder, then the dialog is cancelled
+    prompts.files = {std::nullopt};
     EXPECT_TRUE(editor.SaveShip(true));
     EXPECT_EQ(prompts.dialogs.last().proposedName, "Ship.shp");
     EXPECT_EQ(prompts.dialogs.last().filter, "Ship File (*.shp)|*.shp|");

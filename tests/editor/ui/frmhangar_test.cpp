@@ -136,6 +136,7 @@ TEST_F(FrmHangarTest, EscapePressesOnlyTheCurrentCancelButton)
     EXPECT_EQ(child<QLineEdit>("txtCapacity")->text(), "0");
     EXPECT_EQ(editor.ship().Hangars, QList<int>({2, 4}));
 
+    prompts.answers = {PromptAnswer::Ok};
     click("cmdRemove");
     EXPECT_TRUE(button("cmdCancelR")->isVisible());
     QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -147,6 +148,7 @@ TEST_F(FrmHangarTest, EscapePressesOnlyTheCurrentCancelButton)
 TEST_F(FrmHangarTest, ClickingBayNumbersModifiesAndRemoves)
 {
     open({2, 4, 6});
+    prompts.answers = {PromptAnswer::Ok};
     click("cmdModify");
     EXPECT_TRUE(button("cmdCancelM")->isVisible());
     clickBay(2);

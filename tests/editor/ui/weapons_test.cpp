@@ -117,6 +117,7 @@ TEST_F(WeaponWidgets, AddingThroughTheDialogFillsTheListAndARowClickRemoves)
     needle.Kind = QStringLiteral("Needle Beam");
     editor.addWeapons({needle});
     editor.beginRemoveWeapon();
+    prompts.answers = {PromptAnswer::Yes};
     click(child(list, "lblWeapon_1"));
     EXPECT_EQ(child(list, "lblWeapon_1"), nullptr);
     EXPECT_EQ(editor.ship().WeaponCount(), 2);
@@ -128,6 +129,7 @@ TEST_F(WeaponWidgets, AddingThroughTheDialogFillsTheListAndARowClickRemoves)
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to remove the Pulse Torpedo Tube?"});
     EXPECT_EQ(text(list, "lblNum_0"), "1");
     editor.beginRemoveWeapon();
+    prompts.answers = {PromptAnswer::Yes};
     click(child(list, "lblWeapon_0"));
     EXPECT_EQ(editor.ship().WeaponCount(), 0);
     EXPECT_EQ(text(list, "lblWeapon_0"), "");

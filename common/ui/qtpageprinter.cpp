@@ -1,4 +1,4 @@
-#include "editor/ui/qtshipprinter.h"
+#include "common/ui/qtpageprinter.h"
 
 #include "common/userprompts.h"
 
@@ -14,11 +14,18 @@ namespace kw {
 
 namespace {
 
-// The page's painter works in device dots; the place is measured from the paper's corner.
-void paintPicture(QPainter& painter, int resolution, const QImage& picture, const QRectF& placeMm)
+// The painter works in device dots; every place is measured from the paper's corner. A page
+// after the first starts a new sheet.
+bool paintPages(QPagedPaintDevice& device, QPainter& painter, int resolution, const PrintDocument& document)
 {
     const double dotsPerMm = resolution / 25.4;
-    painter.drawImage(QRectF(placeMm.topLeft() * dotsPerMm, placeMm.size() * dotsPerMm), picture);
+    for (qsizetype i = 0; i < document.pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        const PrintedPage& page = document.pages[i];
+        painter.drawImage(QRectF(page.topLeftMm * dotsPerMm, page.sizeMm * dotsPerMm), page.picture);
+    }
+    return true;
 }
 
 QPageSize localPaper()
@@ -28,16 +35,16 @@ QPageSize localPaper()
 
 } // namespace
 
-QtShipPrinter::QtShipPrinter(DlgPrinter& setupDialog, UserPrompts& prompts, const QString& pdfFolder)
-    : m_dialog(setupDialog), m_prompts(prompts), m_pdfFolder(pdfFolder)
+QtPagePrinter::QtPagePrinter(DlgPrinter& setupDialog, UserPrompts& prompts, const QString& pdfFolder, QWidget* owner)
+    : m_dialog(setupDialog), m_prompts(prompts), m_pdfFolder(pdfFolder), m_owner(owner)
 {
 }
 
-bool QtShipPrinter::setup(const QString& documentName)
+bool QtPagePrinter::setup(const QString& documentName)
 {
     m_documentName = documentName;
     m_pdfPath.clear();
-    if (m_dialog.showModal() == -1)
+    if (m_dialog.showModal(m_owner) == -1)
         return false;
     m_settings = m_dialog.currentPrinter();
     if (!m_settings.pdf)
@@ -53,13 +60,26 @@ bool QtShipPrinter::setup(const QString& documentName)
     return true;
 }
 
-bool QtShipPrinter::printPicture(const QImage& picture, QPointF topLeftMm, QSizeF sizeMm, QString* error)
+QPageLayout::Orientation QtPagePrinter::orientationOf(const PrintDocument& document) const
 {
-    const QRectF place(topLeftMm, sizeMm);
-    return m_settings.pdf ? printToPdf(picture, place, error) : printToPrinter(picture, place, error);
+    switch (document.orientation) {
+    case PageOrientation::Portrait: return QPageLayout::Portrait;
+    case PageOrientation::Landscape: return QPageLayout::Landscape;
+    case PageOrientation::AsSetUp: break;
+    }
+    return m_settings.orientation;
 }
 
-bool QtShipPrinter::printToPdf(const QImage& picture, const QRectF& placeMm, QString* error) const
+bool QtPagePrinter::print(const PrintDocument& document, QString* error)
+{
+    if (document.pages.isEmpty()) {
+        *error = QStringLiteral("There is nothing to print.");
+        return false;
+    }
+    return m_settings.pdf ? printToPdf(document, error) : printToPrinter(document, error);
+}
+
+bool QtPagePrinter::printToPdf(const PrintDocument& document, QString* error) const
 {
     const QString shownPath = QDir::toNativeSeparators(m_pdfPath);
     // Written through a save file, so a failed print never leaves half a PDF behind.
@@ -73,7 +93,7 @@ bool QtShipPrinter::printToPdf(const QImage& picture, const QRectF& placeMm, QSt
         writer.setTitle(m_documentName);
         writer.setCreator(kAppTitle);
         writer.setResolution(qualityResolution(m_settings.quality));
-        QPageLayout layout(localPaper(), m_settings.orientation, QMarginsF());
+        QPageLayout layout(localPaper(), orientationOf(document), QMarginsF());
         layout.setMode(QPageLayout::FullPageMode);
         writer.setPageLayout(layout);
         QPainter painter;
@@ -82,8 +102,13 @@ bool QtShipPrinter::printToPdf(const QImage& picture, const QRectF& placeMm, QSt
             *error = QStringLiteral("The PDF file %1 could not be started.").arg(shownPath);
             return false;
         }
-        paintPicture(painter, writer.resolution(), picture, placeMm);
+        const bool painted = paintPages(writer, painter, writer.resolution(), document);
         painter.end();
+        if (!painted) {
+            file.cancelWriting();
+            *error = QStringLiteral("The PDF file %1 could not take another page.").arg(shownPath);
+            return false;
+        }
     }
     if (!file.commit()) {
         *error = QStringLiteral("The PDF file %1 could not be written: %2").arg(shownPath, file.errorString());
@@ -92,10 +117,11 @@ bool QtShipPrinter::printToPdf(const QImage& picture, const QRectF& placeMm, QSt
     return true;
 }
 
-bool QtShipPrinter::printToPrinter(const QImage& picture, const QRectF& placeMm, QString* error) const
+bool QtPagePrinter::printToPrinter(const PrintDocument& document, QString* error) const
 {
     QPrinter printer(QPrinter::HighResolution);
     applyPrintSettings(printer, m_settings);
+    printer.setPageOrientation(orientationOf(document));
     printer.setDocName(m_documentName);
     printer.setFullPage(true);
     if (!printer.isValid()) {
@@ -107,8 +133,8 @@ bool QtShipPrinter::printToPrinter(const QImage& picture, const QRectF& placeMm,
         *error = QStringLiteral("The printer %1 could not be started.").arg(m_settings.printerName);
         return false;
     }
-    paintPicture(painter, printer.resolution(), picture, placeMm);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    const bool painted = paintPages(printer, painter, printer.resolution(), document);
+    if (!painter.end() || !painted || printer.printerState() == QPrinter::Error) {
         *error = QStringLiteral("The printer %1 did not accept the document.").arg(m_settings.printerName);
         return false;
     }
