@@ -28,4 +28,7 @@ struct MaximalDesign {
 // Makes sure a GUI application object exists (painting needs one).
 void ensureApplication();
 
+// Every icon on the widest display (6275 x 3700 twips), dropped there as a user would.
+void placeEveryIcon(ShipEditor& editor);
+
 } // namespace kw::bench

@@ -36,10 +36,8 @@ bool ShipEditor::PrintShip(PagePrinter& printer)
     // The picture goes through a file, exactly as "Save Ship Picture" writes it, so the printed
     // sheet and the saved one cannot differ.
     const QString path = folder + QStringLiteral("/print.bmp");
-    m_pictureTargetPath = path;
-    m_printingShip = true;
     bool printed = false;
-    if (SavePic()) {
+    if (SavePic(path)) {
         const QImage picture(path, "BMP");
         QString error;
         if (picture.isNull()) {
@@ -55,8 +53,6 @@ bool ShipEditor::PrintShip(PagePrinter& printer)
         }
     }
     QFile::remove(path);
-    m_pictureTargetPath.clear();
-    m_printingShip = false;
     return printed;
 }
 

@@ -41,10 +41,9 @@ public:
     QString programFolder() const { return m_programFolder; }
 
     // State.
+    // The design and its System Display, to look at; every change goes through an operation.
     const ShipRecord& ship() const { return m_ship; }
-    ShipRecord& ship() { return m_ship; }
     const DisplayModel& display() const { return m_display; }
-    DisplayModel& display() { return m_display; }
     const EditorFields& fields() const { return m_fields; }
     const EditorFigures& figures() const { return m_figures; }
     const EditorControls& controls() const { return m_controls; }
@@ -97,12 +96,11 @@ public:
     // The close confirmation; true when the program may end.
     bool confirmQuit();
 
-    // The record sheet picture. SavePic asks where unless a target path is set; it returns
-    // whether a file was written.
-    bool SavePic();
+    // The record sheet picture ("Save Ship Picture"). Without a target SavePic asks where and
+    // reports the save; with one (printing, the fleet's ship pictures) it writes there without
+    // a word. Returns whether a file was written.
+    bool SavePic(const std::optional<QString>& target = std::nullopt);
     std::optional<QImage> composeSheet();
-    void setPictureTargetPath(const QString& path) { m_pictureTargetPath = path; }
-    QString lastPicturePath() const { return m_lastPicturePath; }
 
     // Printing the record sheet ("&Print Ship Diagram"): the print setup is asked first; the
     // picture goes through a scratch file in the program folder. Returns whether it printed.
@@ -200,9 +198,6 @@ private:
     QString m_loadedName;
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
-    QString m_pictureTargetPath;
-    QString m_lastPicturePath;
-    bool m_printingShip = false;
 };
 
 } // namespace kw

@@ -1,5 +1,6 @@
 #include "common/pageprinter.h"
 #include "display/sheetpainter.h"
+#include "tests/editor/salvodesign.h"
 #include "tests/editor/editorfixture.h"
 
 #include <QDir>
@@ -47,14 +48,7 @@ protected:
         editor.UpdateShip(true);
         prompts.clear();
     }
-    void placeAll()
-    {
-        float left = 1200;
-        for (const SystemIcon& icon : editor.display().icons()) {
-            editor.display().moveIcon(icon.index, IconContainer::Display, left, 450);
-            left += 400;
-        }
-    }
+    void placeAll() { placeAllIcons(editor); }
     QStringList tempFiles() const { return QDir(folder.path() + "/temp").entryList(QDir::Files); }
 
     RecordingPrinter printer;

@@ -24,7 +24,8 @@ protected:
 
     FrmHangar& open(const QList<int>& bays)
     {
-        editor.ship().Hangars = bays;
+        for (int capacity : bays)
+            editor.addHangarBay(capacity);
         window = std::make_unique<FrmHangar>(editor);
         window->show();
         window->activateWindow();

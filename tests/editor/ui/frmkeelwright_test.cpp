@@ -238,7 +238,7 @@ TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
     WeaponEntry heavy;
     heavy.Kind = "Class 5 Battery";
     heavy.Mass = 400;
-    editor.ship().Weapons = {heavy};
+    editor.addWeapons({heavy});
     // A click that arrives while the search runs.
     QTimer::singleShot(0, &window, [this] { child<QPushButton>("cmdStop")->click(); });
     child<QPushButton>("cmdAuto")->click();

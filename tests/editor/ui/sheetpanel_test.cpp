@@ -144,10 +144,15 @@ TEST_F(SheetPanelTest, ControlsCarryTheirNamesCaptionsAndPlaces)
 
 TEST_F(SheetPanelTest, TheHoldingBoxScrollsItsCanvas)
 {
-    editor.display().holdingScrollMax = 600;
-    panel->holdingBox()->refresh();
+    // More icons than the box shows at once.
+    for (auto [field, count] : {std::pair{NumericField::PDS, "100"}, {NumericField::FCS, "50"}}) {
+        editor.setFieldText(field, count);
+        editor.leaveField(field);
+    }
+    editor.UpdateShip(true);
     QScrollBar* bar = panel->holdingBox()->scrollBar();
-    EXPECT_EQ(bar->maximum(), 600);
+    ASSERT_GE(model().holdingScrollMax, 300);
+    EXPECT_EQ(bar->maximum(), model().holdingScrollMax);
     bar->setValue(300);
     EXPECT_EQ(model().holdingScrollValue, 300);
     EXPECT_EQ(canvas->y(), -20);
