@@ -68,15 +68,20 @@ QString pdfEntryName()
     return QStringLiteral("Print to PDF file");
 }
 
+PrinterChoice pdfEntry()
+{
+    PrinterChoice pdf;
+    pdf.name = pdfEntryName();
+    pdf.pdf = true;
+    return pdf;
+}
+
 QList<PrinterChoice> installedPrinters()
 {
     QList<PrinterChoice> list;
     for (const QString& name : QPrinterInfo::availablePrinterNames())
         list << describePrinter(QPrinterInfo::printerInfo(name));
-    PrinterChoice pdf;
-    pdf.name = pdfEntryName();
-    pdf.pdf = true;
-    list << pdf;
+    list << pdfEntry();
     return list;
 }
 
@@ -183,7 +188,7 @@ void DlgPrinter::build()
     auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
-    connect(okButton, &QPushButton::clicked, this, &DlgPrinter::ok);
+    connect(okButton, &QPushButton::clicked, this, &DlgPrinter::OKButton_Click);
     connect(cancelButton, &QPushButton::clicked, this, &DlgPrinter::reject);
 
     auto* side = new QVBoxLayout;
@@ -311,7 +316,7 @@ int DlgPrinter::showModal(QWidget* owner)
     return m_retval;
 }
 
-void DlgPrinter::ok()
+void DlgPrinter::OKButton_Click()
 {
     m_retval = m_printer->currentIndex();
     if (m_retval >= 0) {

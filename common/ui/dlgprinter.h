@@ -46,8 +46,9 @@ struct PrintSettings {
 QList<PrinterChoice> installedPrinters();
 // The name of the installed default printer; empty when there is none.
 QString defaultPrinterName();
-// The text of the PDF entry.
+// The text of the PDF entry, and the entry itself.
 QString pdfEntryName();
+PrinterChoice pdfEntry();
 // A printer set up as the settings say (printer, orientation, resolution, copies).
 void applyPrintSettings(QPrinter& printer, const PrintSettings& settings);
 
@@ -95,7 +96,7 @@ private:
     void build();
     void choosePrinter(int index);
     void applyOrientationLocks();
-    void ok();
+    void OKButton_Click();
     void stepCopies(int value);
     PrintSettings chosenSettings() const;
     Choices choices() const;

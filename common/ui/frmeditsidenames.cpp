@@ -1,5 +1,7 @@
 #include "common/ui/frmeditsidenames.h"
 
+#include "common/ui/namedbutton.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -58,8 +60,7 @@ FrmEditSideNames::FrmEditSideNames(const QString& programFolder, UserPrompts& pr
 
 QPushButton* FrmEditSideNames::button(const char* name, const QString& caption, void (SideNamesEditor::*press)())
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = namedButton(name, caption, this);
     // Enter belongs to the text field (Add or Update); no button may take it as the default.
     button->setAutoDefault(false);
     if (press)

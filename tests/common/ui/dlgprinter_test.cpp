@@ -25,14 +25,6 @@ PrinterChoice printer(const QString& name, QPageLayout::Orientation orientation,
     return choice;
 }
 
-PrinterChoice pdfEntry()
-{
-    PrinterChoice choice;
-    choice.name = pdfEntryName();
-    choice.pdf = true;
-    return choice;
-}
-
 // A draft printer that cannot print in high quality, a laser printer and the PDF entry.
 class DlgPrinterTest : public ::testing::Test {
 protected:

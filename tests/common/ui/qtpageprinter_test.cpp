@@ -54,14 +54,6 @@ QImage framedPicture(int width, int height)
     return picture;
 }
 
-PrinterChoice pdfEntry()
-{
-    PrinterChoice choice;
-    choice.name = pdfEntryName();
-    choice.pdf = true;
-    return choice;
-}
-
 } // namespace
 
 // Prints through the real print setup into PDF files.
