@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/apptitle.h"
+
 #include <QString>
 #include <optional>
 
 namespace kw {
-
-// The application's own title, used by every box without a title of its own.
-inline const QString kAppTitle = QStringLiteral("Starmarch Keelwright");
 
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptIcon { None, Information, Question, Exclamation, Critical };
