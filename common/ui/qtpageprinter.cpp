@@ -63,9 +63,12 @@ bool QtPagePrinter::setup(const QString& documentName)
 QPageLayout::Orientation QtPagePrinter::orientationOf(const PrintDocument& document) const
 {
     switch (document.orientation) {
-    case PageOrientation::Portrait: return QPageLayout::Portrait;
-    case PageOrientation::Landscape: return QPageLayout::Landscape;
-    case PageOrientation::AsSetUp: break;
+    case PageOrientation::Portrait:
+        return QPageLayout::Portrait;
+    case PageOrientation::Landscape:
+        return QPageLayout::Landscape;
+    case PageOrientation::AsSetUp:
+        break;
     }
     return m_settings.orientation;
 }

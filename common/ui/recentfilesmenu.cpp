@@ -2,7 +2,8 @@
 
 namespace kw {
 
-RecentFilesMenu::RecentFilesMenu(const QString& title, RecentKind kind, QWidget* parent) : QMenu(title, parent), m_kind(kind)
+RecentFilesMenu::RecentFilesMenu(const QString& title, RecentKind kind, QWidget* parent)
+    : QMenu(title, parent), m_kind(kind)
 {
     for (int i = 0; i < kRecentPlaces; ++i) {
         QAction* item = addAction(QString());

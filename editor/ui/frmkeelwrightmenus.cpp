@@ -36,36 +36,34 @@ QAction* addItem(QMenu* menu, QList<QAction*>& items, const QString& prefix, Ite
 
 void FrmKeelwright::buildMenus()
 {
+    using Entry = std::tuple<FileItem, const char*, QKeySequence>;
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    const std::tuple<FileItem, const char*, QKeySequence> fileItems[] = {
-        {FileItem::NewShip, "&New Ship", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {FileItem::SaveShip, "&Save Ship", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {FileItem::SaveAs, "Save &As", QKeySequence(Qt::Key_F12)},
-        {FileItem::SavePicture, "Save Ship Picture", QKeySequence()},
-        {FileItem::Open, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {FileItem::OpenSeparator, "-", QKeySequence()},
-        {FileItem::PrintSetup, "Print Setup...", QKeySequence()},
-        {FileItem::PrintShipDiagram, "&Print Ship Diagram", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {FileItem::PrintSeparator, "-", QKeySequence()}};
-    for (const auto& [item, caption, shortcut] : fileItems) {
-        QAction* action = addItem(file, m_fileItems, QStringLiteral("mnuFileItem"), item, QString::fromLatin1(caption), shortcut);
-        connect(action, &QAction::triggered, this, [this, item] { mnuFileItem_Click(item); });
-    }
+    auto addFileItems = [this, file](std::initializer_list<Entry> entries) {
+        for (const auto& [item, caption, shortcut] : entries) {
+            QAction* action = addItem(file, m_fileItems, QStringLiteral("mnuFileItem"), item,
+                                      QString::fromLatin1(caption), shortcut);
+            connect(action, &QAction::triggered, this, [this, item] { mnuFileItem_Click(item); });
+        }
+    };
+    addFileItems({{FileItem::NewShip, "&New Ship", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                  {FileItem::SaveShip, "&Save Ship", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                  {FileItem::SaveAs, "Save &As", QKeySequence(Qt::Key_F12)},
+                  {FileItem::SavePicture, "Save Ship Picture", QKeySequence()},
+                  {FileItem::Open, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                  {FileItem::OpenSeparator, "-", QKeySequence()},
+                  {FileItem::PrintSetup, "Print Setup...", QKeySequence()},
+                  {FileItem::PrintShipDiagram, "&Print Ship Diagram", QKeySequence(Qt::CTRL | Qt::Key_P)},
+                  {FileItem::PrintSeparator, "-", QKeySequence()}});
     m_recentMenu = new RecentFilesMenu(QStringLiteral("&Recent Ships"), RecentKind::Ships, file);
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentShips"));
     connect(m_recentMenu, &RecentFilesMenu::itemChosen, this, &FrmKeelwright::mnuRecent_Click);
     QAction* recent = file->addMenu(m_recentMenu);
     recent->setObjectName(QStringLiteral("mnuFileItem_%1").arg(static_cast<int>(FileItem::RecentShips)));
     m_fileItems.append(recent);
-    const std::tuple<FileItem, const char*, QKeySequence> lastItems[] = {
-        {FileItem::RecentSeparator, "-", QKeySequence()},
-        {FileItem::BackToMenu, "Back to &Menu", QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {FileItem::ExitProgram, "E&xit Program", QKeySequence(Qt::CTRL | Qt::Key_X)}};
-    for (const auto& [item, caption, shortcut] : lastItems) {
-        QAction* action = addItem(file, m_fileItems, QStringLiteral("mnuFileItem"), item, QString::fromLatin1(caption), shortcut);
-        connect(action, &QAction::triggered, this, [this, item] { mnuFileItem_Click(item); });
-    }
+    addFileItems({{FileItem::RecentSeparator, "-", QKeySequence()},
+                  {FileItem::BackToMenu, "Back to &Menu", QKeySequence(Qt::CTRL | Qt::Key_M)},
+                  {FileItem::ExitProgram, "E&xit Program", QKeySequence(Qt::CTRL | Qt::Key_X)}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
@@ -74,7 +72,8 @@ void FrmKeelwright::buildMenus()
         {ToolsItem::LockSeparator, "-", QKeySequence()},
         {ToolsItem::Preferences, "&Preferences", QKeySequence(Qt::Key_F11)}};
     for (const auto& [item, caption, shortcut] : toolsItems) {
-        QAction* action = addItem(tools, m_toolsItems, QStringLiteral("mnuToolsItem"), item, QString::fromLatin1(caption), shortcut);
+        QAction* action = addItem(tools, m_toolsItems, QStringLiteral("mnuToolsItem"), item,
+                                  QString::fromLatin1(caption), shortcut);
         connect(action, &QAction::triggered, this, [this, item] { mnuToolsItem_Click(item); });
     }
     // The side names are edited here until the preferences dialog, their usual door, exists.

@@ -10,9 +10,9 @@ using kw::test::FakePrompts;
 TEST(FakePrompts, UnscriptedQuestionsAndFileDialogsFail)
 {
     FakePrompts prompts;
-    EXPECT_EQ(prompts.ask({"Saved"}), PromptAnswer::Ok);   // a message needs no script
-    EXPECT_NONFATAL_FAILURE(
-        EXPECT_EQ(prompts.ask({"Quit?", kAppTitle, PromptButtons::YesNo}), PromptAnswer::No), "Quit?");
+    EXPECT_EQ(prompts.ask({"Saved"}), PromptAnswer::Ok); // a message needs no script
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(prompts.ask({"Quit?", kAppTitle, PromptButtons::YesNo}), PromptAnswer::No),
+                            "Quit?");
     EXPECT_NONFATAL_FAILURE(
         EXPECT_EQ(prompts.ask({"Save?", kAppTitle, PromptButtons::YesNoCancel}), PromptAnswer::Cancel), "Save?");
     EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(prompts.openFileName({QString(), "/ships", QString(), QString()})), "/ships");

@@ -20,7 +20,8 @@ public:
         for (PromptAnswer answer : answers)
             ADD_FAILURE() << "A scripted answer was never asked for: " << name(answer);
         for (const std::optional<QString>& file : files)
-            ADD_FAILURE() << "A scripted file dialog never came: " << file.value_or(QStringLiteral("(cancel)")).toStdString();
+            ADD_FAILURE() << "A scripted file dialog never came: "
+                          << file.value_or(QStringLiteral("(cancel)")).toStdString();
     }
 
     PromptAnswer ask(const PromptMessage& message) override
@@ -57,8 +58,8 @@ public:
 
     QList<PromptMessage> asked;
     QList<FileDialogRequest> dialogs;
-    QList<PromptAnswer> answers;          // taken from the front by questions
-    QList<std::optional<QString>> files;  // taken from the front by file dialogs; nullopt cancels
+    QList<PromptAnswer> answers;         // taken from the front by questions
+    QList<std::optional<QString>> files; // taken from the front by file dialogs; nullopt cancels
 
 private:
     std::optional<QString> fileDialog(const FileDialogRequest& request)
@@ -73,20 +74,28 @@ private:
     static bool offers(PromptButtons buttons, PromptAnswer answer)
     {
         switch (buttons) {
-        case PromptButtons::Ok: return answer == PromptAnswer::Ok;
-        case PromptButtons::OkCancel: return answer == PromptAnswer::Ok || answer == PromptAnswer::Cancel;
-        case PromptButtons::YesNo: return answer == PromptAnswer::Yes || answer == PromptAnswer::No;
-        case PromptButtons::YesNoCancel: return answer != PromptAnswer::Ok;
+        case PromptButtons::Ok:
+            return answer == PromptAnswer::Ok;
+        case PromptButtons::OkCancel:
+            return answer == PromptAnswer::Ok || answer == PromptAnswer::Cancel;
+        case PromptButtons::YesNo:
+            return answer == PromptAnswer::Yes || answer == PromptAnswer::No;
+        case PromptButtons::YesNoCancel:
+            return answer != PromptAnswer::Ok;
         }
         return false;
     }
     static const char* name(PromptAnswer answer)
     {
         switch (answer) {
-        case PromptAnswer::Ok: return "Ok";
-        case PromptAnswer::Cancel: return "Cancel";
-        case PromptAnswer::Yes: return "Yes";
-        case PromptAnswer::No: return "No";
+        case PromptAnswer::Ok:
+            return "Ok";
+        case PromptAnswer::Cancel:
+            return "Cancel";
+        case PromptAnswer::Yes:
+            return "Yes";
+        case PromptAnswer::No:
+            return "No";
         }
         return "?";
     }

@@ -59,7 +59,8 @@ QImage framedPicture(int width, int height)
 // Prints through the real print setup into PDF files.
 class QtPagePrinterTest : public ::testing::Test {
 protected:
-    QtPagePrinterTest() : setupDialog(QList<PrinterChoice>{pdfEntry()}, QString()), printer(setupDialog, prompts, folder.path())
+    QtPagePrinterTest()
+        : setupDialog(QList<PrinterChoice>{pdfEntry()}, QString()), printer(setupDialog, prompts, folder.path())
     {
         pdf = folder.path() + "/Vigilant.pdf";
     }
@@ -143,9 +144,10 @@ TEST_F(QtPagePrinterTest, TwoLandscapePagesWhateverTheSetupChose)
     const QImage roster = framedPicture(200, 120);
     const QImage orders = framedPicture(150, 100);
     QString error;
-    ASSERT_TRUE(printer.print({PageOrientation::Landscape,
-                               {{roster, QPointF(15, 15), QSizeF(267, 180)}, {orders, QPointF(15, 15), QSizeF(267, 180)}}},
-                              &error))
+    ASSERT_TRUE(
+        printer.print({PageOrientation::Landscape,
+                       {{roster, QPointF(15, 15), QSizeF(267, 180)}, {orders, QPointF(15, 15), QSizeF(267, 180)}}},
+                      &error))
         << error.toStdString();
 
     const std::optional<QList<QImage>> printed = pages(pdf);
