@@ -1,7 +1,7 @@
 #include "common/pageprinter.h"
 #include "display/sheetpainter.h"
-#include "tests/editor/salvodesign.h"
 #include "tests/editor/editorfixture.h"
+#include "tests/editor/salvodesign.h"
 
 #include <QDir>
 #include <QFile>
