@@ -216,6 +216,18 @@ TEST_F(WindowTest, ClosingAnUnchangedDesignAsksOnlyOnce)
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
 }
 
+TEST_F(WindowTest, PrintSetupShowsTheProgramsDialogOverTheWindowAndGivesItBack)
+{
+    QTimer::singleShot(0, &window, [this] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &printSetup);
+        EXPECT_EQ(printSetup.parentWidget(), &window);
+        printSetup.findChild<QPushButton*>("CancelButton")->click();
+    });
+    fileItem(FrmKeelwright::FileItem::PrintSetup)->trigger();
+    EXPECT_EQ(printSetup.retval(), -1);
+    EXPECT_EQ(printSetup.parentWidget(), nullptr);
+}
+
 TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
 {
     editor.addHangarBay(4);
