@@ -21,11 +21,9 @@ BENCHMARK(FullUpdateWithPainting)->Unit(benchmark::kMillisecond);
 static void ComposeAndEncodeSheet(benchmark::State& state)
 {
     bench::MaximalDesign design;
-    DisplayModel& display = design.editor->display();
-    for (const SystemIcon& icon : display.icons())
-        display.moveIcon(icon.index, IconContainer::Display, (icon.index * 97) % 6000, (icon.index * 61) % 3400);
+    bench::placeEveryIcon(*design.editor);
     for (auto _ : state) {
-        const QImage sheet = composeRecordSheet(display, design.editor->shownLinkLines());
+        const QImage sheet = composeRecordSheet(design.editor->display(), design.editor->shownLinkLines());
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

@@ -16,12 +16,10 @@ namespace {
 // Every icon placed on the widest display, and the first launcher linked to the first magazine.
 void placeEverything(ShipEditor& editor)
 {
-    DisplayModel& display = editor.display();
-    for (const SystemIcon& icon : display.icons())
-        display.moveIcon(icon.index, IconContainer::Display, (icon.index * 97) % 6000, (icon.index * 61) % 3400);
+    bench::placeEveryIcon(editor);
     int launcher = 0;
     int magazine = 0;
-    for (const SystemIcon& icon : display.icons()) {
+    for (const SystemIcon& icon : editor.display().icons()) {
         const std::optional<int> mount = icon.mountNumber();
         if (!mount)
             continue;

@@ -16,6 +16,12 @@ void ensureApplication()
     }
 }
 
+void placeEveryIcon(ShipEditor& editor)
+{
+    for (const SystemIcon& icon : editor.display().icons())
+        editor.dropIconOnDisplay(icon.index, QPointF((icon.index * 97) % 6000, (icon.index * 61) % 3400), QPointF());
+}
+
 MaximalDesign::MaximalDesign()
 {
     ensureApplication();
@@ -40,6 +46,7 @@ MaximalDesign::MaximalDesign()
                                     {"Submunitions Pack", ""}, {"Salvo Missile Rack", "ER"}, {"Salvo Launcher", ""},
                                     {"Salvo Magazine", "12"}, {"Missile", "EMP"},         {"Mine Layer", "5"},
                                     {"Ortillery System", ""}};
+    QList<WeaponEntry> mounts;
     for (int m = 0; m < 200; ++m) {
         WeaponEntry w;
         w.Kind = QString::fromLatin1(kinds[m % 10][0]);
@@ -47,10 +54,11 @@ MaximalDesign::MaximalDesign()
         w.Arc = {true, m % 2 == 0, false, true, false, m % 3 == 0};
         w.Mass = 3;
         w.Cost = 9;
-        e.ship().Weapons.append(w);
+        mounts.append(w);
     }
+    e.addWeapons(mounts);
     for (int b = 0; b < 20; ++b)
-        e.ship().Hangars.append(1 + b);
+        e.addHangarBay(1 + b);
     e.UpdateShip(true);
 }
 

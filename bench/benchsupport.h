@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/userprompts.h"
 #include "editor/shipeditor.h"
-#include "editor/userprompts.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -27,5 +27,8 @@ struct MaximalDesign {
 
 // Makes sure a GUI application object exists (painting needs one).
 void ensureApplication();
+
+// Every icon on the widest display (6275 x 3700 twips), dropped there as a user would.
+void placeEveryIcon(ShipEditor& editor);
 
 } // namespace kw::bench

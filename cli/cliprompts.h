@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/userprompts.h"
+#include "common/userprompts.h"
 
 #include <QStringList>
 

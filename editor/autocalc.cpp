@@ -1,7 +1,7 @@
 #include "editor/shipeditor.h"
 
-#include "editor/changescope.h"
-#include "editor/userprompts.h"
+#include "common/changenotifier.h"
+#include "common/userprompts.h"
 #include "model/numbertext.h"
 #include "model/shipchoices.h"
 

@@ -1,6 +1,7 @@
 #include "editor/hangareditor.h"
 
-#include "editor/userprompts.h"
+#include "common/userprompts.h"
+#include "editor/shipeditor.h"
 #include "model/numbertext.h"
 #include "model/rounding.h"
 #include "model/shiprecord.h"
@@ -71,7 +72,7 @@ double hangarPanelTop(int scrollValue, double rowHeight)
     return -scrollValue * (rowHeight + kHangarRowGap);
 }
 
-HangarEditor::HangarEditor(ShipRecord& ship, UserPrompts& prompts) : m_ship(ship), m_prompts(prompts)
+HangarEditor::HangarEditor(ShipEditor& editor) : m_editor(editor), m_ship(editor.ship()), m_prompts(editor.prompts())
 {
 }
 
@@ -126,6 +127,7 @@ void HangarEditor::setMassDerived(const QString& text)
 
 void HangarEditor::typeCapacity(const QString& text, int caret)
 {
+    ChangeScope scope(*this);
     if (m_converting)
         return;
     m_converting = true;
@@ -147,6 +149,7 @@ void HangarEditor::typeCapacity(const QString& text, int caret)
 
 void HangarEditor::typeMass(const QString& text, int caret)
 {
+    ChangeScope scope(*this);
     if (m_converting)
         return;
     m_converting = true;
@@ -163,6 +166,7 @@ void HangarEditor::typeMass(const QString& text, int caret)
 
 void HangarEditor::add()
 {
+    ChangeScope scope(*this);
     if (m_mode != HangarEditMode::Idle)
         return;
     m_mode = HangarEditMode::Adding;
@@ -173,6 +177,7 @@ void HangarEditor::add()
 
 void HangarEditor::done()
 {
+    ChangeScope scope(*this);
     if (!m_addFrameVisible || (m_mode != HangarEditMode::Adding && m_mode != HangarEditMode::Modifying))
         return;
     const double value = fieldValue(m_capacity);
@@ -183,17 +188,18 @@ void HangarEditor::done()
         return;
     }
     if (m_mode == HangarEditMode::Adding) {
-        m_ship.Hangars.append(0);
+        m_editor.addHangarBay(static_cast<int>(capacity));
         m_editedBay = m_ship.HangarCount() - 1;
-    }
-    if (m_editedBay < 0 || m_editedBay >= m_ship.HangarCount())
+    } else if (m_editedBay >= 0 && m_editedBay < m_ship.HangarCount()) {
+        m_editor.changeHangarBay(m_editedBay, static_cast<int>(capacity));
+    } else {
         return;
-    completeEdit(static_cast<int>(capacity));
+    }
+    completeEdit();
 }
 
-void HangarEditor::completeEdit(int capacity)
+void HangarEditor::completeEdit()
 {
-    m_ship.Hangars[m_editedBay] = capacity;
     setMassDerived(QStringLiteral("0"));
     m_points = QStringLiteral("0");
     setCapacityDerived(QStringLiteral("0"));
@@ -230,6 +236,7 @@ void HangarEditor::backToIdle()
 
 void HangarEditor::cancelAddEdit()
 {
+    ChangeScope scope(*this);
     if (!m_addFrameVisible)
         return;
     typeMass(QStringLiteral("0"), 1);
@@ -238,6 +245,7 @@ void HangarEditor::cancelAddEdit()
 
 void HangarEditor::modify()
 {
+    ChangeScope scope(*this);
     if (m_mode != HangarEditMode::Idle || m_ship.HangarCount() < 1)
         return;
     if (m_prompts.ask({QStringLiteral("Select the bay to modify by clicking on it's number."), kAppTitle,
@@ -250,6 +258,7 @@ void HangarEditor::modify()
 
 void HangarEditor::cancelModify()
 {
+    ChangeScope scope(*this);
     if (!m_cancelModifyVisible)
         return;
     backToIdle();
@@ -258,6 +267,7 @@ void HangarEditor::cancelModify()
 
 void HangarEditor::remove()
 {
+    ChangeScope scope(*this);
     if (m_mode != HangarEditMode::Idle || m_ship.HangarCount() < 1)
         return;
     if (m_prompts.ask({QStringLiteral("Click on the bay number to remove that bay."), kAppTitle, PromptButtons::OkCancel})
@@ -269,6 +279,7 @@ void HangarEditor::remove()
 
 void HangarEditor::cancelRemove()
 {
+    ChangeScope scope(*this);
     if (!m_cancelRemoveVisible)
         return;
     backToIdle();
@@ -277,6 +288,7 @@ void HangarEditor::cancelRemove()
 
 void HangarEditor::clickBay(int row)
 {
+    ChangeScope scope(*this);
     if (row < 0 || row >= m_ship.HangarCount())
         return;
     m_cancelModifyVisible = false;
@@ -293,7 +305,7 @@ void HangarEditor::clickBay(int row)
         const PromptAnswer answer = m_prompts.ask(
             {QStringLiteral("Remove bay ") + QString::number(row + 1), kAppTitle, PromptButtons::YesNo});
         if (answer == PromptAnswer::Yes) {
-            m_ship.Hangars.removeAt(row);
+            m_editor.removeHangarBay(row);
             // Totals left from before would still count the removed bay.
             if (!m_totalMass.isEmpty())
                 recomputeTotals();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/changenotifier.h"
+
 #include <QList>
 #include <QString>
 
 namespace kw {
 
+class ShipEditor;
 struct ShipRecord;
 class UserPrompts;
 
@@ -36,13 +39,15 @@ HangarScroll hangarScroll(int rowCount, double rowHeight, double viewportHeight)
 double hangarRowTop(int row, double rowHeight);
 double hangarPanelTop(int scrollValue, double rowHeight);
 
-// The hangar editor without its window: the bays of one design, the two linked edit fields and
-// the add / modify / remove modes. Every completed change is written to the ship at once, so
-// closing the window needs nothing from here.
-class HangarEditor {
+// The hangar editor without its window: the bays of the editor's design, the two linked edit
+// fields and the add / modify / remove modes. Every completed change goes to the ship editor at
+// once, so closing the window needs nothing from here.
+class HangarEditor : public ChangeNotifier {
+    Q_OBJECT
+
 public:
     // The window's load.
-    HangarEditor(ShipRecord& ship, UserPrompts& prompts);
+    explicit HangarEditor(ShipEditor& editor);
 
     // State.
     HangarEditMode editMode() const { return m_mode; }
@@ -86,11 +91,12 @@ public:
 private:
     void setCapacityDerived(const QString& text);
     void setMassDerived(const QString& text);
-    void completeEdit(int capacity);
+    void completeEdit();
     void recomputeTotals();
     void backToIdle();
 
-    ShipRecord& m_ship;
+    ShipEditor& m_editor;
+    const ShipRecord& m_ship;
     UserPrompts& m_prompts;
     HangarEditMode m_mode = HangarEditMode::Idle;
     int m_editedBay = 0;

@@ -1,8 +1,8 @@
 #include "editor/shipeditor.h"
 
-#include "editor/changescope.h"
-#include "editor/shipprinter.h"
-#include "editor/userprompts.h"
+#include "common/changenotifier.h"
+#include "common/pageprinter.h"
+#include "common/userprompts.h"
 #include "model/numbertext.h"
 #include "storage/programfolder.h"
 
@@ -13,18 +13,12 @@ namespace kw {
 
 namespace {
 
-// The sheet is drawn at 96 pixels to the inch; printed at its own size it keeps that scale.
-constexpr double kMmPerPixel = 25.4 / 96.0;
+// The record sheet lies this far from the paper's left and top edges, at its own size.
 constexpr double kPageMarginMm = 25;
-
-QSizeF pictureSizeMm(const QImage& picture)
-{
-    return {picture.width() * kMmPerPixel, picture.height() * kMmPerPixel};
-}
 
 } // namespace
 
-bool ShipEditor::PrintShip(ShipPrinter& printer)
+bool ShipEditor::PrintShip(PagePrinter& printer)
 {
     ChangeScope scope(*this);
     const QString name = trimSpaces(m_fields.name);
@@ -42,25 +36,23 @@ bool ShipEditor::PrintShip(ShipPrinter& printer)
     // The picture goes through a file, exactly as "Save Ship Picture" writes it, so the printed
     // sheet and the saved one cannot differ.
     const QString path = folder + QStringLiteral("/print.bmp");
-    m_pictureTargetPath = path;
-    m_printingShip = true;
     bool printed = false;
-    if (SavePic()) {
+    if (SavePic(path)) {
         const QImage picture(path, "BMP");
         QString error;
         if (picture.isNull()) {
             m_prompts.tell(QStringLiteral("The ship diagram could not be printed: the print file %1 could not be read.")
                                .arg(QDir::toNativeSeparators(path)),
                            PromptIcon::Exclamation);
-        } else if (printer.printPicture(picture, QPointF(kPageMarginMm, kPageMarginMm), pictureSizeMm(picture), &error)) {
+        } else if (printer.print({PageOrientation::AsSetUp,
+                                  {{picture, QPointF(kPageMarginMm, kPageMarginMm), paperSizeMm(picture)}}},
+                                 &error)) {
             printed = true;
         } else {
             m_prompts.tell(QStringLiteral("The ship diagram could not be printed:\r\n") + error, PromptIcon::Exclamation);
         }
     }
     QFile::remove(path);
-    m_pictureTargetPath.clear();
-    m_printingShip = false;
     return printed;
 }
 

@@ -1,8 +1,8 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
+#include "common/userprompts.h"
 #include "display/sheetpainter.h"
-#include "editor/changescope.h"
-#include "editor/userprompts.h"
 
 namespace kw {
 

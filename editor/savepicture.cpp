@@ -1,8 +1,8 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
+#include "common/userprompts.h"
 #include "display/sheetpainter.h"
-#include "editor/changescope.h"
-#include "editor/userprompts.h"
 #include "storage/filesaving.h"
 #include "storage/programfolder.h"
 
@@ -26,8 +26,6 @@ std::optional<QImage> ShipEditor::composeSheet()
 
 std::optional<QString> ShipEditor::choosePictureTarget()
 {
-    if (!m_pictureTargetPath.isEmpty())
-        return m_pictureTargetPath;
     const PromptAnswer where = m_prompts.ask({QStringLiteral("Save according to side (yes) or in another directory (no)?"),
                                               QStringLiteral("Save Ship Picture"), PromptButtons::YesNoCancel,
                                               PromptIcon::Question});
@@ -46,14 +44,16 @@ std::optional<QString> ShipEditor::choosePictureTarget()
     return chosen;
 }
 
-bool ShipEditor::SavePic()
+bool ShipEditor::SavePic(const std::optional<QString>& target)
 {
     ChangeScope scope(*this);
     if (!m_display.allPlaced()) {
         m_prompts.tell(kPlaceAllMessage);
         return false;
     }
-    const std::optional<QString> path = choosePictureTarget();
+    // An empty target names no file, so it asks as no target does.
+    const bool given = target && !target->isEmpty();
+    const std::optional<QString> path = given ? target : choosePictureTarget();
     if (!path)
         return false;
     const QImage sheet = composeRecordSheet(m_display, shownLinkLines());
@@ -72,8 +72,7 @@ bool ShipEditor::SavePic()
                        PromptIcon::Exclamation);
         return false;
     }
-    m_lastPicturePath = *path;
-    if (m_pictureTargetPath.isEmpty() && !m_printingShip)
+    if (!given)
         m_prompts.tell(QStringLiteral("Ship Saved as ") + *path);
     return true;
 }

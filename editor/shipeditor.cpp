@@ -1,9 +1,9 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
+#include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconbuilder.h"
-#include "editor/changescope.h"
-#include "editor/userprompts.h"
 #include "model/constructionrules.h"
 #include "model/crew.h"
 #include "model/hullclasses.h"
@@ -43,7 +43,7 @@ const char* checkBoxName(CheckBox box)
 }
 
 ShipEditor::ShipEditor(UserPrompts& prompts, const QString& programFolder, QObject* parent)
-    : QObject(parent), m_prompts(prompts), m_programFolder(programFolder)
+    : ChangeNotifier(parent), m_prompts(prompts), m_programFolder(programFolder)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/changenotifier.h"
 #include "display/displaymodel.h"
 #include "display/iconbuilder.h"
 #include "editor/editorstate.h"
@@ -7,15 +8,14 @@
 
 #include <QImage>
 #include <QLineF>
-#include <QObject>
 #include <QPointF>
 #include <functional>
 #include <optional>
 
 namespace kw {
 
-class RecentShips;
-class ShipPrinter;
+class PagePrinter;
+class RecentFiles;
 class UserPrompts;
 struct ShipFileData;
 struct WeaponListRow;
@@ -24,7 +24,7 @@ enum class Alignment;
 // The ship editor without its window: one design, the values the editor's fields hold, the
 // figures it shows, its flags and every operation a user can start. The window mirrors this
 // state and forwards its events here; the command-line tool and the tests drive it directly.
-class ShipEditor : public QObject {
+class ShipEditor : public ChangeNotifier {
     Q_OBJECT
 
 public:
@@ -32,18 +32,18 @@ public:
     ~ShipEditor() override;
 
     // Collaborators.
-    void setRecentShips(RecentShips* recent) { m_recent = recent; }
-    RecentShips* recentShips() const { return m_recent; }
+    // The recent-file lists; opened and newly saved ships go to the head of the ships list.
+    void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
+    RecentFiles* recentFiles() const { return m_recent; }
     // Called between the steps of Auto Calc so the window can process pending events.
     void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
     UserPrompts& prompts() const { return m_prompts; }
     QString programFolder() const { return m_programFolder; }
 
     // State.
+    // The design and its System Display, to look at; every change goes through an operation.
     const ShipRecord& ship() const { return m_ship; }
-    ShipRecord& ship() { return m_ship; }
     const DisplayModel& display() const { return m_display; }
-    DisplayModel& display() { return m_display; }
     const EditorFields& fields() const { return m_fields; }
     const EditorFigures& figures() const { return m_figures; }
     const EditorControls& controls() const { return m_controls; }
@@ -96,16 +96,15 @@ public:
     // The close confirmation; true when the program may end.
     bool confirmQuit();
 
-    // The record sheet picture. SavePic asks where unless a target path is set; it returns
-    // whether a file was written.
-    bool SavePic();
+    // The record sheet picture ("Save Ship Picture"). Without a target SavePic asks where and
+    // reports the save; with one (printing, the fleet's ship pictures) it writes there without
+    // a word. Returns whether a file was written.
+    bool SavePic(const std::optional<QString>& target = std::nullopt);
     std::optional<QImage> composeSheet();
-    void setPictureTargetPath(const QString& path) { m_pictureTargetPath = path; }
-    QString lastPicturePath() const { return m_lastPicturePath; }
 
     // Printing the record sheet ("&Print Ship Diagram"): the print setup is asked first; the
     // picture goes through a scratch file in the program folder. Returns whether it printed.
-    bool PrintShip(ShipPrinter& printer);
+    bool PrintShip(PagePrinter& printer);
 
     // Weapons: the grouped list of the Weapons tab, adding mounts from the Add Weapon dialog,
     // and removal by clicking a row's weapon name (EditMode 1).
@@ -115,8 +114,11 @@ public:
     void chooseWeaponRow(int row);
     void cancelRemoveWeapon();
 
-    // Hangar bays were edited in the hangar editor: show the count and recalculate.
-    void hangarsEdited();
+    // Hangar bays (from 0), as the hangar editor changes them; each shows the new bay count and
+    // marks the design changed. Capacities below 1 are refused.
+    void addHangarBay(int capacity);
+    void changeHangarBay(int bay, int capacity);
+    void removeHangarBay(int bay);
 
     // Salvo links (EditMode 2): start a link, choose its ends by clicking icons, cancel it.
     void startLink();
@@ -153,16 +155,12 @@ public:
     bool exportShipFile(const QString& path, bool lock, QString* error) const;
 
 Q_SIGNALS:
-    // Anything the window shows may have changed.
-    void changed();
     // A ship was opened: the window brings its first tab to the front.
     void shipOpened();
     // Removing a weapon starts: the window brings the Weapons tab to the front.
     void weaponsTabRequested();
 
 private:
-    friend class ChangeScope;
-
     double fieldValue(NumericField field) const;
     qint64 fieldWhole(NumericField field) const;
     void setFieldNumber(NumericField field, qint64 value);
@@ -174,15 +172,15 @@ private:
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);
     void placeStoredIcons(const ShipFileData& data);
+    void baysChanged();
     bool writeShipTo(const QString& path, bool lock);
     bool checkSavable();
     std::optional<QString> chooseSaveTarget(bool& newTarget);
     std::optional<QString> choosePictureTarget();
-    void notify();
 
     UserPrompts& m_prompts;
     QString m_programFolder;
-    RecentShips* m_recent = nullptr;
+    RecentFiles* m_recent = nullptr;
     std::function<void()> m_pump;
 
     ShipRecord m_ship;
@@ -200,10 +198,6 @@ private:
     QString m_loadedName;
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
-    int m_notifyDepth = 0;
-    QString m_pictureTargetPath;
-    QString m_lastPicturePath;
-    bool m_printingShip = false;
 };
 
 } // namespace kw

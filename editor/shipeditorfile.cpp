@@ -1,11 +1,11 @@
 #include "editor/shipeditor.h"
 
+#include "common/changenotifier.h"
+#include "common/recentfiles.h"
+#include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconart.h"
 #include "display/iconbuilder.h"
-#include "editor/changescope.h"
-#include "editor/recentships.h"
-#include "editor/userprompts.h"
 #include "model/hullclasses.h"
 #include "model/numbertext.h"
 #include "model/systemcodes.h"
@@ -146,7 +146,7 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
     m_shipDisplayed = true;
     m_savedBefore = true;
     if (m_recent)
-        m_recent->AddRecentFile(path);
+        m_recent->AddRecentFile(path, RecentKind::Ships);
     m_shipChanged = false;
 }
 
@@ -287,7 +287,7 @@ bool ShipEditor::SaveShip(bool saveAs)
     if (!writeShipTo(target, lock))
         return true;
     if (newTarget && m_recent)
-        m_recent->AddRecentFile(target);
+        m_recent->AddRecentFile(target, RecentKind::Ships);
     m_ship.FileName = target;
     m_prompts.tell(QStringLiteral("Ship Saved as ") + target);
     return false;

@@ -1,8 +1,9 @@
 // The desktop program: the ship editor window over its controller.
+#include "common/ui/dlgprinter.h"
+#include "common/ui/qtuserprompts.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
-#include "editor/ui/qtuserprompts.h"
 #include "shell/endprogram.h"
 #include "storage/defaultships.h"
 #include "storage/programfolder.h"
@@ -26,8 +27,10 @@ int main(int argc, char** argv)
     }
 
     kw::QtUserPrompts prompts;
+    // The one print setup of the program, lent to every window that prints.
+    kw::DlgPrinter printSetup;
     kw::ShipEditor editor(prompts, programFolder);
-    kw::FrmKeelwright window(editor, prompts);
+    kw::FrmKeelwright window(editor, prompts, printSetup);
     prompts.setOwner(&window);
     editor.Load();
     window.show();

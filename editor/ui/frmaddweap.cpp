@@ -1,9 +1,9 @@
 #include "editor/ui/frmaddweap.h"
 
+#include "common/ui/updown.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/arcrangeimage.h"
-#include "editor/ui/updown.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -106,7 +106,7 @@ FrmAddWeap::FrmAddWeap(ShipEditor& editor, QWidget* parent) : QDialog(parent), m
     // Enter must not add weapons by accident; Escape cancels as the dialog always does.
     cmdAdd->setAutoDefault(false);
     cmdCancel->setAutoDefault(false);
-    connect(cmdAdd, &QPushButton::clicked, this, &FrmAddWeap::addSelected);
+    connect(cmdAdd, &QPushButton::clicked, this, &FrmAddWeap::cmdAdd_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -320,7 +320,7 @@ bool FrmAddWeap::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmAddWeap::addSelected()
+void FrmAddWeap::cmdAdd_Click()
 {
     m_editor.addWeapons(m_state.mounts());
     accept();

@@ -42,7 +42,7 @@ private:
     QWidget* buildNumberRow();
     QWidget* buildArcPicture(int picture);
     UpDown* upDown(const char* name, int minimum, int maximum, QWidget* parent, void (AddWeapon::*apply)(int));
-    void addSelected();
+    void cmdAdd_Click();
     void refresh();
     void placeSelectionFrame();
 

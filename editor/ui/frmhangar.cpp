@@ -2,7 +2,6 @@
 
 #include "display/sheetfonts.h"
 #include "display/twips.h"
-#include "editor/shipeditor.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -74,10 +73,10 @@ void mirrorField(QLineEdit* field, const QString& text, int caret)
 
 } // namespace
 
-FrmHangar::FrmHangar(ShipEditor& editor, QWidget* parent)
-    : QDialog(parent), m_editor(editor), m_hangars(editor.ship(), editor.prompts())
+FrmHangar::FrmHangar(ShipEditor& editor, QWidget* parent) : QDialog(parent), m_hangars(editor)
 {
     build();
+    connect(&m_hangars, &HangarEditor::changed, this, &FrmHangar::refresh);
     refresh();
 }
 
@@ -138,10 +137,7 @@ QPushButton* FrmHangar::button(const QString& name, const QString& caption, void
     b->setObjectName(name);
     b->setAutoDefault(false);
     b->setMinimumWidth(96);
-    connect(b, &QPushButton::clicked, this, [this, action] {
-        (m_hangars.*action)();
-        refresh();
-    });
+    connect(b, &QPushButton::clicked, &m_hangars, action);
     return b;
 }
 
@@ -192,10 +188,8 @@ QGroupBox* FrmHangar::buildAddFrame()
         edit->setObjectName(name);
         edit->setFixedWidth(64);
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this, [this, edit, type](const QString& text) {
-            (m_hangars.*type)(text, edit->cursorPosition());
-            refresh();
-        });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, edit, type](const QString& text) { (m_hangars.*type)(text, edit->cursorPosition()); });
         return edit;
     };
     m_capacity = field(QStringLiteral("txtCapacity"), &HangarEditor::typeCapacity);
@@ -209,17 +203,11 @@ QGroupBox* FrmHangar::buildAddFrame()
     m_done = new QPushButton(QStringLiteral("Done"), m_addFrame);
     m_done->setObjectName(QStringLiteral("cmdDone"));
     m_done->setAutoDefault(false);
-    connect(m_done, &QPushButton::clicked, this, [this] {
-        m_hangars.done();
-        refresh();
-    });
+    connect(m_done, &QPushButton::clicked, &m_hangars, &HangarEditor::done);
     m_cancelAddEdit = new QPushButton(QStringLiteral("Cancel"), m_addFrame);
     m_cancelAddEdit->setObjectName(QStringLiteral("cmdCancelAE"));
     m_cancelAddEdit->setAutoDefault(false);
-    connect(m_cancelAddEdit, &QPushButton::clicked, this, [this] {
-        m_hangars.cancelAddEdit();
-        refresh();
-    });
+    connect(m_cancelAddEdit, &QPushButton::clicked, &m_hangars, &HangarEditor::cancelAddEdit);
 
     auto* grid = new QGridLayout(m_addFrame);
     grid->addWidget(new QLabel(QStringLiteral("Capacity:"), m_addFrame), 0, 0);
@@ -345,18 +333,11 @@ bool FrmHangar::eventFilter(QObject* watched, QEvent* event)
         for (int i = 0; i < m_rows.size(); ++i) {
             if (m_rows[i].bay == watched) {
                 m_hangars.clickBay(i);
-                refresh();
                 return true;
             }
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void FrmHangar::done(int result)
-{
-    m_editor.hangarsEdited();
-    QDialog::done(result);
 }
 
 } // namespace kw

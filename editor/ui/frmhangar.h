@@ -18,8 +18,7 @@ class ShipEditor;
 
 // The hangar editor window " Hangar Bays": a view over HangarEditor that works on the editor's
 // design. Create one for each opening and show it modally; every completed change is already
-// in the design, and closing it (Okay or the close box) tells the editor, which shows the new
-// bay count and recalculates.
+// in the design when it closes (Okay or the close box).
 class FrmHangar : public QDialog {
     Q_OBJECT
 
@@ -27,8 +26,6 @@ public:
     explicit FrmHangar(ShipEditor& editor, QWidget* parent = nullptr);
 
     const HangarEditor& hangars() const { return m_hangars; }
-
-    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,7 +49,6 @@ private:
     void applyScroll();
     void refresh();
 
-    ShipEditor& m_editor;
     HangarEditor m_hangars;
 
     QWidget* m_viewport = nullptr;   // picCont

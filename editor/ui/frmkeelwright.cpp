@@ -1,11 +1,11 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "common/ui/fieldedit.h"
+#include "common/ui/namedbutton.h"
+#include "common/ui/updown.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/fieldedit.h"
-#include "editor/ui/namedbutton.h"
 #include "editor/ui/sheetpanel.h"
-#include "editor/ui/updown.h"
 #include "model/numbertext.h"
 
 #include <QAction>
@@ -28,8 +28,8 @@
 
 namespace kw {
 
-FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), m_editor(editor), m_prompts(prompts)
+FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinter& printSetup, QWidget* parent)
+    : QMainWindow(parent), m_editor(editor), m_prompts(prompts), m_printSetup(printSetup)
 {
     setObjectName(QStringLiteral("frmKeelwright"));
     setWindowTitle(QStringLiteral(" Starmarch Keelwright"));

@@ -20,28 +20,36 @@ namespace kw {
 
 class DlgPrinter;
 class FieldEdit;
+class RecentFilesMenu;
 class ShipEditor;
 class UserPrompts;
 class UpDown;
 
 // The ship editor window: a view of the ShipEditor. It shows the controller's state in its
-// widgets and hands every user action to the controller; the rules live there.
+// widgets and hands every user action to the controller; the rules live there. The print setup
+// is the program's one dialog, lent to the window; the window follows the editor's recent list.
 class FrmKeelwright : public QMainWindow {
     Q_OBJECT
 
 public:
-    FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, QWidget* parent = nullptr);
+    // The File and Tools menus are arrays with their separators counted: an item's value is its
+    // position, which its control name carries (mnuFileItem_9 is the recent ships submenu).
+    enum class FileItem {
+        NewShip, SaveShip, SaveAs, SavePicture, Open, OpenSeparator, PrintSetup, PrintShipDiagram,
+        PrintSeparator, RecentShips, RecentSeparator, BackToMenu, ExitProgram
+    };
+    enum class ToolsItem { LockShip, LockSeparator, Preferences };
+
+    FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinter& printSetup, QWidget* parent = nullptr);
     ~FrmKeelwright() override;
 
     ShipEditor& editor() const { return m_editor; }
+    QAction* fileItem(FileItem item) const { return m_fileItems[static_cast<int>(item)]; }
+    QAction* toolsItem(ToolsItem item) const { return m_toolsItems[static_cast<int>(item)]; }
     // Screens of exactly 800 x 600 keep the editor maximised; larger ones never do.
     void setSmallScreen(bool small);
     // Closing by the program itself passes without questions.
     void closeByProgram();
-
-    // The File menu's "&New Ship" and "&Open", as the menu runs them.
-    void newShip();
-    void openShip();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,18 +72,18 @@ private:
     void mirrorMenus();
     void applySizeRule();
 
-    void saveShip();
-    void saveAs();
-    void savePicture();
-    void printSetup();
-    void printShip();
-    void editHangars();
-    void addWeapon();
-    void editSideNames();
-    void exitProgram();
+    // Handlers of the controls that need the window itself, named after the control; every
+    // other control goes straight to its controller operation.
+    void mnuFileItem_Click(FileItem item);
+    void mnuToolsItem_Click(ToolsItem item);
+    void mnuRecent_Click(int index);
+    void mnuEditSideNames_Click();
+    void cmdHangar_Click();
+    void cmdAdd_Click();
 
     ShipEditor& m_editor;
     UserPrompts& m_prompts;
+    DlgPrinter& m_printSetup;
     bool m_smallScreen = false;
     bool m_programClose = false;
 
@@ -114,8 +122,8 @@ private:
 
     QList<QAction*> m_fileItems;
     QList<QAction*> m_toolsItems;
-    QMenu* m_recentMenu = nullptr;
-    DlgPrinter* m_printer = nullptr;
+    RecentFilesMenu* m_recentMenu = nullptr;
+    QAction* m_aboutItem = nullptr;
 };
 
 } // namespace kw

@@ -1,13 +1,13 @@
 #include "editor/ui/frmkeelwright.h"
 
-#include "editor/recentships.h"
+#include "common/recentfiles.h"
+#include "common/ui/dlgprinter.h"
+#include "common/ui/frmeditsidenames.h"
+#include "common/ui/qtpageprinter.h"
+#include "common/ui/recentfilesmenu.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/dlgprinter.h"
 #include "editor/ui/frmaddweap.h"
-#include "editor/ui/frmeditsidenames.h"
 #include "editor/ui/frmhangar.h"
-#include "editor/ui/qtshipprinter.h"
-#include "editor/ui/qtuserprompts.h"
 #include "storage/programfolder.h"
 
 #include <QAction>
@@ -18,11 +18,14 @@ namespace kw {
 
 namespace {
 
-QAction* item(QMenu* menu, QList<QAction*>& items, const QString& prefix, const QString& caption,
-              const QKeySequence& shortcut = {})
+// Appends the item to its menu array; the enum value it stands for must be its position.
+template <typename Item>
+QAction* addItem(QMenu* menu, QList<QAction*>& items, const QString& prefix, Item item, const QString& caption,
+                 const QKeySequence& shortcut = {})
 {
+    Q_ASSERT(items.size() == static_cast<int>(item));
     QAction* action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(prefix + QLatin1Char('_') + QString::number(items.size()));
+    action->setObjectName(prefix + QLatin1Char('_') + QString::number(static_cast<int>(item)));
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     items.append(action);
@@ -33,154 +36,149 @@ QAction* item(QMenu* menu, QList<QAction*>& items, const QString& prefix, const 
 
 void FrmKeelwright::buildMenus()
 {
+    using Entry = std::tuple<FileItem, const char*, QKeySequence>;
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    const QString f = QStringLiteral("mnuFileItem");
-    connect(item(file, m_fileItems, f, QStringLiteral("&New Ship"), QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &FrmKeelwright::newShip);
-    connect(item(file, m_fileItems, f, QStringLiteral("&Save Ship"), QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &FrmKeelwright::saveShip);
-    connect(item(file, m_fileItems, f, QStringLiteral("Save &As"), QKeySequence(Qt::Key_F12)), &QAction::triggered,
-            this, &FrmKeelwright::saveAs);
-    connect(item(file, m_fileItems, f, QStringLiteral("Save Ship Picture")), &QAction::triggered, this,
-            &FrmKeelwright::savePicture);
-    connect(item(file, m_fileItems, f, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &FrmKeelwright::openShip);
-    item(file, m_fileItems, f, QStringLiteral("-"));
-    connect(item(file, m_fileItems, f, QStringLiteral("Print Setup...")), &QAction::triggered, this,
-            &FrmKeelwright::printSetup);
-    connect(item(file, m_fileItems, f, QStringLiteral("&Print Ship Diagram"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-            &QAction::triggered, this, &FrmKeelwright::printShip);
-    item(file, m_fileItems, f, QStringLiteral("-"));
-    m_recentMenu = new QMenu(QStringLiteral("&Recent Ships"), file);
+    auto addFileItems = [this, file](std::initializer_list<Entry> entries) {
+        for (const auto& [item, caption, shortcut] : entries) {
+            QAction* action = addItem(file, m_fileItems, QStringLiteral("mnuFileItem"), item,
+                                      QString::fromLatin1(caption), shortcut);
+            connect(action, &QAction::triggered, this, [this, item] { mnuFileItem_Click(item); });
+        }
+    };
+    addFileItems({{FileItem::NewShip, "&New Ship", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                  {FileItem::SaveShip, "&Save Ship", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                  {FileItem::SaveAs, "Save &As", QKeySequence(Qt::Key_F12)},
+                  {FileItem::SavePicture, "Save Ship Picture", QKeySequence()},
+                  {FileItem::Open, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                  {FileItem::OpenSeparator, "-", QKeySequence()},
+                  {FileItem::PrintSetup, "Print Setup...", QKeySequence()},
+                  {FileItem::PrintShipDiagram, "&Print Ship Diagram", QKeySequence(Qt::CTRL | Qt::Key_P)},
+                  {FileItem::PrintSeparator, "-", QKeySequence()}});
+    m_recentMenu = new RecentFilesMenu(QStringLiteral("&Recent Ships"), RecentKind::Ships, file);
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentShips"));
-    for (int i = 0; i < RecentShips::kPlaces; ++i) {
-        QAction* recentItem = m_recentMenu->addAction(QString());
-        recentItem->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
-        // A recent ship opens at once, without the question about unsaved changes.
-        connect(recentItem, &QAction::triggered, this, [this, i] {
-            if (RecentShips* recent = m_editor.recentShips())
-                m_editor.OpenShip(recent->GetRecentFile(i + 1));
-        });
-    }
+    connect(m_recentMenu, &RecentFilesMenu::itemChosen, this, &FrmKeelwright::mnuRecent_Click);
     QAction* recent = file->addMenu(m_recentMenu);
-    recent->setObjectName(QStringLiteral("mnuFileItem_9"));
+    recent->setObjectName(QStringLiteral("mnuFileItem_%1").arg(static_cast<int>(FileItem::RecentShips)));
     m_fileItems.append(recent);
-    item(file, m_fileItems, f, QStringLiteral("-"));
-    item(file, m_fileItems, f, QStringLiteral("Back to &Menu"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(item(file, m_fileItems, f, QStringLiteral("E&xit Program"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &FrmKeelwright::exitProgram);
+    addFileItems({{FileItem::RecentSeparator, "-", QKeySequence()},
+                  {FileItem::BackToMenu, "Back to &Menu", QKeySequence(Qt::CTRL | Qt::Key_M)},
+                  {FileItem::ExitProgram, "E&xit Program", QKeySequence(Qt::CTRL | Qt::Key_X)}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    const QString t = QStringLiteral("mnuToolsItem");
-    connect(item(tools, m_toolsItems, t, QStringLiteral("Un&lock Ship Design"), QKeySequence(Qt::CTRL | Qt::Key_L)),
-            &QAction::triggered, this, [this] { m_editor.setShip_Locked(!m_editor.Ship_Locked()); });
-    item(tools, m_toolsItems, t, QStringLiteral("-"));
-    item(tools, m_toolsItems, t, QStringLiteral("&Preferences"), QKeySequence(Qt::Key_F11));
+    const std::tuple<ToolsItem, const char*, QKeySequence> toolsItems[] = {
+        {ToolsItem::LockShip, "Un&lock Ship Design", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {ToolsItem::LockSeparator, "-", QKeySequence()},
+        {ToolsItem::Preferences, "&Preferences", QKeySequence(Qt::Key_F11)}};
+    for (const auto& [item, caption, shortcut] : toolsItems) {
+        QAction* action = addItem(tools, m_toolsItems, QStringLiteral("mnuToolsItem"), item,
+                                  QString::fromLatin1(caption), shortcut);
+        connect(action, &QAction::triggered, this, [this, item] { mnuToolsItem_Click(item); });
+    }
     // The side names are edited here until the preferences dialog, their usual door, exists.
     QAction* sides = tools->addAction(QStringLiteral("Edit &Side Names..."));
     sides->setObjectName(QStringLiteral("mnuEditSideNames"));
-    connect(sides, &QAction::triggered, this, &FrmKeelwright::editSideNames);
+    connect(sides, &QAction::triggered, this, &FrmKeelwright::mnuEditSideNames_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* about = help->addAction(QStringLiteral("&About SMKW"));
-    about->setObjectName(QStringLiteral("mnuHelpItem_2"));
+    // "&Help" and its separator (items 0 and 1) are never shown, so About is the only item.
+    m_aboutItem = help->addAction(QStringLiteral("&About SMKW"));
+    m_aboutItem->setObjectName(QStringLiteral("mnuHelpItem_2"));
 }
 
 void FrmKeelwright::mirrorMenus()
 {
-    m_fileItems[1]->setEnabled(m_editor.saveEnabled());
-    for (int i : {2, 3, 7})
-        m_fileItems[i]->setEnabled(m_editor.saveAsEnabled());
-    m_toolsItems[0]->setText(m_editor.lockMenuCaption());
-    bool anyRecent = false;
-    const QList<QAction*> recentItems = m_recentMenu->actions();
-    for (int i = 0; i < recentItems.size(); ++i) {
-        const QString path = m_editor.recentShips() ? m_editor.recentShips()->GetRecentFile(i + 1) : QString();
-        recentItems[i]->setText(path);
-        recentItems[i]->setVisible(!path.isEmpty());
-        anyRecent = anyRecent || !path.isEmpty();
-    }
-    m_fileItems[9]->setEnabled(anyRecent);
+    fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled());
+    for (FileItem item : {FileItem::SaveAs, FileItem::SavePicture, FileItem::PrintShipDiagram})
+        fileItem(item)->setEnabled(m_editor.saveAsEnabled());
+    toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
+    m_recentMenu->follow(m_editor.recentFiles());
     // These wait for the parts of the program they lead to: the main menu, the preferences and
     // the About box.
-    m_fileItems[11]->setEnabled(false);
-    m_toolsItems[2]->setEnabled(false);
-    menuBar()->findChild<QAction*>(QStringLiteral("mnuHelpItem_2"))->setEnabled(false);
+    fileItem(FileItem::BackToMenu)->setEnabled(false);
+    toolsItem(ToolsItem::Preferences)->setEnabled(false);
+    m_aboutItem->setEnabled(false);
 }
 
-void FrmKeelwright::newShip()
+void FrmKeelwright::mnuFileItem_Click(FileItem item)
 {
-    if (!m_editor.resolveUnsavedChanges())
-        return;
-    m_editor.Load();
-    m_tabs->setCurrentIndex(0);
+    switch (item) {
+    case FileItem::NewShip:
+        if (!m_editor.resolveUnsavedChanges())
+            return;
+        m_editor.Load();
+        m_tabs->setCurrentIndex(0);
+        break;
+    case FileItem::SaveShip:
+        m_editor.SaveShip(false);
+        break;
+    case FileItem::SaveAs:
+        m_editor.SaveAs();
+        break;
+    case FileItem::SavePicture:
+        m_editor.SavePic();
+        break;
+    case FileItem::Open:
+        if (!m_editor.resolveUnsavedChanges())
+            return;
+        hide();
+        m_editor.OpenShip(QString());
+        show();
+        break;
+    case FileItem::PrintSetup:
+        m_printSetup.showModal(this);
+        break;
+    case FileItem::PrintShipDiagram: {
+        QtPagePrinter printer(m_printSetup, m_prompts, shipsFolder(m_editor.programFolder()), this);
+        m_editor.PrintShip(printer);
+        break;
+    }
+    case FileItem::ExitProgram:
+        close();
+        break;
+    case FileItem::OpenSeparator:
+    case FileItem::PrintSeparator:
+    case FileItem::RecentShips:
+    case FileItem::RecentSeparator:
+    case FileItem::BackToMenu:
+        break;
+    }
 }
 
-void FrmKeelwright::openShip()
+void FrmKeelwright::mnuToolsItem_Click(ToolsItem item)
 {
-    if (!m_editor.resolveUnsavedChanges())
-        return;
-    hide();
-    m_editor.OpenShip(QString());
-    show();
+    if (item == ToolsItem::LockShip)
+        m_editor.setShip_Locked(!m_editor.Ship_Locked());
 }
 
-void FrmKeelwright::saveShip()
+void FrmKeelwright::mnuRecent_Click(int index)
 {
-    m_editor.SaveShip(false);
+    // A recent ship opens at once, without the question about unsaved changes.
+    if (const RecentFiles* recent = m_editor.recentFiles())
+        m_editor.OpenShip(recent->GetRecentFile(index + 1, RecentKind::Ships));
 }
 
-void FrmKeelwright::saveAs()
-{
-    m_editor.SaveAs();
-}
-
-void FrmKeelwright::savePicture()
-{
-    m_editor.SavePic();
-}
-
-void FrmKeelwright::printSetup()
-{
-    if (!m_printer)
-        m_printer = new DlgPrinter(this);
-    m_printer->exec();
-}
-
-void FrmKeelwright::printShip()
-{
-    if (!m_printer)
-        m_printer = new DlgPrinter(this);
-    QtShipPrinter printer(*m_printer, m_prompts, shipsFolder(m_editor.programFolder()));
-    m_editor.PrintShip(printer);
-}
-
-void FrmKeelwright::editHangars()
-{
-    // Closing the hangar editor shows the new bay count and recalculates.
-    FrmHangar dialog(m_editor, this);
-    dialog.exec();
-}
-
-void FrmKeelwright::addWeapon()
-{
-    FrmAddWeap dialog(m_editor, this);
-    dialog.exec();
-    m_editor.UpdateShip(false);
-}
-
-void FrmKeelwright::editSideNames()
+void FrmKeelwright::mnuEditSideNames_Click()
 {
     FrmEditSideNames dialog(m_editor.programFolder(), m_prompts, this);
     dialog.exec();
 }
 
-void FrmKeelwright::exitProgram()
+void FrmKeelwright::cmdHangar_Click()
 {
-    close();
+    // The bays are stored as they are edited; the recalculation waits for the window to close.
+    FrmHangar dialog(m_editor, this);
+    dialog.exec();
+    m_editor.UpdateShip(false);
+}
+
+void FrmKeelwright::cmdAdd_Click()
+{
+    FrmAddWeap dialog(m_editor, this);
+    dialog.exec();
+    m_editor.UpdateShip(false);
 }
 
 } // namespace kw

@@ -1,9 +1,9 @@
 #include "editor/ui/frmkeelwright.h"
 
+#include "common/ui/fieldedit.h"
+#include "common/ui/namedbutton.h"
+#include "common/ui/updown.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/fieldedit.h"
-#include "editor/ui/namedbutton.h"
-#include "editor/ui/updown.h"
 #include "editor/ui/weaponlistview.h"
 #include "model/shipchoices.h"
 
@@ -236,7 +236,7 @@ QWidget* FrmKeelwright::buildGeneralTab()
         ++row;
     }
     m_hangarButton = namedButton("cmdHangar", QStringLiteral("Hangar Bays:"), m_tabGen);
-    connect(m_hangarButton, &QPushButton::clicked, this, &FrmKeelwright::editHangars);
+    connect(m_hangarButton, &QPushButton::clicked, this, &FrmKeelwright::cmdHangar_Click);
     m_hangarCount = new QLabel(m_tabGen);
     m_hangarCount->setObjectName(QStringLiteral("lblHangar"));
     m_hangarCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -266,7 +266,7 @@ QWidget* FrmKeelwright::buildWeaponsTab()
     m_removeWeapon = namedButton("cmdRemove", QStringLiteral("Remove Weapon"), page);
     m_cancelRemove = namedButton("cmdCancelR", QStringLiteral("Cancel Remove"), page);
     m_cancelRemove->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(m_addWeapon, &QPushButton::clicked, this, &FrmKeelwright::addWeapon);
+    connect(m_addWeapon, &QPushButton::clicked, this, &FrmKeelwright::cmdAdd_Click);
     connect(m_removeWeapon, &QPushButton::clicked, this, [this] { m_editor.beginRemoveWeapon(); });
     connect(m_cancelRemove, &QPushButton::clicked, this, [this] { m_editor.cancelRemoveWeapon(); });
     buttons->addWidget(m_addWeapon);

@@ -18,7 +18,7 @@ protected:
 TEST_F(AutoCalcTest, FindsTheSmallestMassThatFits)
 {
     type(NumericField::MD, "4");
-    editor.ship().Weapons = {mountOfMass(20)};
+    editor.addWeapons({mountOfMass(20)});
     editor.AutoCalc();
     const qint64 mass = editor.ship().TMF;
     EXPECT_EQ(editor.figures().tmfAvailable.toLongLong(), mass - editor.figures().tmfUsed.toLongLong());
@@ -35,26 +35,26 @@ TEST_F(AutoCalcTest, LimitsAndCaps)
     editor.AutoCalc();   // needs less than 3
     EXPECT_EQ(editor.ship().TMF, 3);
 
-    editor.ship().Weapons = {mountOfMass(400)};
+    replaceWeapons({mountOfMass(400)});
     editor.AutoCalc();   // average hull: at most 440
     EXPECT_EQ(editor.ship().TMF, 440);
 
     editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
-    editor.ship().Weapons = {mountOfMass(3000)};
+    replaceWeapons({mountOfMass(3000)});
     editor.AutoCalc();
     EXPECT_EQ(field(NumericField::Hull), "132");
     EXPECT_EQ(editor.ship().TMF, 2659);
 
     // The crew cap of a merchant ship is its own, not the warship's.
     editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
-    editor.ship().Weapons = {mountOfMass(7000)};
+    replaceWeapons({mountOfMass(7000)});
     editor.AutoCalc();
     EXPECT_EQ(editor.ship().TMF, 6649);
 }
 
 TEST_F(AutoCalcTest, StopCalcDuringTheApproachKeepsTheLastMassAndRedraws)
 {
-    editor.ship().Weapons = {mountOfMass(200)};
+    editor.addWeapons({mountOfMass(200)});
     int pumps = 0;
     editor.setEventPump([&] {
         if (++pumps == 1)
@@ -69,14 +69,14 @@ TEST_F(AutoCalcTest, StopCalcDuringTheApproachKeepsTheLastMassAndRedraws)
 
 TEST_F(AutoCalcTest, ASearchThatNeverSettlesEndsWithAMessage)
 {
-    // Something changes the design between every two steps, so the mass needed never equals
+    // The user changes the design between every two steps, so the mass needed never equals
     // the mass tried: the search must still end.
     editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
-    editor.ship().Weapons = {mountOfMass(10)};
+    type(NumericField::FCS, "10");
     int pumps = 0;
     editor.setEventPump([&] {
         ++pumps;
-        editor.ship().Weapons[0].Mass = pumps % 2 ? 40 : 10;
+        editor.setFieldText(NumericField::FCS, pumps % 2 ? "40" : "10");
     });
     prompts.clear();
     editor.AutoCalc();

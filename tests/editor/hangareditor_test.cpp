@@ -9,12 +9,21 @@ namespace {
 
 const QString kCapacityMessage = "The hangar's capacity must be greater than 0.";
 
-class HangarEditorTest : public ::testing::Test {
+class HangarEditorTest : public test::EditorTest {
 protected:
     HangarEditor& open(const QList<int>& bays = {})
     {
-        ship.Hangars = bays;
-        return hangars.emplace(ship, prompts);
+        for (int capacity : bays)
+            editor.addHangarBay(capacity);
+        return hangars.emplace(editor);
+    }
+    const ShipRecord& ship() const { return editor.ship(); }
+    // "Remove", then a click on the bay's number, both confirmed.
+    void removeBay(int row)
+    {
+        prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+        hangars->remove();
+        hangars->clickBay(row);
     }
     QStringList column(QString HangarRow::*field) const
     {
@@ -24,8 +33,6 @@ protected:
         return list;
     }
 
-    ShipRecord ship;
-    test::FakePrompts prompts;
     std::optional<HangarEditor> hangars;
 };
 
@@ -82,7 +89,7 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
 
     h.typeCapacity("3", 1);
     h.done();
-    EXPECT_EQ(ship.Hangars, QList<int>({1, 3}));
+    EXPECT_EQ(ship().Hangars, QList<int>({1, 3}));
     // Running sums rounded halves to even after every bay: 1.5 -> 2, 6.5 -> 6; 4.5 -> 4, 17.5 -> 18.
     EXPECT_EQ(h.totalMass(), "6");
     EXPECT_EQ(h.totalPoints(), "18");
@@ -97,14 +104,14 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     h.add();
     h.typeMass("4", 1);
     h.done();
-    EXPECT_EQ(ship.Hangars, QList<int>({1, 3, 3}));
+    EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3}));
     EXPECT_EQ(column(&HangarRow::capacity).last(), "3");
     EXPECT_EQ(column(&HangarRow::mass).last(), "4.5");
 
     h.add();
     h.typeCapacity("8", 1);
     h.cancelAddEdit();
-    EXPECT_EQ(ship.Hangars.size(), 3);
+    EXPECT_EQ(ship().Hangars.size(), 3);
     EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
     EXPECT_TRUE(prompts.asked.isEmpty());
@@ -122,13 +129,13 @@ TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
         h.done();
         EXPECT_EQ(prompts.texts(), QStringList({kCapacityMessage})) << mass.left(10).toStdString();
         EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
-        EXPECT_EQ(ship.Hangars, QList<int>({5}));
+        EXPECT_EQ(ship().Hangars, QList<int>({5}));
         EXPECT_TRUE(h.addFrameVisible());
     }
     // 49151 / 1.5 = 32767.3: the largest bay that fits.
     h.typeMass("49151", 5);
     h.done();
-    EXPECT_EQ(ship.Hangars, QList<int>({5, 32767}));
+    EXPECT_EQ(ship().Hangars, QList<int>({5, 32767}));
 }
 
 TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
@@ -140,6 +147,7 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
 
+    prompts.answers = {PromptAnswer::Ok};
     h.modify();
     EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
     h.clickBay(0);
@@ -148,9 +156,10 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
     h.typeCapacity("10", 2);
     h.done();
-    EXPECT_EQ(ship.Hangars, QList<int>({10, 4, 6}));
+    EXPECT_EQ(ship().Hangars, QList<int>({10, 4, 6}));
     EXPECT_EQ(column(&HangarRow::mass), QStringList({"15", "6", "9"}));
 
+    prompts.answers = {PromptAnswer::Ok};
     h.modify();
     h.cancelModify();
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
@@ -160,20 +169,21 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
 TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
 {
     HangarEditor& h = open({2, 4, 6});
+    prompts.answers = {PromptAnswer::Ok};
     h.remove();
     EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(h.escapeButton(), HangarCancelButton::Remove);
     prompts.answers = {PromptAnswer::No};
     h.clickBay(1);
     EXPECT_EQ(prompts.asked.last().text, "Remove bay 2");
     EXPECT_EQ(prompts.asked.last().buttons, PromptButtons::YesNo);
-    EXPECT_EQ(ship.Hangars.size(), 3);
+    EXPECT_EQ(ship().Hangars.size(), 3);
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
 
-    h.remove();
-    h.clickBay(1);
-    EXPECT_EQ(ship.Hangars, QList<int>({2, 6}));
-    EXPECT_EQ(ship.HangarCount(), 2);
+    removeBay(1);
+    EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
+    EXPECT_EQ(ship().HangarCount(), 2);
     EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
     EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
 
@@ -182,17 +192,14 @@ TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
     h.typeCapacity("4", 1);
     h.done();
     EXPECT_EQ(h.totalSpace(), "12");
-    h.remove();
-    h.clickBay(0);
+    removeBay(0);
     EXPECT_EQ(h.totalSpace(), "10");
     EXPECT_EQ(h.totalMass(), "15");
 
     // With no bays left, Modify and Remove ask nothing.
-    h.remove();
-    h.clickBay(0);
-    h.remove();
-    h.clickBay(0);
-    EXPECT_TRUE(ship.Hangars.isEmpty());
+    removeBay(0);
+    removeBay(0);
+    EXPECT_TRUE(ship().Hangars.isEmpty());
     prompts.clear();
     h.remove();
     h.modify();
@@ -230,17 +237,41 @@ TEST_F(HangarEditorTest, TenRowsFitAndEachFurtherRowAddsAScrollStep)
 
 namespace kw::test {
 
-using HangarsEditedTest = EditorTest;
+using HangarBaysTest = EditorTest;
 
-TEST_F(HangarsEditedTest, TheEditorCountsAndWeighsTheNewBays)
+TEST_F(HangarBaysTest, EveryStoredBayIsCountedAtOnceAndWeighedByTheNextRecalculation)
 {
     const int usedBefore = editor.figures().tmfUsed.toInt();
-    editor.ship().Hangars = {3, 3};
-    editor.hangarsEdited();
+    ASSERT_FALSE(editor.ShipChanged());
+    editor.addHangarBay(3);
+    editor.addHangarBay(4);
+    editor.changeHangarBay(1, 3);
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({3, 3}));
     EXPECT_EQ(editor.figures().hangarCount, "2");
+    EXPECT_TRUE(editor.ShipChanged());
+    EXPECT_EQ(editor.figures().tmfUsed.toInt(), usedBefore);
+    editor.UpdateShip(false);
     EXPECT_EQ(mass(SystemLabel::HANGAR), 9);
     EXPECT_EQ(cost(SystemLabel::HANGAR), 27);
     EXPECT_EQ(editor.figures().tmfUsed.toInt(), usedBefore + 9);
+
+    editor.removeHangarBay(0);
+    EXPECT_EQ(editor.figures().hangarCount, "1");
+}
+
+TEST_F(HangarBaysTest, ImpossibleBaysAndALockedDesignChangeNothing)
+{
+    editor.addHangarBay(2);
+    editor.addHangarBay(0);
+    editor.changeHangarBay(0, -1);
+    editor.changeHangarBay(1, 5);
+    editor.removeHangarBay(3);
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({2}));
+    editor.setShip_Locked(true);
+    editor.addHangarBay(2);
+    editor.changeHangarBay(0, 5);
+    editor.removeHangarBay(0);
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({2}));
 }
 
 } // namespace kw::test

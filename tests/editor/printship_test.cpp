@@ -1,6 +1,7 @@
+#include "common/pageprinter.h"
 #include "display/sheetpainter.h"
-#include "editor/shipprinter.h"
 #include "tests/editor/editorfixture.h"
+#include "tests/editor/salvodesign.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,18 +11,16 @@ namespace kw::test {
 namespace {
 
 // Answers the print setup from a script and keeps what it was asked to print.
-class RecordingPrinter : public ShipPrinter {
+class RecordingPrinter : public PagePrinter {
 public:
     bool setup(const QString& documentName) override
     {
         setupNames << documentName;
         return setupAnswers.isEmpty() ? true : setupAnswers.takeFirst();
     }
-    bool printPicture(const QImage& picture, QPointF topLeftMm, QSizeF sizeMm, QString* error) override
+    bool print(const PrintDocument& document, QString* error) override
     {
-        pictures << picture;
-        topLeft = topLeftMm;
-        size = sizeMm;
+        documents << document;
         printFileExisted = QFile::exists(printFile);
         if (!failure.isEmpty())
             *error = failure;
@@ -32,9 +31,7 @@ public:
     QList<bool> setupAnswers;
     QString failure;
     QStringList setupNames;
-    QList<QImage> pictures;
-    QPointF topLeft;
-    QSizeF size;
+    QList<PrintDocument> documents;
     bool printFileExisted = false;
 };
 
@@ -51,14 +48,7 @@ protected:
         editor.UpdateShip(true);
         prompts.clear();
     }
-    void placeAll()
-    {
-        float left = 1200;
-        for (const SystemIcon& icon : editor.display().icons()) {
-            editor.display().moveIcon(icon.index, IconContainer::Display, left, 450);
-            left += 400;
-        }
-    }
+    void placeAll() { placeAllIcons(editor); }
     QStringList tempFiles() const { return QDir(folder.path() + "/temp").entryList(QDir::Files); }
 
     RecordingPrinter printer;
@@ -70,13 +60,18 @@ TEST_F(PrintShipTest, PrintsTheSheet25MillimetresIntoThePageAtItsOwnSize)
     const QImage expected = composeRecordSheet(editor.display(), editor.shownLinkLines());
     EXPECT_TRUE(editor.PrintShip(printer));
     EXPECT_EQ(printer.setupNames, QStringList({"Vigilant"}));
-    ASSERT_EQ(printer.pictures.size(), 1);
+    ASSERT_EQ(printer.documents.size(), 1);
     EXPECT_TRUE(printer.printFileExisted);
-    EXPECT_EQ(printer.pictures[0].size(), expected.size());
-    EXPECT_EQ(printer.pictures[0].convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(printer.topLeft, QPointF(25, 25));
-    EXPECT_DOUBLE_EQ(printer.size.width(), expected.width() * 25.4 / 96);
-    EXPECT_DOUBLE_EQ(printer.size.height(), expected.height() * 25.4 / 96);
+    // One page in the orientation the setup chose.
+    const PrintDocument& printed = printer.documents[0];
+    EXPECT_EQ(printed.orientation, PageOrientation::AsSetUp);
+    ASSERT_EQ(printed.pages.size(), 1);
+    const PrintedPage& page = printed.pages[0];
+    EXPECT_EQ(page.picture.size(), expected.size());
+    EXPECT_EQ(page.picture.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(page.topLeftMm, QPointF(25, 25));
+    EXPECT_DOUBLE_EQ(page.sizeMm.width(), expected.width() * 25.4 / 96);
+    EXPECT_DOUBLE_EQ(page.sizeMm.height(), expected.height() * 25.4 / 96);
     // Printing says nothing and leaves no print file behind.
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_TRUE(tempFiles().isEmpty());
@@ -93,7 +88,7 @@ TEST_F(PrintShipTest, AnUnplacedSystemPrintsNothing)
     EXPECT_FALSE(editor.PrintShip(printer));
     EXPECT_EQ(prompts.texts(), QStringList({"You must place all systems into the Ship's System Display"}));
     EXPECT_EQ(printer.setupNames.size(), 1);   // the setup comes first
-    EXPECT_TRUE(printer.pictures.isEmpty());
+    EXPECT_TRUE(printer.documents.isEmpty());
     EXPECT_TRUE(tempFiles().isEmpty());
 }
 
@@ -102,12 +97,12 @@ TEST_F(PrintShipTest, ACancelledSetupPrintsNothingAndALaterOnePrints)
     placeAll();
     printer.setupAnswers = {false};
     EXPECT_FALSE(editor.PrintShip(printer));
-    EXPECT_TRUE(printer.pictures.isEmpty());
+    EXPECT_TRUE(printer.documents.isEmpty());
     EXPECT_FALSE(QDir(folder.path() + "/temp").exists());
     EXPECT_TRUE(prompts.asked.isEmpty());
 
     EXPECT_TRUE(editor.PrintShip(printer));
-    EXPECT_EQ(printer.pictures.size(), 1);
+    EXPECT_EQ(printer.documents.size(), 1);
 }
 
 TEST_F(PrintShipTest, FailuresAreReportedAndLeaveNoPrintFile)
@@ -124,9 +119,9 @@ TEST_F(PrintShipTest, FailuresAreReportedAndLeaveNoPrintFile)
     QDir(folder.path() + "/temp").removeRecursively();
     folder.write("temp", "x");
     prompts.clear();
-    printer.pictures.clear();
+    printer.documents.clear();
     EXPECT_FALSE(editor.PrintShip(printer));
-    EXPECT_TRUE(printer.pictures.isEmpty());
+    EXPECT_TRUE(printer.documents.isEmpty());
     ASSERT_EQ(prompts.asked.size(), 1);
     EXPECT_TRUE(prompts.asked[0].text.startsWith("The ship diagram could not be printed: the folder "));
     EXPECT_EQ(test::readFile(folder.path() + "/temp"), "x");

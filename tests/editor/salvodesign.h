@@ -9,6 +9,7 @@ namespace kw::test {
 // Adds salvo mounts to the design: launchers first, then magazines of 6 (three segments wide).
 inline void addSalvoMounts(ShipEditor& editor, int launchers, int magazines)
 {
+    QList<WeaponEntry> mounts;
     for (int k = 0; k < launchers + magazines; ++k) {
         WeaponEntry w;
         w.Kind = k < launchers ? QStringLiteral("Salvo Launcher") : QStringLiteral("Salvo Magazine");
@@ -16,8 +17,9 @@ inline void addSalvoMounts(ShipEditor& editor, int launchers, int magazines)
         w.Arc[0] = true;
         w.Mass = 3;
         w.Cost = 9;
-        editor.ship().Weapons.append(w);
+        mounts.append(w);
     }
+    editor.addWeapons(mounts);
 }
 
 // The icon of a weapon mount.

@@ -24,7 +24,7 @@ protected:
         beam.Kind = "Needle Beam";
         beam.Mass = 2;
         beam.Cost = 6;
-        editor.ship().Weapons.append(beam);
+        editor.addWeapons({beam});
         editor.UpdateShip(true);
         ASSERT_FALSE(editor.lastWarning().has_value()) << editor.lastWarning()->toStdString();
         if (place)

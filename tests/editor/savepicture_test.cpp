@@ -16,7 +16,7 @@ protected:
         editor.chooseStreamlining(2);
         editor.setNameText("Vigilant");
         editor.UpdateShip(true);
-        editor.display().moveIcon(1, IconContainer::Display, 1200, 450);
+        place(1, QPointF(1200, 450));
     }
 };
 
@@ -61,7 +61,8 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     placedDesign();
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_FALSE(editor.SavePic());
-    prompts.answers = {PromptAnswer::No};   // the save dialog is cancelled
+    prompts.answers = {PromptAnswer::No};
+    prompts.files = {std::nullopt};   // the save dialog is cancelled
     EXPECT_FALSE(editor.SavePic());
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Windows Bitmap (*.bmp)|*.bmp|");
@@ -75,10 +76,12 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     EXPECT_TRUE(prompts.lastText().startsWith("The ship picture could not be saved as "));
     EXPECT_TRUE(editor.display().hull.gridShown);
 
-    // A target path set by the program is written without a question.
+    // A target given by the program is written without a word; an empty one names no file.
     prompts.clear();
-    editor.setPictureTargetPath(folder.path() + "/given.bmp");
-    EXPECT_TRUE(editor.SavePic());
+    EXPECT_TRUE(editor.SavePic(folder.path() + "/given.bmp"));
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_TRUE(QFile::exists(folder.path() + "/given.bmp"));
+    prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(editor.SavePic(QString()));
+    EXPECT_EQ(prompts.texts(), QStringList{"Save according to side (yes) or in another directory (no)?"});
 }

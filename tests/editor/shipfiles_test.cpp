@@ -1,6 +1,7 @@
 #include "tests/editor/editorfixture.h"
 
 #include "storage/shipfile.h"
+#include "tests/editor/salvodesign.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,20 +9,8 @@
 
 using namespace kw;
 using kw::test::EditorTest;
+using kw::test::placeAllIcons;
 
-namespace {
-
-// Puts every icon in the holding box onto the display, one beside the other.
-void placeAll(ShipEditor& editor)
-{
-    float left = 100;
-    for (const SystemIcon& icon : editor.display().icons()) {
-        editor.display().moveIcon(icon.index, IconContainer::Display, left, 200);
-        left += 400;
-    }
-}
-
-} // namespace
 
 class ShipFilesTest : public EditorTest {
 protected:
@@ -59,7 +48,8 @@ TEST_F(ShipFilesTest, AMissingFileChangesNothing)
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
     EXPECT_EQ(editor.ship().TMF, 100);
     prompts.clear();
-    EXPECT_FALSE(editor.OpenShip(QString()));   // the open dialog was cancelled
+    prompts.files = {std::nullopt};   // the open dialog is cancelled
+    EXPECT_FALSE(editor.OpenShip(QString()));
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
@@ -71,7 +61,7 @@ TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
     type(NumericField::FCS, "1");
     editor.setNameText("Vigilant");
     editor.UpdateShip(true);
-    editor.display().moveIcon(1, IconContainer::Display, 1200, 450);
+    place(1, QPointF(1200, 450));
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
     EXPECT_FALSE(editor.SaveShip(false));
     const QString path = QDir::toNativeSeparators(folder.ships() + "/Blue/Vigilant.shp");
@@ -95,7 +85,7 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     editor.UpdateShip(true);
     EXPECT_TRUE(editor.SaveShip(true));
     EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
-    placeAll(editor);
+    placeAllIcons(editor);
 
     // A system added since the icons were made has no icon yet.
     type(NumericField::FCS, "3");
@@ -114,6 +104,7 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_TRUE(editor.SaveShip(true));
     prompts.answers = {PromptAnswer::No};   // another folder, then the dialog is cancelled
+    prompts.files = {std::nullopt};
     EXPECT_TRUE(editor.SaveShip(true));
     EXPECT_EQ(prompts.dialogs.last().proposedName, "Ship.shp");
     EXPECT_EQ(prompts.dialogs.last().filter, "Ship File (*.shp)|*.shp|");
@@ -177,19 +168,17 @@ TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
     magazine.Details = "8";
     magazine.Mass = 8;
     magazine.Cost = 24;
-    editor.ship().Weapons = {launcher, magazine, magazine};
-    editor.ship().Hangars = {3, 6};
+    editor.addWeapons({launcher, magazine, magazine});
+    editor.addHangarBay(3);
+    editor.addHangarBay(6);
     type(NumericField::Cargo, "10");
     editor.setNameText("Carrier");
     editor.UpdateShip(true);
     EXPECT_TRUE(editor.controls().linkVisible);
-    placeAll(editor);
-    ShipRecord& s = editor.ship();
-    const int l = editor.display().findIcon("0");
-    const int m = editor.display().findIcon("2");
-    s.SalvoLauncherIcon = {0, l};
-    s.SalvoMagazineIcon = {0, m};
-    s.SalvoLinkCount = 1;
+    placeAllIcons(editor);
+    editor.startLink();
+    editor.clickIcon(editor.display().findIcon("0"), false);
+    editor.clickIcon(editor.display().findIcon("2"), false);
     const QString path = folder.path() + "/carrier.shp";
     QString error;
     ASSERT_TRUE(editor.exportShipFile(path, false, &error));

@@ -39,12 +39,12 @@ TEST_F(UpdateShipTest, TheWorkedFrigate)
 TEST_F(UpdateShipTest, HangarHalvesGoToTheEvenTotal)
 {
     designVigilant();
-    editor.ship().Hangars = {3};
+    editor.addHangarBay(3);
     editor.UpdateShip(false);
     EXPECT_EQ(editor.figures().mass[static_cast<int>(SystemLabel::HANGAR)], "4.5");
     EXPECT_EQ(editor.figures().tmfUsed, "64");   // 60 + 4.5
     EXPECT_EQ(editor.figures().npv, "234");      // 220 + 13.5
-    editor.ship().Hangars = {3, 3};
+    editor.addHangarBay(3);
     editor.UpdateShip(false);
     EXPECT_EQ(editor.figures().tmfUsed, "69");
     EXPECT_EQ(editor.figures().npv, "247");
@@ -101,7 +101,7 @@ TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
     WeaponEntry battery;
     battery.Kind = "Class 1 Battery";
     battery.Mass = 11;
-    editor.ship().Weapons = {battery};
+    editor.addWeapons({battery});
     prompts.clear();
     editor.UpdateShip(true);
     EXPECT_EQ(prompts.texts(), QStringList{"Your merchant ship may not have more than 10% it's mass in weapons.\r"
@@ -110,7 +110,8 @@ TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
     EXPECT_FALSE(editor.ShipDisplayed());
     EXPECT_EQ(editor.display().iconCount(), 0);
     EXPECT_FALSE(editor.Busy());
-    editor.ship().Weapons[0].Mass = 10;
+    battery.Mass = 10;
+    replaceWeapons({battery});
     editor.UpdateShip(true);
     EXPECT_FALSE(editor.lastWarning());
     EXPECT_TRUE(editor.ShipDisplayed());

@@ -136,6 +136,7 @@ TEST_F(WeaponRemoval, ARowClickRemovesTheFirstMatchingMountAfterAsking)
     // Rows lose one mount per removal; the last row goes with its only mount.
     prompts.clear();
     editor.beginRemoveWeapon();
+    prompts.answers = {PromptAnswer::Yes};
     editor.chooseWeaponRow(2);
     EXPECT_EQ(prompts.lastText(), "Are you sure you want to remove the Missile?");
     EXPECT_EQ(weapons(), (QList<WeaponEntry>{needle({2}), needle({1})}));

@@ -1,7 +1,7 @@
 // makesamples SIDES.txt OUTDIR: builds the sample designs with the editor and writes them as
 // OUTDIR/<side>/<name>.shp, every icon placed and salvo launchers linked to their magazines.
+#include "common/userprompts.h"
 #include "editor/shipeditor.h"
-#include "editor/userprompts.h"
 #include "tools/makesamples/sampledesigns.h"
 
 #include <QDir>
@@ -16,17 +16,22 @@ class NoPrompts : public kw::UserPrompts {
 public:
     kw::PromptAnswer ask(const kw::PromptMessage& m) override
     {
-        std::fprintf(stderr, "makesamples: %s\n", qPrintable(m.text));
+        if (!quiet)
+            std::fprintf(stderr, "makesamples: %s\n", qPrintable(m.text));
         return kw::PromptAnswer::Ok;
     }
     std::optional<QString> openFileName(const kw::FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const kw::FileDialogRequest&) override { return std::nullopt; }
+
+    // Set while linking, whose instructions to the user are no news here.
+    bool quiet = false;
 };
 
-// Every launcher feeds from every magazine, as a player would link them.
-void linkSalvoWeapons(kw::ShipEditor& editor)
+// Every launcher feeds from every magazine, linked as a player links them.
+void linkSalvoWeapons(kw::ShipEditor& editor, NoPrompts& prompts)
 {
-    kw::ShipRecord& ship = editor.ship();
+    prompts.quiet = true;
+    const kw::ShipRecord& ship = editor.ship();
     for (const kw::SystemIcon& launcher : editor.display().icons()) {
         const auto l = launcher.mountNumber();
         if (!l || ship.Weapons[*l].Kind != QLatin1String("Salvo Launcher"))
@@ -35,11 +40,12 @@ void linkSalvoWeapons(kw::ShipEditor& editor)
             const auto m = magazine.mountNumber();
             if (!m || ship.Weapons[*m].Kind != QLatin1String("Salvo Magazine"))
                 continue;
-            ship.SalvoLauncherIcon.append(launcher.index);
-            ship.SalvoMagazineIcon.append(magazine.index);
-            ++ship.SalvoLinkCount;
+            editor.startLink();
+            editor.clickIcon(launcher.index, false);
+            editor.clickIcon(magazine.index, false);
         }
     }
+    prompts.quiet = false;
 }
 
 } // namespace
@@ -69,7 +75,7 @@ int main(int argc, char** argv)
         samples[i].build(editor);
         editor.AutoCalc();
         kw::arrangeIcons(editor);
-        linkSalvoWeapons(editor);
+        linkSalvoWeapons(editor, prompts);
         const QString folder = out + QLatin1Char('/') + QString::fromLatin1(samples[i].side);
         QDir().mkpath(folder);
         QString error;

@@ -20,15 +20,13 @@ void addWeapons(ShipEditor& e, const QString& kind, int count, std::array<bool, 
     if (kind.endsWith(QLatin1String("Battery")))
         dialogKind = QStringLiteral("Beam Battery");
     const WeaponFigures figures = weaponMassAndCost(dialogKind, options);
-    for (int k = 0; k < count; ++k) {
-        WeaponEntry w;
-        w.Kind = kind;
-        w.Arc = arcs;
-        w.Mass = figures.mass;
-        w.Cost = figures.cost;
-        w.Details = details;
-        e.ship().Weapons.append(w);
-    }
+    WeaponEntry w;
+    w.Kind = kind;
+    w.Arc = arcs;
+    w.Mass = figures.mass;
+    w.Cost = figures.cost;
+    w.Details = details;
+    e.addWeapons(QList<WeaponEntry>(count, w));
 }
 
 constexpr std::array<bool, 6> kAll{true, true, true, true, true, true};
@@ -64,7 +62,7 @@ void sovereign(ShipEditor& e)
     set(e, NumericField::Fighters, 2);
     set(e, NumericField::DCP, 2);
     e.chooseSensors(1);
-    e.ship().Hangars = {6};
+    e.addHangarBay(6);
     addWeapons(e, QStringLiteral("Class 4 Battery"), 1, kFore, battery(4, 3));
     addWeapons(e, QStringLiteral("Class 3 Battery"), 2, {true, true, true, false, false, false}, battery(3, 3));
     addWeapons(e, QStringLiteral("Class 1 Battery"), 4, kAll, battery(1, 6));
@@ -99,7 +97,8 @@ void thornspire(ShipEditor& e)
     set(e, NumericField::Fighters, 4);
     e.chooseSensors(2);
     e.setCheck(CheckBox::AreaEcm, true);
-    e.ship().Hangars = {4, 4};
+    e.addHangarBay(4);
+    e.addHangarBay(4);
     addWeapons(e, QStringLiteral("Class 3 Battery"), 4, kAll, battery(3, 6));
     addWeapons(e, QStringLiteral("Needle Beam"), 2, kForward);
     WeaponOptions mines;
@@ -140,7 +139,7 @@ const SampleDesign* sampleDesigns(int& count)
 
 void arrangeIcons(ShipEditor& editor)
 {
-    DisplayModel& display = editor.display();
+    const DisplayModel& display = editor.display();
     const SheetGeometry& sheet = display.sheet;
     const float gap = 60;
     const float right = sheet.display.width - 120;
@@ -153,7 +152,7 @@ void arrangeIcons(ShipEditor& editor)
             top += rowHeight + gap;
             rowHeight = 0;
         }
-        display.moveIcon(icon.index, IconContainer::Display, left, top);
+        editor.dropIconOnDisplay(icon.index, QPointF(left, top), QPointF());
         left += icon.width + gap;
         rowHeight = qMax(rowHeight, icon.height);
     }

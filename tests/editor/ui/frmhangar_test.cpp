@@ -1,0 +1,194 @@
+#include "editor/shipeditor.h"
+#include "editor/ui/frmhangar.h"
+#include "tests/support/fakeprompts.h"
+#include "tests/support/testfolder.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+class FrmHangarTest : public ::testing::Test {
+protected:
+    FrmHangarTest() : editor(prompts, folder.path()) { editor.Load(); }
+
+    FrmHangar& open(const QList<int>& bays)
+    {
+        for (int capacity : bays)
+            editor.addHangarBay(capacity);
+        window = std::make_unique<FrmHangar>(editor);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QPushButton* button(const QString& name) const { return child<QPushButton>(name); }
+    QString text(const QString& label) const { return child<QLabel>(label)->text(); }
+    QStringList labelTexts() const
+    {
+        QStringList texts;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            texts << label->text();
+        return texts;
+    }
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void clickBay(int row) { QTest::mouseClick(child<QLabel>(QStringLiteral("lblBay_%1").arg(row)), Qt::LeftButton); }
+
+    TestFolder folder;
+    FakePrompts prompts;
+    ShipEditor editor;
+    std::unique_ptr<FrmHangar> window;
+};
+
+} // namespace
+
+TEST_F(FrmHangarTest, ControlsCarryTheirNamesAndCaptions)
+{
+    FrmHangar& w = open({3, 6});
+    EXPECT_EQ(w.windowTitle(), " Hangar Bays");
+    EXPECT_EQ(child<QGroupBox>("fraBays")->title(), "Bays Currently Installed:");
+    EXPECT_EQ(child<QGroupBox>("fraAdd")->title(), "Select Hangar Capacity or Mass:");
+    for (const char* caption : {"Bay:", "Capacity:", "NPV:", "Mass:", "Total NPV:", "Total Space:", "Total Mass:", "Points Cost:"})
+        EXPECT_TRUE(labelTexts().contains(caption)) << caption;
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdAdd", "Add"},       {"cmdModify", "Modify"},          {"cmdRemove", "Remove"},
+        {"cmdOkay", "Okay"},     {"cmdCancelM", "Cancel Modify"}, {"cmdCancelR", "Cancel Remove"},
+        {"cmdDone", "Done"},     {"cmdCancelAE", "Cancel"}};
+    for (const auto& [name, caption] : buttons)
+        EXPECT_EQ(button(name)->text(), caption) << name;
+    for (const char* name : {"picCont", "picHangMove", "vScroll", "txtCapacity", "txtMass", "lblNPV"})
+        child<QWidget>(name);
+
+    EXPECT_FALSE(button("cmdCancelM")->isVisible());
+    EXPECT_FALSE(button("cmdCancelR")->isVisible());
+    EXPECT_FALSE(child<QGroupBox>("fraAdd")->isVisible());
+    // One row of labels per bay.
+    EXPECT_EQ(text("lblBay_1") + text("lblSpace_1") + text("lblPoints_1") + text("lblMass_1"), "26279");
+    EXPECT_EQ(window->findChild<QLabel*>("lblBay_2"), nullptr);
+}
+
+TEST_F(FrmHangarTest, TypingACapacityAndPressingDoneAddsTheBay)
+{
+    open({3});
+    click("cmdAdd");
+    EXPECT_TRUE(child<QGroupBox>("fraAdd")->isVisible());
+    for (const char* name : {"cmdAdd", "cmdModify", "cmdRemove", "cmdOkay"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    auto* capacity = child<QLineEdit>("txtCapacity");
+    EXPECT_TRUE(capacity->hasFocus());
+    EXPECT_EQ(capacity->selectedText(), "0");   // typing replaces the field
+
+    QTest::keyClicks(capacity, "1x2");
+    EXPECT_EQ(capacity->text(), "12");
+    EXPECT_EQ(child<QLineEdit>("txtMass")->text(), "18");
+    EXPECT_EQ(text("lblNPV"), "54");
+    QTest::keyClick(capacity, Qt::Key_Backspace);
+    auto* mass = child<QLineEdit>("txtMass");
+    EXPECT_EQ(mass->text(), "2");
+    QTest::mouseClick(mass, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mass->selectedText(), "2");
+
+    click("cmdDone");
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({3, 1}));
+    EXPECT_EQ(text("lblBay_1"), "2");
+    EXPECT_EQ(text("lblSpace_1"), "1");
+    EXPECT_EQ(text("lblMass_1"), "1.5");
+    EXPECT_EQ(text("lblTSpace"), "4");
+    EXPECT_EQ(text("lblTMass"), "6");
+    EXPECT_FALSE(child<QGroupBox>("fraAdd")->isVisible());
+    EXPECT_TRUE(button("cmdAdd")->isEnabled());
+    EXPECT_TRUE(button("cmdAdd")->hasFocus());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    // The editor has every stored bay before the window closes.
+    EXPECT_EQ(editor.figures().hangarCount, "2");
+    click("cmdOkay");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FrmHangarTest, EscapePressesOnlyTheCurrentCancelButton)
+{
+    open({2, 4});
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+
+    click("cmdAdd");
+    QTest::keyClicks(child<QLineEdit>("txtCapacity"), "5");
+    QTest::keyClick(child<QLineEdit>("txtCapacity"), Qt::Key_Escape);
+    EXPECT_FALSE(child<QGroupBox>("fraAdd")->isVisible());
+    EXPECT_EQ(child<QLineEdit>("txtCapacity")->text(), "0");
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({2, 4}));
+
+    prompts.answers = {PromptAnswer::Ok};
+    click("cmdRemove");
+    EXPECT_TRUE(button("cmdCancelR")->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(button("cmdCancelR")->isVisible());
+    EXPECT_TRUE(button("cmdRemove")->isEnabled());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(FrmHangarTest, ClickingBayNumbersModifiesAndRemoves)
+{
+    open({2, 4, 6});
+    prompts.answers = {PromptAnswer::Ok};
+    click("cmdModify");
+    EXPECT_TRUE(button("cmdCancelM")->isVisible());
+    clickBay(2);
+    EXPECT_FALSE(button("cmdCancelM")->isVisible());
+    EXPECT_TRUE(child<QGroupBox>("fraAdd")->isVisible());
+    EXPECT_EQ(child<QLineEdit>("txtCapacity")->text(), "6");
+    click("cmdDone");
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    click("cmdRemove");
+    clickBay(0);
+    EXPECT_EQ(prompts.lastText(), "Remove bay 1");
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({4, 6}));
+    EXPECT_EQ(text("lblSpace_0"), "4");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<QLabel*>("lblBay_2"), nullptr);
+}
+
+TEST_F(FrmHangarTest, TheBayListScrollsRowByRow)
+{
+    open(QList<int>(13, 5));
+    auto* scroll = child<QScrollBar>("vScroll");
+    auto* panel = child<QWidget>("picHangMove");
+    auto* viewport = child<QWidget>("picCont");
+    EXPECT_EQ(scroll->minimum(), 0);
+    EXPECT_EQ(scroll->maximum(), 3);
+    scroll->setValue(3);
+    // Three steps of a 255-twip row and its 100-twip gap, in pixels.
+    EXPECT_EQ(panel->y(), -71);
+    EXPECT_GE(panel->height(), viewport->height());
+    // The last row ends inside the viewport when scrolled to the end.
+    QWidget* lastRow = child<QLabel>("lblBay_12")->parentWidget();
+    EXPECT_LE(panel->y() + lastRow->geometry().bottom(), viewport->height());
+
+    // Fewer rows shrink the range.
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    click("cmdRemove");
+    clickBay(12);
+    EXPECT_EQ(scroll->maximum(), 2);
+    EXPECT_EQ(scroll->value(), 2);
+    EXPECT_EQ(panel->y(), -47);
+}

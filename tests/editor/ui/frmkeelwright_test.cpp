@@ -1,0 +1,326 @@
+#include "common/recentfiles.h"
+#include "common/ui/dlgprinter.h"
+#include "editor/shipeditor.h"
+#include "editor/ui/frmkeelwright.h"
+#include "tests/support/fakeprompts.h"
+#include "tests/support/testfolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kw;
+
+namespace {
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() : editor(prompts, folder.path()), window(editor, prompts, printSetup)
+    {
+        editor.setRecentFiles(&recent);
+        editor.Load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename T = QWidget>
+    T* child(const QString& name)
+    {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QAction* fileItem(int index) { return child<QAction>(QStringLiteral("mnuFileItem_%1").arg(index)); }
+    QAction* fileItem(FrmKeelwright::FileItem item) { return window.fileItem(item); }
+    QString vigilant() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
+
+    test::TestFolder folder;
+    test::FakePrompts prompts;
+    DlgPrinter printSetup{QList<PrinterChoice>{}, QString()};
+    MemoryRecentFileStore recentStore;
+    RecentFiles recent{recentStore};
+    ShipEditor editor;
+    FrmKeelwright window;
+};
+
+} // namespace
+
+TEST_F(WindowTest, EveryControlHasItsNameAndCaption)
+{
+    EXPECT_EQ(window.windowTitle(), " Starmarch Keelwright");
+    const std::pair<const char*, const char*> captions[] = {
+        {"cmdUpdate_0", "UpDate Stats and Display Ship"}, {"cmdUpdate_1", "UpDate Stats"}, {"cmdAuto", "Auto Calc"},
+        {"cmdStop", "Stop Calc"}, {"cmdAdd", "Add Weapon"}, {"cmdRemove", "Remove Weapon"},
+        {"cmdCancelR", "Cancel Remove"}, {"cmdHangar", "Hangar Bays:"},
+        {"cmdLink", "Link Salvo Launcher to Magazine"}, {"cmdCancelL", "Cancel Linking"}};
+    for (auto [name, caption] : captions)
+        EXPECT_EQ(child<QPushButton>(name)->text(), caption) << name;
+    const std::pair<const char*, const char*> checks[] = {
+        {"chkReflex", "Reflex Field:"}, {"chkCloak", "Cloaking Field:"}, {"chkNova", "Spinal Mount Nova Cannon"},
+        {"chkWave", "Wave Gun"}, {"chkECM", "Localised ECM Jammer"}, {"chkAreaEcm", "Area ECM Jammer"},
+        {"chkMineSweep", "Mine Sweeper"}};
+    for (auto [name, caption] : checks)
+        EXPECT_EQ(child<QCheckBox>(name)->text(), caption) << name;
+    EXPECT_EQ(child<QRadioButton>("optSensors_0")->text(), "Standard Sensors");
+    EXPECT_EQ(child<QRadioButton>("optSensors_2")->text(), "Superior Sensors");
+    EXPECT_EQ(child<QLabel>("lblTowCap")->text(), "Tow Capacity (Mass):");
+    for (int i = 0; i < kNumericFieldCount; ++i) {
+        const NumericFieldRule& rule = numericFieldRule(static_cast<NumericField>(i));
+        child<QLineEdit>(rule.objectName);
+        if (rule.upDownName)
+            child(rule.upDownName);
+    }
+    for (int i = 0; i < kSystemLabelCount; ++i) {
+        child<QLabel>("tmf" + systemLabelName(static_cast<SystemLabel>(i)));
+        child<QLabel>("npv" + systemLabelName(static_cast<SystemLabel>(i)));
+    }
+    for (const char* name : {"txtName", "lblTMFU", "lblTMFA", "lblNPVS", "lblCrew", "lblHangar", "lblLockGen", "lblLockSys",
+                             "picTabGen", "picTabSys", "picSysDisplay", "fraSysCont", "picSystems", "vslSystems"})
+        child(name);
+    auto* tabs = child<QTabWidget>("SSTabStrip");
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(0), "General");
+    EXPECT_EQ(tabs->tabText(1), "Weapons");
+    EXPECT_EQ(tabs->tabText(2), "Extra Systems");
+    EXPECT_EQ(child<QComboBox>("cmbShip")->itemText(4), "Civillian Station");
+    EXPECT_EQ(child<QComboBox>("cmbHull")->currentText(), "Average - 30%");
+    EXPECT_EQ(child<QComboBox>("cmbFTL")->currentText(), "Standard FTL Drive");
+    EXPECT_EQ(child<QComboBox>("cmbSL")->currentText(), "No Hull Streamlining");
+    EXPECT_EQ(child<QComboBox>("cmbSide")->currentText(), "Blue");
+    EXPECT_FALSE(child<QPushButton>("cmdCancelR")->isVisible());
+    EXPECT_FALSE(child<QLineEdit>("txtHull")->isVisible());
+    EXPECT_FALSE(child<QLineEdit>("txtFTL")->isVisible());
+    // The window fits an 800 x 600 screen.
+    EXPECT_LE(window.minimumSizeHint().width(), 800);
+    EXPECT_LE(window.minimumSizeHint().height(), 600);
+}
+
+TEST_F(WindowTest, MenusStartAsTheyShould)
+{
+    const std::tuple<int, const char*, QKeySequence, bool> items[] = {
+        {0, "&New Ship", QKeySequence("Ctrl+N"), true},     {1, "&Save Ship", QKeySequence("Ctrl+S"), false},
+        {2, "Save &As", QKeySequence("F12"), false},        {3, "Save Ship Picture", QKeySequence(), false},
+        {4, "&Open", QKeySequence("Ctrl+O"), true},         {6, "Print Setup...", QKeySequence(), true},
+        {7, "&Print Ship Diagram", QKeySequence("Ctrl+P"), false}, {9, "&Recent Ships", QKeySequence(), false},
+        {11, "Back to &Menu", QKeySequence("Ctrl+M"), false}, {12, "E&xit Program", QKeySequence("Ctrl+X"), true}};
+    for (auto [index, caption, shortcut, enabled] : items) {
+        QAction* action = fileItem(index);
+        EXPECT_EQ(action->text(), caption);
+        EXPECT_EQ(action->shortcut(), shortcut) << caption;
+        EXPECT_EQ(action->isEnabled(), enabled) << caption;
+    }
+    EXPECT_TRUE(fileItem(5)->isSeparator());
+    QAction* lock = child<QAction>("mnuToolsItem_0");
+    EXPECT_EQ(lock->text(), "&Lock Ship");
+    EXPECT_EQ(lock->shortcut(), QKeySequence("Ctrl+L"));
+    EXPECT_EQ(child<QAction>("mnuToolsItem_2")->text(), "&Preferences");
+    EXPECT_EQ(child<QAction>("mnuHelpItem_2")->text(), "&About SMKW");
+}
+
+TEST_F(WindowTest, FileItemsFollowDisplayedAndSavedBefore)
+{
+    child<QPushButton>("cmdUpdate_0")->click();
+    EXPECT_TRUE(fileItem(2)->isEnabled());
+    EXPECT_TRUE(fileItem(3)->isEnabled());
+    EXPECT_TRUE(fileItem(7)->isEnabled());
+    EXPECT_FALSE(fileItem(1)->isEnabled());
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    EXPECT_TRUE(fileItem(1)->isEnabled());
+    EXPECT_EQ(child<QLabel>("lblTMFU")->text(), "61");
+    EXPECT_EQ(child<QLabel>("lblNPVS")->text(), "224");
+}
+
+TEST_F(WindowTest, ARefusedFieldKeepsTheFocusWithItsTextSelected)
+{
+    auto* armour = child<QLineEdit>("txtArmour");
+    armour->setFocus();
+    QTest::keyClicks(armour, "abc");
+    child<QLineEdit>("txtFCS")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(prompts.lastText(), numericFieldRule(NumericField::Armour).message);
+    EXPECT_TRUE(armour->hasFocus());
+    EXPECT_EQ(armour->text(), "0");
+    EXPECT_EQ(armour->selectedText(), "0");
+
+    auto* mass = child<QLineEdit>("txtTMF");
+    mass->setFocus();
+    mass->selectAll();
+    QTest::keyClicks(mass, "80");
+    QTest::keyClick(mass, Qt::Key_Return);
+    EXPECT_TRUE(child<QLineEdit>("txtName")->hasFocus());
+    EXPECT_EQ(editor.ship().TMF, 80);
+}
+
+TEST_F(WindowTest, StationsDisableTheDrivesAndLockingDisablesEditing)
+{
+    auto* type = child<QComboBox>("cmbShip");
+    Q_EMIT type->activated(3);
+    for (const char* name : {"txtMD", "udcMD", "cmbFTL", "cmbSL"})
+        EXPECT_FALSE(child(name)->isEnabled()) << name;
+    EXPECT_EQ(child<QComboBox>("cmbFTL")->currentText(), "No FTL Drive");
+    Q_EMIT type->activated(1);
+    for (const char* name : {"txtMD", "udcMD", "cmbFTL", "cmbSL"})
+        EXPECT_TRUE(child(name)->isEnabled()) << name;
+
+    child<QAction>("mnuToolsItem_0")->trigger();
+    EXPECT_EQ(child<QAction>("mnuToolsItem_0")->text(), "Un&lock Ship");
+    EXPECT_EQ(child<QLabel>("lblLockGen")->text(), "Ship Locked");
+    EXPECT_EQ(child<QLabel>("lblLockSys")->text(), "Ship Locked");
+    for (const char* name : {"cmdAdd", "cmdAuto", "cmdRemove", "cmdUpdate_0", "cmdUpdate_1", "picTabGen", "picTabSys",
+                             "chkWave", "chkNova"})
+        EXPECT_FALSE(child(name)->isEnabled()) << name;
+    for (const char* name : {"txtName", "cmbSide", "cmbClass", "txtTMF", "cmdStop"})
+        EXPECT_TRUE(child(name)->isEnabled()) << name;
+    EXPECT_TRUE(fileItem(0)->isEnabled());
+    child<QAction>("mnuToolsItem_0")->trigger();
+    EXPECT_TRUE(child("picTabGen")->isEnabled());
+    EXPECT_TRUE(child<QLabel>("lblLockGen")->text().isEmpty());
+}
+
+TEST_F(WindowTest, TheCloseConfirmation)
+{
+    prompts.answers = {PromptAnswer::No};
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
+    EXPECT_TRUE(window.isVisible());
+
+    child<QPushButton>("cmdUpdate_1")->click();   // the design is now changed
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(prompts.texts(), (QStringList{"Are you sure you want to quit?",
+                                            "Do you want to Save changes to the current ship?"}));
+
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(WindowTest, ClosingAnUnchangedDesignAsksOnlyOnce)
+{
+    prompts.answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
+}
+
+TEST_F(WindowTest, PrintSetupShowsTheProgramsDialogOverTheWindowAndGivesItBack)
+{
+    QTimer::singleShot(0, &window, [this] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &printSetup);
+        EXPECT_EQ(printSetup.parentWidget(), &window);
+        printSetup.findChild<QPushButton*>("CancelButton")->click();
+    });
+    fileItem(FrmKeelwright::FileItem::PrintSetup)->trigger();
+    EXPECT_EQ(printSetup.retval(), -1);
+    EXPECT_EQ(printSetup.parentWidget(), nullptr);
+}
+
+TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
+{
+    editor.addHangarBay(4);
+    EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
+    QTimer::singleShot(0, &window, [] {
+        QWidget* hangars = QApplication::activeModalWidget();
+        ASSERT_NE(hangars, nullptr);
+        EXPECT_EQ(hangars->objectName(), "frmHangar");
+        hangars->findChild<QPushButton*>("cmdOkay")->click();
+    });
+    child<QPushButton>("cmdHangar")->click();
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "6");
+    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "18");
+}
+
+TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
+{
+    editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
+    WeaponEntry heavy;
+    heavy.Kind = "Class 5 Battery";
+    heavy.Mass = 400;
+    editor.addWeapons({heavy});
+    // A click that arrives while the search runs.
+    QTimer::singleShot(0, &window, [this] { child<QPushButton>("cmdStop")->click(); });
+    child<QPushButton>("cmdAuto")->click();
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.ShipDisplayed());
+    EXPECT_NE(editor.figures().tmfAvailable, "0");   // stopped before it fitted
+
+    child<QPushButton>("cmdAuto")->click();
+    EXPECT_EQ(editor.figures().tmfAvailable, "0");
+    EXPECT_EQ(child<QLabel>("lblTMFA")->text(), "0");
+}
+
+TEST_F(WindowTest, DesigningTheVigilantByHand)
+{
+    auto typeInto = [this](const char* name, const char* text) {
+        auto* field = child<QLineEdit>(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    };
+    typeInto("txtName", "Vigilant");
+    typeInto("txtTMF", "100");
+    typeInto("txtMD", "4");
+    typeInto("txtFCS", "1");
+    child<QPushButton>("cmdUpdate_0")->click();
+    EXPECT_EQ(child<QLabel>("lblTMFU")->text(), "61");
+    EXPECT_EQ(child<QLabel>("lblTMFA")->text(), "39");
+    EXPECT_EQ(child<QLabel>("lblNPVS")->text(), "224");
+    EXPECT_EQ(child<QLabel>("lblCrew")->text(), "5");
+    EXPECT_EQ(editor.display().hull.trackRows, (std::array<int, 4>{8, 8, 7, 7}));
+    int marks = 0;
+    for (const QList<int>& row : editor.display().hull.crewMarks)
+        marks += static_cast<int>(row.size());
+    EXPECT_EQ(marks, 5);
+
+    // Saving refuses until the fire control's icon is on the sheet.
+    child<QAction>("mnuFileItem_2")->trigger();
+    EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
+    editor.dropIconOnDisplay(1, QPointF(1200, 450), QPointF(0, 0));
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
+    child<QAction>("mnuFileItem_2")->trigger();
+    EXPECT_EQ(test::readFile(folder.ships() + "/Blue/Vigilant.shp"), test::readFile(test::dataFile("ships/vigilant.shp")));
+    EXPECT_TRUE(fileItem(1)->isEnabled());
+}
+
+TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
+{
+    using Item = FrmKeelwright::FileItem;
+    EXPECT_FALSE(fileItem(Item::RecentShips)->isEnabled());
+    const QString path = vigilant();
+    ASSERT_TRUE(editor.OpenShip(path));
+    EXPECT_TRUE(fileItem(Item::RecentShips)->isEnabled());
+    QAction* first = child<QAction>("mnuRecent_0");
+    EXPECT_EQ(first->text(), "&1.  " + path);
+    EXPECT_FALSE(child<QAction>("mnuRecent_1")->isVisible());
+
+    child<QPushButton>("cmdUpdate_1")->click();   // a change, and yet no question on this path
+    prompts.clear();
+    first->trigger();
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_FALSE(editor.ShipChanged());
+
+    // A ship saved under a new name joins the list and the menu follows.
+    editor.dropIconOnDisplay(1, QPointF(1200, 450), QPointF(0, 0));
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
+    editor.setNameText("Watchful");
+    fileItem(Item::SaveAs)->trigger();
+    EXPECT_EQ(child<QAction>("mnuRecent_0")->text(), "&1.  " + QDir::toNativeSeparators(folder.ships() + "/Blue/Watchful.shp"));
+    EXPECT_EQ(child<QAction>("mnuRecent_1")->text(), "&2.  " + path);
+    EXPECT_TRUE(child<QAction>("mnuRecent_1")->isVisible());
+}

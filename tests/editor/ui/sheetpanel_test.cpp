@@ -1,0 +1,298 @@
+#include "editor/keyboardmover.h"
+#include "editor/shipeditor.h"
+#include "editor/ui/holdingboxview.h"
+#include "editor/ui/icondrag.h"
+#include "editor/ui/sheetpanel.h"
+#include "editor/ui/systemdisplayview.h"
+#include "tests/editor/salvodesign.h"
+#include "tests/support/fakeprompts.h"
+#include "tests/support/testfolder.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kw;
+using namespace kw::test;
+
+namespace {
+
+// The record-sheet panel over an editor with one launcher and two magazines.
+class SheetPanelTest : public ::testing::Test {
+protected:
+    SheetPanelTest() : editor(prompts, folder.path())
+    {
+        editor.Load();
+        for (auto [field, text] : {std::pair{NumericField::TMF, "100"}, {NumericField::MD, "4"}, {NumericField::FCS, "1"}}) {
+            editor.setFieldText(field, text);
+            editor.leaveField(field);
+        }
+        addSalvoMounts(editor, 1, 2);
+        editor.UpdateShip(true);
+        panel = std::make_unique<SheetPanel>(editor);
+        panel->show();
+        panel->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+        view = panel->displayView();
+        canvas = panel->holdingBox()->canvas();
+        prompts.clear();
+    }
+
+    const DisplayModel& model() const { return editor.display(); }
+    // The pixel at the middle of an icon, in its own view.
+    static QPoint middleOf(const SystemIcon& icon) { return pixelRect(icon.rect()).center(); }
+
+    // Drags an icon out of the holding box with the mouse and lets it fall on the display.
+    void dragFromHoldingBox(int icon, QPoint dropPixel)
+    {
+        const QPoint press = middleOf(model().icon(icon));
+        QTest::mousePress(canvas, Qt::LeftButton, {}, press);
+        QTest::mouseMove(canvas, press + QPoint(10, 10));   // starts the drag
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, press + QPoint(10, 10));
+        const SystemIcon& i = model().icon(icon);
+        drop(IconDrag{icon, QPointF(press) * kTwipsPerPixel - QPointF(i.left, i.top)}, dropPixel);
+    }
+
+    // What the platform's drag delivers to the display where the pointer is let go.
+    bool drop(const IconDrag& drag, QPoint pixel, QWidget* target = nullptr)
+    {
+        target = target ? target : view;
+        std::unique_ptr<QMimeData> data(iconDragData(drag));
+        QDragEnterEvent enter(pixel, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(pixel, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent dropEvent(pixel, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropEvent);
+        return dropEvent.isAccepted();
+    }
+
+    // Somewhere on the line that no icon or marker covers is black.
+    bool lineShown(const QLineF& line) const
+    {
+        const QImage shown = view->grab().toImage();
+        bool seen = false;
+        for (int step = 1; step < 20; ++step) {
+            const QPoint at = (line.pointAt(step / 20.0) / kTwipsPerPixel).toPoint();
+            bool covered = false;
+            for (const SystemIcon& icon : model().icons())
+                covered = covered || pixelRect(icon.rect()).adjusted(-2, -2, 2, 2).contains(at);
+            if (covered)
+                continue;
+            bool black = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    black = black || shown.pixelColor(at + QPoint(dx, dy)) == QColor(Qt::black);
+            if (!black)
+                return false;
+            seen = true;
+        }
+        return seen;
+    }
+
+    void click(int icon, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(view, Qt::LeftButton, modifiers, middleOf(model().icon(icon)));
+    }
+
+    TestFolder folder;
+    FakePrompts prompts;
+    ShipEditor editor;
+    std::unique_ptr<SheetPanel> panel;
+    SystemDisplayView* view = nullptr;
+    QWidget* canvas = nullptr;
+};
+
+TEST_F(SheetPanelTest, ControlsCarryTheirNamesCaptionsAndPlaces)
+{
+    EXPECT_EQ(panel->sizeHint(), QSize(427, 437));
+    auto* frame = panel->findChild<QGroupBox*>("fraSysCont");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->title(), "Drag Systems from this box into the white box below.");
+    ASSERT_NE(panel->findChild<QWidget*>("picCont"), nullptr);
+    EXPECT_EQ(panel->findChild<QWidget*>("picCont")->palette().color(QPalette::Window), QColor(255, 224, 192));
+    EXPECT_EQ(panel->findChild<QWidget*>("picSystems"), canvas);
+    EXPECT_NE(panel->findChild<QScrollBar*>("vslSystems"), nullptr);
+    EXPECT_EQ(panel->findChild<QWidget*>("picSysDisplay"), view);
+    auto* link = panel->findChild<QPushButton*>("cmdLink");
+    auto* cancel = panel->findChild<QPushButton*>("cmdCancelL");
+    ASSERT_TRUE(link && cancel);
+    EXPECT_EQ(link->text(), "Link Salvo Launcher to Magazine");
+    EXPECT_EQ(cancel->text(), "Cancel Linking");
+    EXPECT_TRUE(link->isVisible());
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_EQ(link->geometry(), cancel->geometry());
+    EXPECT_LT(link->geometry().bottom(), view->geometry().top());
+
+    // TMF 100: a 2425 x 3500 display centred in the frame, 100 twips above its bottom.
+    EXPECT_EQ(view->size(), QSize(162, 233));
+    EXPECT_EQ(view->pos(), SheetPanel::toPanel(5445 + (6390 - 2425) / 2.0f, 1530 + 6450 - 3500 - 100));
+    QStringList items;
+    for (QAction* action : view->alignmentMenu()->actions())
+        items << action->objectName() + "=" + action->text();
+    EXPECT_EQ(view->alignmentMenu()->objectName(), "mnuAlign");
+    EXPECT_EQ(items, (QStringList{"mnuLU_0=Tops", "mnuLU_1=Middles", "mnuLU_2=Bottoms", "mnuLU_3=", "mnuLU_4=Lefts",
+                                  "mnuLU_5=Centers", "mnuLU_6=Rights"}));
+}
+
+TEST_F(SheetPanelTest, TheHoldingBoxScrollsItsCanvas)
+{
+    // More icons than the box shows at once.
+    for (auto [field, count] : {std::pair{NumericField::PDS, "100"}, {NumericField::FCS, "50"}}) {
+        editor.setFieldText(field, count);
+        editor.leaveField(field);
+    }
+    editor.UpdateShip(true);
+    QScrollBar* bar = panel->holdingBox()->scrollBar();
+    ASSERT_GE(model().holdingScrollMax, 300);
+    EXPECT_EQ(bar->maximum(), model().holdingScrollMax);
+    bar->setValue(300);
+    EXPECT_EQ(model().holdingScrollValue, 300);
+    EXPECT_EQ(canvas->y(), -20);
+}
+
+TEST_F(SheetPanelTest, ABandDrawnWithTheMouseSelectsAndMarks)
+{
+    for (int i = 1; i <= model().iconCount(); ++i)
+        dragFromHoldingBox(i, QPoint(40, 15 + 30 * (i - 1)));
+    ASSERT_TRUE(model().allPlaced());
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mouseMove(view, QPoint(60, 60));
+    EXPECT_EQ(view->band(), QRect(QPoint(60, 60), QPoint(150, 100)));
+    QTest::mouseMove(view, QPoint(2, 2));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(view->band().isEmpty());
+    EXPECT_EQ(model().SelectedIcons, (QList<int>{1, 2, 3, 4}));
+
+    // The markers: dotted around icon 1, solid around the reference, icon 4.
+    const QImage shown = view->grab().toImage();
+    const QRect reference = pixelRect(model().icon(4).rect()).adjusted(-1, -1, 1, 1);
+    for (QPoint corner : {reference.topLeft(), reference.bottomRight(), reference.topRight() + QPoint(0, 3)})
+        EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(150, 200));   // no band: clears
+    EXPECT_TRUE(model().SelectedIcons.isEmpty());
+}
+
+TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
+{
+    // Every icon from the holding box onto the display.
+    const int count = model().iconCount();
+    ASSERT_EQ(count, 4);   // FC, launcher, two magazines
+    const int launcher = mountIcon(editor, 0);
+    const int magazineA = mountIcon(editor, 1);
+    const int magazineB = mountIcon(editor, 2);
+    dragFromHoldingBox(1, QPoint(80, 150));
+    dragFromHoldingBox(launcher, QPoint(12, 30));
+    dragFromHoldingBox(magazineA, QPoint(58, 100));
+    dragFromHoldingBox(magazineB, QPoint(127, 60));
+    ASSERT_TRUE(model().allPlaced());
+    // The grab point sits under the drop point.
+    EXPECT_EQ(pixelRect(model().icon(launcher).rect()).topLeft(), QPoint(2, 20));
+    EXPECT_EQ(pixelRect(model().icon(magazineB).rect()).topLeft(), QPoint(96, 50));
+
+    // Dropping onto another icon or onto the bridge picture moves nothing.
+    const TwipRect beforeFc = model().icon(1).rect();
+    EXPECT_FALSE(drop({1, {0, 0}}, middleOf(model().icon(launcher))));
+    EXPECT_FALSE(drop({1, {0, 0}}, pixelRect(model().sheet.bridge).center()));
+    EXPECT_EQ(model().icon(1).rect(), beforeFc);
+    // A drop back into the holding box and out again.
+    EXPECT_TRUE(drop({1, {0, 0}}, QPoint(300, 100), canvas));
+    EXPECT_FALSE(model().icon(1).placed());
+    dragFromHoldingBox(1, QPoint(80, 150));
+
+    // Three icons selected, aligned by tops from the context menu of the reference.
+    click(magazineA);
+    click(magazineB, Qt::ShiftModifier);
+    click(launcher, Qt::ShiftModifier);
+    EXPECT_EQ(model().SelectedIcons, (QList<int>{magazineA, magazineB, launcher}));
+    EXPECT_TRUE(view->hasFocus());
+    QTest::mousePress(view, Qt::RightButton, {}, middleOf(model().icon(launcher)));
+    EXPECT_TRUE(view->alignmentMenu()->isVisible());
+    for (QAction* action : view->alignmentMenu()->actions())
+        if (action->objectName() == "mnuLU_0")
+            action->trigger();
+    view->alignmentMenu()->close();
+    const float top = model().icon(launcher).top;
+    EXPECT_EQ(model().icon(magazineA).top, top);
+    EXPECT_EQ(model().icon(magazineB).top, top);
+
+    // Arrow keys: once at the key-down, and the timer goes on until the key comes up.
+    const float left = model().icon(launcher).left;
+    const float leftA = model().icon(magazineA).left;
+    QTest::keyPress(view, Qt::Key_Right);
+    EXPECT_TRUE(panel->mover().moving());
+    panel->mover().tick();
+    QTest::keyRelease(view, Qt::Key_Right);
+    EXPECT_FALSE(panel->mover().moving());
+    EXPECT_EQ(model().icon(launcher).left, left + 30);
+    EXPECT_EQ(model().icon(magazineA).left, leftA + 30);
+    // The launcher alone, held down for four seconds, so its lines clear the magazines.
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(150, 5));
+    click(launcher);
+    ASSERT_EQ(model().SelectedIcons, QList<int>{launcher});
+    QTest::keyPress(view, Qt::Key_Down);
+    for (int tick = 0; tick < 40; ++tick)
+        panel->mover().tick();
+    QTest::keyRelease(view, Qt::Key_Down);
+    EXPECT_EQ(model().icon(launcher).top, top + 41 * 15);
+
+    // Linking: the button, the two clicks, and Escape for a link that is not wanted.
+    QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
+    EXPECT_EQ(prompts.lastText(), "Click on a magazine and a Launcher to connect them.");
+    EXPECT_TRUE(panel->cancelLinkButton()->isVisible());
+    EXPECT_FALSE(panel->linkButton()->isVisible());
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(editor.ship().SalvoLinkCount, 0);
+    EXPECT_TRUE(panel->linkButton()->isVisible());
+
+    QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
+    click(launcher);
+    click(magazineA);
+    QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
+    click(magazineB);
+    click(launcher);
+    EXPECT_EQ(editor.ship().SalvoLinkCount, 2);
+    EXPECT_FALSE(panel->linkButton()->isVisible());
+    EXPECT_FALSE(panel->cancelLinkButton()->isVisible());
+    const QList<QLineF> lines = editor.shownLinkLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lineShown(lines[0]));
+    EXPECT_TRUE(lineShown(lines[1]));
+
+    // Saved and opened again: every icon and both lines where they were.
+    QList<TwipRect> places;
+    for (int i = 1; i <= count; ++i)
+        places << model().icon(i).rect();
+    const QString path = folder.path() + "/Laid.shp";
+    ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
+    editor.Load();
+    EXPECT_EQ(model().iconCount(), 0);
+    ASSERT_TRUE(editor.OpenShip(path));
+    ASSERT_EQ(model().iconCount(), count);
+    for (int i = 1; i <= count; ++i)
+        EXPECT_EQ(model().icon(i).rect(), places[i - 1]) << i;
+    EXPECT_EQ(editor.shownLinkLines(), lines);
+    EXPECT_TRUE(lineShown(lines[0]));
+    EXPECT_TRUE(lineShown(lines[1]));
+}
+
+TEST_F(SheetPanelTest, ALockedShipKeepsItsIconsWhereTheyAre)
+{
+    editor.setShip_Locked(true);
+    const QPoint press = middleOf(model().icon(1));
+    QTest::mousePress(canvas, Qt::LeftButton, {}, press);
+    QTest::mouseMove(canvas, press + QPoint(20, 20));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, press + QPoint(20, 20));
+    EXPECT_FALSE(drop({1, {0, 0}}, QPoint(40, 40)));
+    EXPECT_FALSE(model().icon(1).placed());
+}
+
+} // namespace
