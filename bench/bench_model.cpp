@@ -50,7 +50,7 @@ static void FullUpdateLayoutOnly(benchmark::State& state)
     for (auto _ : state) {
         applyTrackLayout(e.ship());
         TestSize(e.display().sheet, e.ship().TMF, e.ship().HullTrack[0]);
-        layoutSystemIcons(e.display(), e.iconCounts(), e.ship().Weapons);
+        layoutSystemIcons(e.display(), e.fittedSystems(), e.ship().Weapons);
         benchmark::DoNotOptimize(e.display().iconCount());
     }
 }

@@ -144,8 +144,8 @@ public:
     void StopCalc();
     static constexpr int kMaxAutoCalcSteps = 10000;
 
-    // The icon counts the fields hold, as a full update builds the icons from them.
-    IconCounts iconCounts() const;
+    // The systems the fields fit, as the calculation and a full update read them.
+    FittedSystems fittedSystems() const;
     // Whether there is exactly one icon for every system and mount of the design.
     bool iconsMatchDesign() const;
     // The design as the ship file stores it, and writing it without asking anything.
@@ -169,7 +169,7 @@ private:
     double crewShown() const;
     void resetFields();
     void reselectClass();
-    void calculateFigures(qint64& used, qint64& points);
+    void calculateFigures(const FittedSystems& fitted, qint64& used, qint64& points);
     void DisplayShip();
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);

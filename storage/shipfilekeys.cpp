@@ -1,78 +1,64 @@
 #include "storage/shipfilekeys.h"
 
+#include "model/shipsystems.h"
 #include "storage/bytetext.h"
 
 #include <algorithm>
-#include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kw {
 
 namespace {
 
 struct KeyName {
-    std::string_view name;   // upper case
-    ShipFileKey key;
+    std::string name;   // upper case
+    ShipFileKeyHit hit;
 };
 
 using K = ShipFileKey;
 
-// In byte order of the names, for the binary search below.
-constexpr std::array kKeyNames = {
-    KeyName{"ADFC", K::Adfc},
-    KeyName{"AREAECM", K::AreaEcm},
-    KeyName{"ARMOUR", K::Armour},
-    KeyName{"CARGOSPACE", K::CargoSpace},
-    KeyName{"CLASS", K::Class},
-    KeyName{"CLOAKINGFIELD", K::CloakingField},
-    KeyName{"CREWFACTOR", K::CrewFactor},
-    KeyName{"CREWLINE1", K::CrewLine1},
-    KeyName{"CREWLINE2", K::CrewLine2},
-    KeyName{"CREWLINE3", K::CrewLine3},
-    KeyName{"CREWLINE4", K::CrewLine4},
-    KeyName{"DCPS", K::Dcps},
-    KeyName{"FCS", K::Fcs},
-    KeyName{"FIGHTERBAYS", K::FighterBays},
-    KeyName{"FTL", K::Ftl},
-    KeyName{"HANGARS", K::Hangars},
-    KeyName{"HULLINTEGRITY", K::HullIntegrity},
-    KeyName{"HULLPOINTS", K::HullPoints},
-    KeyName{"HULLTRACK", K::HullTrack},
-    KeyName{"LOCALISEDECM", K::LocalisedEcm},
-    KeyName{"MD", K::Md},
-    KeyName{"MINESWEEPER", K::MineSweeper},
-    KeyName{"NAME", K::Name},
-    KeyName{"NOVACANNON", K::NovaCannon},
-    KeyName{"NPV", K::Npv},
-    KeyName{"ORTILLERY", K::Ortillery},
-    KeyName{"PASSENGERSPACE", K::PassengerSpace},
-    KeyName{"PDSS", K::Pdss},
-    KeyName{"PROTECTED", K::Protected},
-    KeyName{"REFLEXFIELD", K::ReflexField},
-    KeyName{"SALVOLINKS", K::SalvoLinks},
-    KeyName{"SCREENS", K::Screens},
-    KeyName{"SENSORS", K::Sensors},
-    KeyName{"SIDE", K::Side},
-    KeyName{"STREAMLINING", K::StreamLining},
-    KeyName{"TMF", K::Tmf},
-    KeyName{"WAVEGUN", K::WaveGun},
-    KeyName{"WEAPONS", K::Weapons},
-};
-
-constexpr bool byName(const KeyName& a, const KeyName& b)
+// Sorted by name for the binary search below; the systems' keys join the fixed ones once.
+const std::vector<KeyName>& keyNames()
 {
-    return a.name < b.name;
+    static const std::vector<KeyName> names = [] {
+        std::vector<KeyName> list{
+            {"PROTECTED", {K::Protected}}, {"NAME", {K::Name}},
+            {"CLASS", {K::Class}},         {"SIDE", {K::Side}},
+            {"TMF", {K::Tmf}},             {"NPV", {K::Npv}},
+            {"FTL", {K::Ftl}},             {"MD", {K::Md}},
+            {"ARMOUR", {K::Armour}},       {"HULLPOINTS", {K::HullPoints}},
+            {"HULLINTEGRITY", {K::HullIntegrity}}, {"HULLTRACK", {K::HullTrack}},
+            {"STREAMLINING", {K::StreamLining}},   {"CREWFACTOR", {K::CrewFactor}},
+            {"CREWLINE1", {K::CrewLine1}}, {"CREWLINE2", {K::CrewLine2}},
+            {"CREWLINE3", {K::CrewLine3}}, {"CREWLINE4", {K::CrewLine4}},
+            {"WEAPONS", {K::Weapons}},     {"SALVOLINKS", {K::SalvoLinks}},
+        };
+        for (const ShipSystemRow& row : shipSystems()) {
+            std::string upper(row.fileKey);
+            for (char& c : upper)
+                c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            const bool known = std::any_of(list.begin(), list.end(), [&](const KeyName& k) { return k.name == upper; });
+            if (!known)
+                list.push_back({upper, {K::System, &row}});
+        }
+        std::sort(list.begin(), list.end(), [](const KeyName& a, const KeyName& b) { return a.name < b.name; });
+        return list;
+    }();
+    return names;
 }
-static_assert(std::is_sorted(kKeyNames.begin(), kKeyNames.end(), byName));
 
 } // namespace
 
-ShipFileKey shipFileKey(QByteArrayView text)
+ShipFileKeyHit shipFileKey(QByteArrayView text)
 {
     const UpperName upper(text);
-    const KeyName wanted{upper.text(), K::Unknown};
-    const auto* it = std::lower_bound(kKeyNames.begin(), kKeyNames.end(), wanted, byName);
-    return it != kKeyNames.end() && it->name == wanted.name ? it->key : K::Unknown;
+    const std::string_view wanted = upper.text();
+    const std::vector<KeyName>& names = keyNames();
+    const auto it = std::lower_bound(names.begin(), names.end(), wanted,
+                                     [](const KeyName& k, std::string_view name) { return k.name < name; });
+    return it != names.end() && it->name == wanted ? it->hit : ShipFileKeyHit{};
 }
 
 } // namespace kw

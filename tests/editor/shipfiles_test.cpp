@@ -184,12 +184,7 @@ TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
     editor.UpdateShip(true);
     EXPECT_TRUE(editor.controls().linkVisible);
     placeAll(editor);
-    ShipRecord& s = editor.ship();
-    const int l = editor.display().findIcon("0");
-    const int m = editor.display().findIcon("2");
-    s.SalvoLauncherIcon = {0, l};
-    s.SalvoMagazineIcon = {0, m};
-    s.SalvoLinkCount = 1;
+    editor.ship().SalvoLinks = {{editor.display().findIcon("0"), editor.display().findIcon("2")}};
     const QString path = folder.path() + "/carrier.shp";
     QString error;
     ASSERT_TRUE(editor.exportShipFile(path, false, &error));
@@ -198,9 +193,9 @@ TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
     EXPECT_TRUE(written.contains("\r\nCargoSpace=10,"));
 
     ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 1);
-    EXPECT_EQ(editor.display().icon(editor.ship().SalvoLauncherIcon[1]).tag, "0");
-    EXPECT_EQ(editor.display().icon(editor.ship().SalvoMagazineIcon[1]).tag, "2");
+    EXPECT_EQ(editor.ship().SalvoLinkCount(), 1);
+    EXPECT_EQ(editor.display().icon(editor.ship().SalvoLauncherIcon(1)).tag, "0");
+    EXPECT_EQ(editor.display().icon(editor.ship().SalvoMagazineIcon(1)).tag, "2");
     EXPECT_EQ(editor.display().icon(editor.display().findIcon("1")).width, 4 * 315.0f);
     EXPECT_EQ(editor.shownLinkLines().size(), 1);
     ASSERT_TRUE(editor.exportShipFile(path + ".again", false, &error));

@@ -245,7 +245,7 @@ TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
     EXPECT_TRUE(panel->cancelLinkButton()->isVisible());
     EXPECT_FALSE(panel->linkButton()->isVisible());
     QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 0);
+    EXPECT_EQ(editor.ship().SalvoLinkCount(), 0);
     EXPECT_TRUE(panel->linkButton()->isVisible());
 
     QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
@@ -254,7 +254,7 @@ TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
     QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
     click(magazineB);
     click(launcher);
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 2);
+    EXPECT_EQ(editor.ship().SalvoLinkCount(), 2);
     EXPECT_FALSE(panel->linkButton()->isVisible());
     EXPECT_FALSE(panel->cancelLinkButton()->isVisible());
     const QList<QLineF> lines = editor.shownLinkLines();

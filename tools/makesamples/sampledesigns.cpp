@@ -16,10 +16,7 @@ void set(ShipEditor& e, NumericField field, int value)
 void addWeapons(ShipEditor& e, const QString& kind, int count, std::array<bool, 6> arcs, const WeaponOptions& options = {},
                 const QString& details = {})
 {
-    QString dialogKind = kind;
-    if (kind.endsWith(QLatin1String("Battery")))
-        dialogKind = QStringLiteral("Beam Battery");
-    const WeaponFigures figures = weaponMassAndCost(dialogKind, options);
+    const WeaponFigures figures = weaponMassAndCost(weaponKindOf(kind).value(), options);
     for (int k = 0; k < count; ++k) {
         WeaponEntry w;
         w.Kind = kind;
