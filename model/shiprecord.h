@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/shipchoices.h"
 #include "model/weaponentry.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ struct ShipRecord {
     int HullPoints = 0;
     std::array<int, 4> HullTrack{};
     int Armour = 0;
-    QString StreamLining = QStringLiteral("None");
+    QString StreamLining = streamliningText(StreamliningChoice::None);
     QString FTL = QStringLiteral("False");
     int MD = 0;
     QList<int> CrewBoxes;          // mark i (1-based) at CrewBoxes[i - 1]

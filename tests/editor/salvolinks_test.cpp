@@ -135,11 +135,11 @@ TEST_F(SalvoLinkTest, IconsInTheHoldingBoxAreNoLinkEnds)
     EXPECT_EQ(ship().SalvoLinkCount(), 1);
 }
 
-TEST_F(SalvoLinkTest, TheLinkButtonReturnsWhileMoreLinksArePossible)
+TEST_F(SalvoLinkTest, OneLauncherAndOneMagazineAllowOneLink)
 {
     design(1, 1);
     link(launcher(), magazine(0, 1));
-    EXPECT_FALSE(editor.controls().linkVisible);   // 1 x 1 = one link, made
+    EXPECT_FALSE(editor.controls().linkVisible);
     EXPECT_FALSE(editor.controls().cancelLinkVisible);
 }
 
@@ -208,6 +208,9 @@ TEST_F(SalvoLinkTest, AHandLaidSheetReopensAsItWasLaid)
     const QList<QLineF> lines = editor.shownLinkLines();
     const QString path = folder.path() + "/laid out.shp";
     ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
+    const QByteArray written = readFile(path);
+    // Links are stored by mount numbers: the launcher is mount 0, the magazines 1 and 2.
+    EXPECT_TRUE(written.contains("\r\nSalvoLinks=2,0,1,0,2\r\n"));
     editor.Load();
     ASSERT_TRUE(editor.OpenShip(path));
 
@@ -219,6 +222,8 @@ TEST_F(SalvoLinkTest, AHandLaidSheetReopensAsItWasLaid)
     EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}, {launcher(), magazine(1, 1)}}));
     EXPECT_EQ(editor.shownLinkLines(), lines);
     EXPECT_TRUE(editor.composeSheet().has_value());
+    ASSERT_TRUE(editor.exportShipFile(path + ".again", false, nullptr));
+    EXPECT_EQ(readFile(path + ".again"), written);
 }
 
 } // namespace
