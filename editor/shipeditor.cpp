@@ -51,7 +51,7 @@ QString ShipEditor::lockNotice() const
 
 double ShipEditor::fieldValue(NumericField field) const
 {
-    return parseNumber(trimSpaces(m_fields.number(field))).value_or(0.0);
+    return parseNumber(trimSpaces(QStringView(m_fields.number(field)))).value_or(0.0);
 }
 
 qint64 ShipEditor::fieldWhole(NumericField field) const
@@ -162,7 +162,7 @@ FittedSystems ShipEditor::fittedSystems() const
     return fitted;
 }
 
-void ShipEditor::calculateFigures(const FittedSystems& fitted, qint64& used, qint64& points)
+SystemInputs ShipEditor::calculationInputs() const
 {
     const EditorFields& f = m_fields;
     SystemInputs in;
@@ -174,8 +174,12 @@ void ShipEditor::calculateFigures(const FittedSystems& fitted, qint64& used, qin
     in.hullRating = fieldWhole(NumericField::Hull);
     in.streamlining = static_cast<StreamliningChoice>(qBound(0, f.streamliningIndex, 2));
     in.armour = fieldWhole(NumericField::Armour);
-    in.systems = fitted;
+    in.systems = fittedSystems();
+    return in;
+}
 
+void ShipEditor::calculateFigures(const SystemInputs& in, qint64& used, qint64& points)
+{
     const SystemFigures figures = computeSystemFigures(in);
     for (int i = 0; i < kSystemLabelCount; ++i) {
         m_figures.mass[i] = formatNumber(figures[i].mass);
@@ -194,7 +198,7 @@ void ShipEditor::calculateFigures(const FittedSystems& fitted, qint64& used, qin
     s.HullPoints = narrow(roundHalfEven(figures[static_cast<int>(SystemLabel::HULL)].mass));
     s.StreamLining = streamliningText(in.streamlining);
     s.Armour = narrow(in.armour);
-    storeFittedSystems(fitted, s);
+    storeFittedSystems(in.systems, s);
 }
 
 void ShipEditor::UpdateShip(bool redisplay)
@@ -229,10 +233,10 @@ void ShipEditor::UpdateShip(bool redisplay)
         reselectClass();
 
     // 5-6: systems, then weapons.
-    const FittedSystems fitted = fittedSystems();
+    const SystemInputs in = calculationInputs();
     qint64 used = 0;
     qint64 points = m_ship.TMF;
-    calculateFigures(fitted, used, points);
+    calculateFigures(in, used, points);
     qint64 weaponsMass = 0;
     qint64 weaponsCost = 0;
     for (const WeaponEntry& w : m_ship.Weapons) {
@@ -269,7 +273,7 @@ void ShipEditor::UpdateShip(bool redisplay)
         rules.mainDrive = fieldWhole(NumericField::MD);
         rules.ftl = static_cast<FtlChoice>(qBound(0, m_fields.ftlIndex, 2));
         rules.streamlining = static_cast<StreamliningChoice>(qBound(0, m_fields.streamliningIndex, 2));
-        rules.systems = fitted;
+        rules.systems = in.systems;
         if (const std::optional<QString> message = checkConstructionRules(rules)) {
             m_lastWarning = message;
             m_prompts.tell(*message);
@@ -280,7 +284,7 @@ void ShipEditor::UpdateShip(bool redisplay)
     // 10
     if (redisplay) {
         DisplayShip();
-        BuildSystemIcons(m_display, fitted, m_ship.Weapons);
+        BuildSystemIcons(m_display, in.systems, m_ship.Weapons);
         bool linkable = false;
         for (const WeaponEntry& w : m_ship.Weapons)
             linkable = linkable || salvoEndOf(w) != SalvoEnd::None;

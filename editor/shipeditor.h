@@ -169,7 +169,8 @@ private:
     double crewShown() const;
     void resetFields();
     void reselectClass();
-    void calculateFigures(const FittedSystems& fitted, qint64& used, qint64& points);
+    SystemInputs calculationInputs() const;
+    void calculateFigures(const SystemInputs& in, qint64& used, qint64& points);
     void DisplayShip();
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);

@@ -18,7 +18,7 @@ struct RuleInputs {
     qint64 mainDrive = 0;
     FtlChoice ftl = FtlChoice::Standard;
     StreamliningChoice streamlining = StreamliningChoice::None;
-    FittedSystems systems;
+    SystemAmounts systems;
 };
 
 // The message of the first rule the design breaks, checked in the game's order; none when the

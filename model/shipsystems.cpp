@@ -25,9 +25,11 @@ using L = SystemLabel;
 using K = SystemStorage;
 constexpr float b = kBaseIconTwips;
 
+} // namespace
+
 // Adding a system means adding its row here (and its member to ShipRecord); the editor, the
 // calculation, the rules, the icons and the ship file all read it from this one place.
-const std::array<ShipSystemRow, kShipSystemCount> kSystems{{
+constexpr std::array<ShipSystemRow, kShipSystemCount> kShipSystems{{
     {.system = S::FireControls, .caption = "Fire Control Systems:", .control = C::NumberField, .field = F::FCS,
      .count = &ShipRecord::FCS, .label = L::FCS, .cost = {.massPerUnit = 1, .pointsPerMass = 4},
      .iconCode = &IconCode::FC, .picture = "FCS", .iconWidth = b / 2, .iconHeight = b / 2, .iconOrder = 0,
@@ -112,27 +114,22 @@ const std::array<ShipSystemRow, kShipSystemCount> kSystems{{
      .written = false},
 }};
 
+namespace {
+
+// shipSystem() finds a row by its place.
 constexpr bool rowsInEnumOrder()
 {
     for (int i = 0; i < kShipSystemCount; ++i) {
-        if (static_cast<int>(kSystems[i].system) != i)
+        if (static_cast<int>(kShipSystems[i].system) != i)
             return false;
     }
     return true;
 }
+static_assert(rowsInEnumOrder());
+
+const auto& kSystems = kShipSystems;
 
 } // namespace
-
-std::span<const ShipSystemRow> shipSystems()
-{
-    return kSystems;
-}
-
-const ShipSystemRow& shipSystem(ShipSystem system)
-{
-    Q_ASSERT(rowsInEnumOrder());
-    return kSystems[static_cast<std::size_t>(system)];
-}
 
 std::span<const ShipSystemRow* const> systemsInIconOrder()
 {

@@ -90,8 +90,15 @@ struct ShipSystemRow {
 };
 
 // The table, in the catalogue's order.
-std::span<const ShipSystemRow> shipSystems();
-const ShipSystemRow& shipSystem(ShipSystem system);
+extern const std::array<ShipSystemRow, kShipSystemCount> kShipSystems;
+inline std::span<const ShipSystemRow, kShipSystemCount> shipSystems()
+{
+    return kShipSystems;
+}
+inline const ShipSystemRow& shipSystem(ShipSystem system)
+{
+    return kShipSystems[static_cast<std::size_t>(system)];
+}
 // The systems a full update makes icons for, in the order it makes them.
 std::span<const ShipSystemRow* const> systemsInIconOrder();
 // The system whose icons carry the code, if any.
@@ -102,13 +109,17 @@ std::span<const ShipSystemRow> choicesFrom(const ShipSystemRow& first);
 const ShipSystemRow& chosenOf(std::span<const ShipSystemRow> choices, int value);
 
 // How much of each system a design fits: a count, 1 or 0 for a flag or a choice, the mass of a
-// space, the number of hangar bays (their capacities beside).
-struct FittedSystems {
+// space, the number of hangar bays.
+struct SystemAmounts {
     std::array<qint64, kShipSystemCount> amounts{};
-    QList<int> hangarBays;
 
     qint64 amount(ShipSystem system) const { return amounts[static_cast<std::size_t>(system)]; }
     qint64& amount(ShipSystem system) { return amounts[static_cast<std::size_t>(system)]; }
+};
+
+// The amounts with the hangar bays' capacities, which their mass and icons need.
+struct FittedSystems : SystemAmounts {
+    QList<int> hangarBays;
 };
 
 // What the record fits, and storing amounts back into it (counts held to the record's range).

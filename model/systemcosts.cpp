@@ -43,14 +43,18 @@ double hangarBayCapacity(double mass)
     return mass / hangarRule().massPerUnit;
 }
 
-SystemFigure systemFigure(const ShipSystemRow& row, const FittedSystems& fitted, double onePercent)
+namespace {
+
+// Mass and points of a fitted system by its row's rule; onePercent is a hundredth of the mass.
+SystemFigure figureOf(const ShipSystemRow& row, const FittedSystems& fitted, double onePercent)
 {
     const SystemCost& rule = row.cost;
     if (row.storage == SystemStorage::Bays) {
-        // Each bay weighs by its own capacity; the sum may end in a half.
-        double mass = 0;
-        for (int capacity : fitted.hangarBays)
-            mass += hangarBayMass(capacity);
+        // The bays weigh by their capacities together; the mass may end in a half.
+        qint64 capacity = 0;
+        for (int bay : fitted.hangarBays)
+            capacity += bay;
+        const double mass = hangarBayMass(static_cast<double>(capacity));
         return {mass, hangarBayPoints(mass)};
     }
     const qint64 amount = fitted.amount(row.system);
@@ -63,6 +67,8 @@ SystemFigure systemFigure(const ShipSystemRow& row, const FittedSystems& fitted,
     }
     return {mass, mass * rule.pointsPerMass + n * rule.pointsPerUnit};
 }
+
+} // namespace
 
 SystemFigures computeSystemFigures(const SystemInputs& in)
 {
@@ -100,7 +106,7 @@ SystemFigures computeSystemFigures(const SystemInputs& in)
 
     for (const ShipSystemRow& row : shipSystems()) {
         if (row.label)
-            f[static_cast<int>(*row.label)] = systemFigure(row, in.systems, p);
+            f[static_cast<int>(*row.label)] = figureOf(row, in.systems, p);
     }
     return f;
 }

@@ -32,10 +32,6 @@ using SystemFigures = std::array<SystemFigure, kSystemLabelCount>;
 // Mass and points of every system; each system's mass is rounded on its own, halves up.
 SystemFigures computeSystemFigures(const SystemInputs& in);
 
-// Mass and points of one of the fitted systems, by its row's rule; onePercent is a hundredth of
-// the ship's mass.
-SystemFigure systemFigure(const ShipSystemRow& row, const FittedSystems& fitted, double onePercent);
-
 // One hangar bay by the hangar row's rule, for the hangar editor; the capacity a mass holds is
 // not rounded.
 double hangarBayMass(double capacity);
