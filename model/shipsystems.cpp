@@ -5,7 +5,6 @@
 #include "model/systemcodes.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kw {
 
@@ -159,7 +158,7 @@ std::span<const ShipSystemRow> choicesFrom(const ShipSystemRow& first)
 {
     const auto begin = static_cast<std::size_t>(&first - kSystems.data());
     std::size_t end = begin + 1;
-    while (end < kSystems.size() && std::strcmp(kSystems[end].fileKey, first.fileKey) == 0)
+    while (end < kSystems.size() && kSystems[end].fileKey == first.fileKey)
         ++end;
     return std::span<const ShipSystemRow>(kSystems).subspan(begin, end - begin);
 }

@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace kw {
 
@@ -82,9 +83,9 @@ struct ShipSystemRow {
     int iconOrder = -1;                        // place among the systems a full update makes icons for
 
     // The ship file.
-    const char* fileKey = nullptr;
+    std::string_view fileKey;
     SystemStorage storage = SystemStorage::Count;
-    const char* choiceText = nullptr;          // Choice: the value that names it
+    std::string_view choiceText;               // Choice: the value that names it
     bool written = true;                       // false: read from older files only
     bool countMayBeFlag = false;               // older files wrote "True" or "False" for the count
 };

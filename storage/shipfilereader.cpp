@@ -60,7 +60,8 @@ public:
     }
 
 private:
-    void dispatch(ShipFileKeyHit key, QByteArrayView value);
+    // Kept out of the line loop, so that the loop stays small and the weapon lines inline here.
+    [[gnu::noinline]] void dispatch(ShipFileKeyHit key, QByteArrayView value);
     void readFtl(QByteArrayView value);
     void readHullTrack(QByteArrayView value);
     void readCrewFactor(QByteArrayView value);
@@ -253,7 +254,8 @@ void Reader::readCounted(const ShipSystemRow& row, QByteArrayView value)
     if (!n)
         return;
     m_data.ship.*row.count = *n;
-    forEachPair(items, qMax(0, *n), [&](qsizetype, float left, float top) { addIcon(*row.iconCode, left, top); });
+    const QString& code = *row.iconCode;
+    forEachPair(items, qMax(0, *n), [&](qsizetype, float left, float top) { addIcon(code, left, top); });
 }
 
 void Reader::readFlag(const ShipSystemRow& row, QByteArrayView value)
@@ -289,8 +291,8 @@ void Reader::readSpace(const ShipSystemRow& row, QByteArrayView value)
         return;
     m_data.ship.*row.count = *v;
     const QList<int> shares = spaceBoxShares(*v);
-    forEachPair(items, shares.size(),
-                [&](qsizetype k, float left, float top) { addIcon(*row.iconCode, left, top, shares[k]); });
+    const QString& code = *row.iconCode;
+    forEachPair(items, shares.size(), [&](qsizetype k, float left, float top) { addIcon(code, left, top, shares[k]); });
 }
 
 void Reader::readHangars(const ShipSystemRow& row, QByteArrayView value)
@@ -300,6 +302,7 @@ void Reader::readHangars(const ShipSystemRow& row, QByteArrayView value)
     if (!n)
         return;
     // Bays whose capacity cannot be read are left out; a bay without a position has no icon.
+    const QString& code = *row.iconCode;
     QList<int> bays;
     while (!items.atEnd() && bays.size() < *n) {
         const auto capacity = readCount16(items.next());
@@ -309,7 +312,7 @@ void Reader::readHangars(const ShipSystemRow& row, QByteArrayView value)
         const auto left = readPosition(items.next());
         const auto top = readPosition(items.next());
         if (left && top)
-            addIcon(*row.iconCode, *left, *top, 0, *capacity);
+            addIcon(code, *left, *top, 0, *capacity);
     }
     m_data.ship.Hangars = bays;
 }

@@ -125,28 +125,24 @@ private:
 // The systems whose icon positions the file holds, by their place in the table.
 constexpr std::size_t kListedCount = kShipSystemCount;
 
-const std::array<const QString*, kListedCount>& listedCodes()
-{
-    static const std::array<const QString*, kListedCount> codes = [] {
-        std::array<const QString*, kListedCount> list{};
-        for (std::size_t i = 0; i < kListedCount; ++i) {
-            const ShipSystemRow& row = shipSystems()[i];
-            list[i] = row.written ? row.iconCode : nullptr;
-        }
-        return list;
-    }();
+// The table is constant, so reading it while the program starts is safe.
+const std::array<const QString*, kListedCount> kListedCodes = [] {
+    std::array<const QString*, kListedCount> codes{};
+    for (std::size_t i = 0; i < kListedCount; ++i) {
+        const ShipSystemRow& row = shipSystems()[i];
+        codes[i] = row.written ? row.iconCode : nullptr;
+    }
     return codes;
-}
+}();
 
 // Which listed system a code stands for, or -1. Icons come grouped by system, so the system
 // of the icon before is tried first.
 int listedIndex(const QString& code, int previous)
 {
-    const auto& codes = listedCodes();
-    if (previous >= 0 && code == *codes[previous])
+    if (previous >= 0 && code == *kListedCodes[previous])
         return previous;
     for (std::size_t i = 0; i < kListedCount; ++i) {
-        if (codes[i] && code == *codes[i])
+        if (kListedCodes[i] && code == *kListedCodes[i])
             return static_cast<int>(i);
     }
     return -1;

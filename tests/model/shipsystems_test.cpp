@@ -4,7 +4,6 @@
 #include "model/weaponkinds.h"
 
 #include <QSet>
-#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -13,7 +12,7 @@ namespace {
 
 std::string nameOf(const ShipSystemRow& row)
 {
-    return row.caption ? row.caption : row.fileKey;
+    return row.caption ? row.caption : std::string(row.fileKey);
 }
 
 // Whether the value was not in the set yet; it is afterwards.
@@ -34,7 +33,7 @@ TEST(ShipSystems, EveryRowIsWiredThroughout)
     QSet<int> fields, boxes, labels, iconOrders;
     QSet<QString> codes;
     QSet<QByteArray> keys;
-    const char* previousKey = "";
+    std::string_view previousKey;
     for (const ShipSystemRow& row : shipSystems()) {
         SCOPED_TRACE(nameOf(row));
         EXPECT_EQ(&shipSystem(row.system), &row);
@@ -59,12 +58,12 @@ TEST(ShipSystems, EveryRowIsWiredThroughout)
             EXPECT_TRUE(addOnce(iconOrders, row.iconOrder)) << "icon order used twice";
         }
         // Only the choices of one key share it, one after the other.
-        const bool sameKey = std::strcmp(previousKey, row.fileKey) == 0;
+        const bool sameKey = previousKey == row.fileKey;
         EXPECT_TRUE(!sameKey || row.storage == SystemStorage::Choice);
         if (!sameKey) {
-            EXPECT_TRUE(addOnce(keys, QByteArray(row.fileKey).toUpper())) << "key used twice";
+            EXPECT_TRUE(addOnce(keys, QByteArray(row.fileKey.data(), row.fileKey.size()).toUpper())) << "key used twice";
         }
-        EXPECT_EQ(row.storage == SystemStorage::Choice, row.choiceText != nullptr);
+        EXPECT_EQ(row.storage == SystemStorage::Choice, !row.choiceText.empty());
         previousKey = row.fileKey;
     }
     EXPECT_EQ(fields.size(), 8);
