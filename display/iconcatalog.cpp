@@ -44,7 +44,7 @@ IconSize weaponIconSize(const WeaponEntry& mount)
 {
     constexpr float b = kBaseIconTwips;
     if (mount.Kind == weaponKindText(WeaponKind::Missile))
-        return {b, mount.Details == QLatin1String("EMP") ? b * 35 / 21 : b * 31 / 21};
+        return {b, mount.Details == kEmpDetails ? b * 35 / 21 : b * 31 / 21};
     if (mount.Kind == weaponKindText(WeaponKind::MineLayer))
         return {b * static_cast<float>(mineLayerSegments(mount.Details)), b};
     if (mount.Kind == weaponKindText(WeaponKind::SalvoMagazine))

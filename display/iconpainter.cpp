@@ -94,17 +94,17 @@ void paintWeapon(QImage& image, const WeaponEntry& w)
         paintArcMarks(image, w.Arc, true);
         break;
     case WeaponKind::Missile:
-        if (w.Details == QLatin1String("STD"))
+        if (w.Details == kStandardDetails)
             PaintTransparent(image, pic("Missle"), 0, 0);
-        else if (w.Details == QLatin1String("EMP"))
+        else if (w.Details == kEmpDetails)
             PaintTransparent(image, pic("MissleEMP"), 0, 0);
-        else if (w.Details == QLatin1String("Needle"))
+        else if (w.Details == kNeedleDetails)
             PaintTransparent(image, pic("MissleNeedle"), 0, 0);
         break;
     case WeaponKind::SalvoMissileRack:
-        if (w.Details == QLatin1String("STD"))
+        if (w.Details == kStandardDetails)
             PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
-        else if (w.Details == QLatin1String("ER"))
+        else if (w.Details == kExtendedRangeDetails)
             PaintTransparent(image, pic("SalvoRack(ER)"), 0, 0);
         paintArcMarks(image, w.Arc, false);
         break;

@@ -199,12 +199,11 @@ QString AddWeapon::mountDetails() const
 {
     switch (kind()) {
     case kw::WeaponKind::SalvoMissileRack:
-        return m_salvoOption == 1 ? QStringLiteral("ER") : QStringLiteral("STD");
+        return m_salvoOption == 1 ? kExtendedRangeDetails : kStandardDetails;
     case kw::WeaponKind::SalvoMagazine:
         return QString::number(m_magazineMass);
     case kw::WeaponKind::Missile:
-        return m_missileOption == 0 ? QStringLiteral("STD")
-                                    : (m_missileOption == 1 ? QStringLiteral("EMP") : QStringLiteral("Needle"));
+        return m_missileOption == 0 ? kStandardDetails : (m_missileOption == 1 ? kEmpDetails : kNeedleDetails);
     case kw::WeaponKind::MineLayer:
         return QString::number(m_mines);
     default:

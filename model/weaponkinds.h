@@ -31,6 +31,12 @@ QString batteryClassText(const QString& mountKind);
 // "Battery" for a beam battery. None for any other text.
 std::optional<WeaponKind> weaponKindOf(const QString& mountKind);
 
+// The details a salvo missile rack or a missile records for the option chosen.
+inline constexpr QLatin1String kStandardDetails("STD");
+inline constexpr QLatin1String kExtendedRangeDetails("ER");   // rack
+inline constexpr QLatin1String kEmpDetails("EMP");            // missile
+inline constexpr QLatin1String kNeedleDetails("Needle");      // missile
+
 // Salvo links join a launcher to a magazine; no other mount takes part, not even a rack.
 enum class SalvoEnd { None, Launcher, Magazine };
 SalvoEnd salvoEndOf(const WeaponEntry& mount);

@@ -195,9 +195,8 @@ public:
         }
     }
 
-    std::span<const StoredIcon* const> of(std::size_t system) const
+    std::span<const StoredIcon* const> of(std::size_t l) const
     {
-        const std::size_t l = system;
         return {m_ofListed.data() + m_start[l], m_start[l + 1] - m_start[l]};
     }
     const StoredIcon* ofMount(int mount) const { return m_ofMount[static_cast<std::size_t>(mount)]; }

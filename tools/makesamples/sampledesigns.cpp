@@ -114,7 +114,7 @@ void ironwake(ShipEditor& e)
     set(e, NumericField::FCS, 2);
     set(e, NumericField::Cargo, 12);
     e.setCheck(CheckBox::ECM, true);
-    addWeapons(e, WeaponKind::Missile, 2, {}, {}, QStringLiteral("STD"));
+    addWeapons(e, WeaponKind::Missile, 2, {}, {}, kStandardDetails);
     addWeapons(e, WeaponKind::PulseTorpedoTube, 1, kFore, battery(1, 3));
     addWeapons(e, WeaponKind::SubmunitionsPack, 2, {});
 }
