@@ -73,28 +73,15 @@ TEST(ShipSystems, EveryRowIsWiredThroughout)
         EXPECT_EQ(systemsInIconOrder()[k]->iconOrder, static_cast<int>(k));
 }
 
-TEST(ShipSystems, TheRecordHoldsWhatIsFitted)
+TEST(ShipSystems, CountsBeyondTheRecordsRangeAreHeldAtItsEnd)
 {
     FittedSystems fitted;
-    for (const ShipSystemRow& row : shipSystems())
-        fitted.amount(row.system) = row.storage == SystemStorage::Count || row.storage == SystemStorage::Space ? 7 : 0;
-    fitted.amount(ShipSystem::CloakingField) = 1;
-    fitted.amount(ShipSystem::SuperiorSensors) = 1;
-    ShipRecord ship;
-    ship.Hangars = {2, 5};
-    storeFittedSystems(fitted, ship);
-    EXPECT_EQ(ship.FCS, 7);
-    EXPECT_EQ(ship.PassengerSpace, 7);
-    EXPECT_TRUE(ship.CloakingField);
-    EXPECT_FALSE(ship.ReflexField);
-    EXPECT_EQ(ship.Sensors, 2);
-    fitted.amount(ShipSystem::HangarBays) = 2;
-    fitted.hangarBays = ship.Hangars;
-    EXPECT_EQ(fittedSystems(ship).amounts, fitted.amounts);
-
     fitted.amount(ShipSystem::DamageControlParties) = qint64{1} << 40;
+    fitted.amount(ShipSystem::CargoSpace) = -(qint64{1} << 40);
+    ShipRecord ship;
     storeFittedSystems(fitted, ship);
     EXPECT_EQ(ship.DCPs, std::numeric_limits<int>::max());
+    EXPECT_EQ(ship.CargoSpace, std::numeric_limits<int>::min());
 }
 
 TEST(ShipSystems, IconsFollowTheAmountFitted)
