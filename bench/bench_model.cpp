@@ -53,7 +53,7 @@ static void FullUpdateLayoutOnly(benchmark::State& state)
     for (auto _ : state) {
         applyTrackLayout(ship);
         TestSize(display.sheet, ship.TMF, ship.HullTrack[0]);
-        layoutSystemIcons(display, e.iconCounts(), ship.Weapons);
+        layoutSystemIcons(display, e.fittedSystems(), ship.Weapons);
         benchmark::DoNotOptimize(display.iconCount());
     }
 }

@@ -4,6 +4,7 @@
 
 #include "display/placement.h"
 #include "editor/ui/systemdisplayview.h"
+#include "model/weaponkinds.h"
 
 #include <QApplication>
 #include <QImage>
@@ -23,10 +24,10 @@ void placeEverything(ShipEditor& editor)
         const std::optional<int> mount = icon.mountNumber();
         if (!mount)
             continue;
-        const QString& kind = editor.ship().Weapons[*mount].Kind;
-        if (!launcher && kind == QLatin1String("Salvo Launcher"))
+        const SalvoEnd end = salvoEndOf(editor.ship().Weapons[*mount]);
+        if (!launcher && end == SalvoEnd::Launcher)
             launcher = icon.index;
-        if (!magazine && kind == QLatin1String("Salvo Magazine"))
+        if (!magazine && end == SalvoEnd::Magazine)
             magazine = icon.index;
     }
     editor.startLink();
@@ -46,7 +47,7 @@ static void DragStepWithRepaint(benchmark::State& state)
     QImage frame(view.size(), QImage::Format_RGB32);
     const int icon = editor.display().iconCount() / 2;
     const QPointF grab(7, 7);
-    if (editor.ship().SalvoLinkCount != 1 || !editor.canDragIcons()) {
+    if (editor.ship().SalvoLinkCount() != 1 || !editor.canDragIcons()) {
         state.SkipWithError("the design could not be laid out");
         return;
     }

@@ -1,5 +1,7 @@
 #include "bench/benchsupport.h"
 
+#include "model/weaponkinds.h"
+
 #include <QGuiApplication>
 
 namespace kw::bench {
@@ -42,15 +44,14 @@ MaximalDesign::MaximalDesign()
     e.chooseSensors(2);
     e.chooseFtl(2);
     e.chooseStreamlining(2);
-    const char* const kinds[][2] = {{"Class 3 Battery", ""},  {"Needle Beam", ""},       {"Pulse Torpedo Tube", ""},
-                                    {"Submunitions Pack", ""}, {"Salvo Missile Rack", "ER"}, {"Salvo Launcher", ""},
-                                    {"Salvo Magazine", "12"}, {"Missile", "EMP"},         {"Mine Layer", "5"},
-                                    {"Ortillery System", ""}};
+    // A mount of every kind in turn, with details where the kind has them.
+    const char* const details[kWeaponKindCount] = {"", "", "", "", "ER", "", "12", "EMP", "5", ""};
     QList<WeaponEntry> mounts;
     for (int m = 0; m < 200; ++m) {
+        const auto kind = static_cast<WeaponKind>(m % kWeaponKindCount);
         WeaponEntry w;
-        w.Kind = QString::fromLatin1(kinds[m % 10][0]);
-        w.Details = QString::fromLatin1(kinds[m % 10][1]);
+        w.Kind = kind == WeaponKind::BeamBattery ? batteryKind(3) : weaponKindText(kind);
+        w.Details = QString::fromLatin1(details[m % kWeaponKindCount]);
         w.Arc = {true, m % 2 == 0, false, true, false, m % 3 == 0};
         w.Mass = 3;
         w.Cost = 9;

@@ -34,50 +34,15 @@ public:
         WrapHoldingRow(m_display, icon.index);
     }
 
-    void addCounted(const QString& code, qint64 count)
-    {
-        for (qint64 k = 0; k < count; ++k)
-            add(code, systemIconSize(code));
-    }
-
-    void addSpaceBoxes(const QString& code, qint64 mass)
-    {
-        for (int share : spaceBoxShares(mass)) {
-            IconArt art;
-            art.share = share;
-            add(code, systemIconSize(code), art);
-        }
-    }
-
-    void build(const IconCounts& counts, QList<WeaponEntry>& weapons)
+    void build(const FittedSystems& systems, QList<WeaponEntry>& weapons)
     {
         m_display.removeAllIcons();
         m_display.templateContainer = IconContainer::HoldingBox;
         m_display.templateLeft = -kBaseIconTwips;
         m_display.templateTop = 0;
 
-        addCounted(IconCode::FC, counts.fcs);
-        addCounted(IconCode::Screen, counts.screens);
-        addCounted(IconCode::Fighter, counts.fighterBays);
-        addCounted(IconCode::PDS, counts.pds);
-        addCounted(IconCode::ADFC, counts.adfc);
-        addCounted(IconCode::Reflex, counts.reflex ? 1 : 0);
-        addCounted(IconCode::Cloak, counts.cloak ? 1 : 0);
-        addCounted(IconCode::MineSweeper, counts.mineSweeper ? 1 : 0);
-        addCounted(IconCode::Nova, counts.nova ? 1 : 0);
-        addCounted(IconCode::Wave, counts.wave ? 1 : 0);
-        addCounted(IconCode::ECM, counts.ecm ? 1 : 0);
-        addCounted(IconCode::AreaECM, counts.areaEcm ? 1 : 0);
-        addSpaceBoxes(IconCode::CSpace, counts.cargo);
-        addSpaceBoxes(IconCode::PSpace, counts.passengers);
-        addCounted(IconCode::ESensors, counts.sensors == 1 ? 1 : 0);
-        addCounted(IconCode::SupSensors, counts.sensors == 2 ? 1 : 0);
-        addCounted(IconCode::DCP, counts.dcps);
-        for (int capacity : counts.hangars) {
-            IconArt art;
-            art.capacity = capacity;
-            add(IconCode::Hangar, systemIconSize(IconCode::Hangar), art);
-        }
+        for (const ShipSystemRow* row : systemsInIconOrder())
+            addSystem(*row, systems);
         for (int m = 0; m < weapons.size(); ++m) {
             weapons[m].Number = m;
             IconArt art;
@@ -88,6 +53,23 @@ public:
     }
 
 private:
+    void addSystem(const ShipSystemRow& row, const FittedSystems& systems)
+    {
+        const qint64 count = iconCount(row, systems);
+        const IconSize size{row.iconWidth, row.iconHeight};
+        // A space box shows its share of the mass, a hangar bay its capacity.
+        const QList<int> shares =
+            row.storage == SystemStorage::Space ? spaceBoxShares(systems.amount(row.system)) : QList<int>();
+        for (qint64 k = 0; k < count; ++k) {
+            IconArt art;
+            if (row.storage == SystemStorage::Space)
+                art.share = shares[k];
+            else if (row.storage == SystemStorage::Bays)
+                art.capacity = systems.hangarBays[k];
+            add(*row.iconCode, size, art);
+        }
+    }
+
     void sizeCanvas()
     {
         float lastTop = m_display.templateTop;
@@ -119,14 +101,14 @@ void WrapHoldingRow(DisplayModel& display, int index)
     icon.top = prevTop + 2 * icon.height;
 }
 
-void BuildSystemIcons(DisplayModel& display, const IconCounts& counts, QList<WeaponEntry>& weapons)
+void BuildSystemIcons(DisplayModel& display, const FittedSystems& systems, QList<WeaponEntry>& weapons)
 {
-    HoldingBoxFiller(display, true).build(counts, weapons);
+    HoldingBoxFiller(display, true).build(systems, weapons);
 }
 
-void layoutSystemIcons(DisplayModel& display, const IconCounts& counts, QList<WeaponEntry>& weapons)
+void layoutSystemIcons(DisplayModel& display, const FittedSystems& systems, QList<WeaponEntry>& weapons)
 {
-    HoldingBoxFiller(display, false).build(counts, weapons);
+    HoldingBoxFiller(display, false).build(systems, weapons);
 }
 
 void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art)

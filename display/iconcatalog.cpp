@@ -1,6 +1,8 @@
 #include "display/iconcatalog.h"
 
 #include "model/numbertext.h"
+#include "model/shipsystems.h"
+#include "model/weaponkinds.h"
 
 #include <cmath>
 
@@ -8,24 +10,9 @@ namespace kw {
 
 IconSize systemIconSize(const QString& code)
 {
-    constexpr float b = kBaseIconTwips;
-    if (code == IconCode::FC)
-        return {b / 2, b / 2};
-    if (code == IconCode::Fighter)
-        return {b * 20 / 21, b * 30 / 21};
-    if (code == IconCode::PDS)
-        return {b * 0.75f, b * 0.75f};
-    if (code == IconCode::ADFC)
-        return {b * 4 / 7, b * 4 / 7};
-    if (code == IconCode::Nova)
-        return {b * 30 / 21, b * 51 / 21};
-    if (code == IconCode::Wave)
-        return {b * 26 / 21, b * 40 / 21};
-    if (code == IconCode::CSpace || code == IconCode::PSpace)
-        return {b + 20, b * 1.5f};
-    if (code == IconCode::Hangar)
-        return {b, b * 50 / 21};
-    return {b, b};
+    if (const ShipSystemRow* row = systemWithIconCode(code))
+        return {row->iconWidth, row->iconHeight};
+    return {};
 }
 
 namespace {
@@ -56,11 +43,11 @@ int mineLayerSegments(const QString& details)
 IconSize weaponIconSize(const WeaponEntry& mount)
 {
     constexpr float b = kBaseIconTwips;
-    if (mount.Kind == QLatin1String("Missile"))
-        return {b, mount.Details == QLatin1String("EMP") ? b * 35 / 21 : b * 31 / 21};
-    if (mount.Kind == QLatin1String("Mine Layer"))
+    if (mount.Kind == weaponKindText(WeaponKind::Missile))
+        return {b, mount.Details == kEmpDetails ? b * 35 / 21 : b * 31 / 21};
+    if (mount.Kind == weaponKindText(WeaponKind::MineLayer))
         return {b * static_cast<float>(mineLayerSegments(mount.Details)), b};
-    if (mount.Kind == QLatin1String("Salvo Magazine"))
+    if (mount.Kind == weaponKindText(WeaponKind::SalvoMagazine))
         return {b * static_cast<float>(magazineSegments(mount.Details)), b};
     return {b, b};
 }

@@ -4,7 +4,8 @@
 #include "display/sheetfonts.h"
 #include "display/systemicon.h"
 #include "display/systempictures.h"
-#include "model/systemcodes.h"
+#include "model/shipsystems.h"
+#include "model/weaponkinds.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,23 +17,6 @@ namespace {
 const QImage& pic(const char* name)
 {
     return SystemPictures::instance().picture(QString::fromLatin1(name));
-}
-
-// The picture of each plain system icon.
-const char* plainPictureName(const QString& code)
-{
-    static const std::pair<const QString*, const char*> table[] = {
-        {&IconCode::FC, "FCS"},           {&IconCode::Screen, "screens"},   {&IconCode::Fighter, "Fighter"},
-        {&IconCode::PDS, "PDS"},          {&IconCode::ADFC, "ADFC"},        {&IconCode::Reflex, "Reflex"},
-        {&IconCode::Cloak, "Cloak"},      {&IconCode::MineSweeper, "MinSweeper"}, {&IconCode::Nova, "Nova"},
-        {&IconCode::Wave, "WaveGun"},     {&IconCode::ECM, "ECM"},          {&IconCode::AreaECM, "AreaECM"},
-        {&IconCode::ESensors, "ESensors"}, {&IconCode::SupSensors, "SSensors"}, {&IconCode::DCP, "DmgCon"},
-        {&IconCode::Ortillery, "Ortillery"}};
-    for (const auto& [c, name] : table) {
-        if (*c == code)
-            return name;
-    }
-    return nullptr;
 }
 
 void writeText(QImage& image, const QFont& font, const QString& text, double left, double top,
@@ -65,9 +49,9 @@ void paintSpaceBox(QImage& image, int share, QChar letter)
     writeText(image, font, l, w / 2.0 - m.horizontalAdvance(l) / 2.0, 3);
 }
 
-void paintHangar(QImage& image, int capacity)
+void paintHangar(QImage& image, const char* picture, int capacity)
 {
-    PaintTransparent(image, pic("Hangar"), 0, 0);
+    PaintTransparent(image, pic(picture), 0, 0);
     const QFont& font = windowFont();
     const QString text = QString::number(capacity);
     writeText(image, font, text, image.width() / 2.0 - QFontMetrics(font).horizontalAdvance(text) / 2.0 + 0.5,
@@ -96,62 +80,68 @@ void paintSegments(QImage& image, int segments, const char* start, const char* m
         PaintTransparent(image, pic(middle), w - k * w0, 0);
 }
 
-bool endsWithBattery(const QString& kind)
-{
-    return kind.size() >= 7 && kind.right(7) == QLatin1String("Battery");
-}
-
 void paintWeapon(QImage& image, const WeaponEntry& w)
 {
-    const QString& kind = w.Kind;
-    if (kind == QLatin1String("Ortillery System")) {
+    const std::optional<WeaponKind> kind = weaponKindOf(w.Kind);
+    if (!kind)
+        return;
+    switch (*kind) {
+    case WeaponKind::OrtillerySystem:
         PaintTransparent(image, pic("Ortillery"), 0, 0);
-    } else if (kind == QLatin1String("Needle Beam")) {
+        break;
+    case WeaponKind::NeedleBeam:
         PaintTransparent(image, pic("NeedleBeam"), 0, 0);
         paintArcMarks(image, w.Arc, true);
-    } else if (kind == QLatin1String("Missile")) {
-        if (w.Details == QLatin1String("STD"))
+        break;
+    case WeaponKind::Missile:
+        if (w.Details == kStandardDetails)
             PaintTransparent(image, pic("Missle"), 0, 0);
-        else if (w.Details == QLatin1String("EMP"))
+        else if (w.Details == kEmpDetails)
             PaintTransparent(image, pic("MissleEMP"), 0, 0);
-        else if (w.Details == QLatin1String("Needle"))
+        else if (w.Details == kNeedleDetails)
             PaintTransparent(image, pic("MissleNeedle"), 0, 0);
-    } else if (kind == QLatin1String("Salvo Missile Rack")) {
-        if (w.Details == QLatin1String("STD"))
+        break;
+    case WeaponKind::SalvoMissileRack:
+        if (w.Details == kStandardDetails)
             PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
-        else if (w.Details == QLatin1String("ER"))
+        else if (w.Details == kExtendedRangeDetails)
             PaintTransparent(image, pic("SalvoRack(ER)"), 0, 0);
         paintArcMarks(image, w.Arc, false);
-    } else if (kind == QLatin1String("Salvo Launcher")) {
+        break;
+    case WeaponKind::SalvoLauncher:
         PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
         paintArcMarks(image, w.Arc, false);
-    } else if (kind == QLatin1String("Salvo Magazine")) {
-        const int n = magazineSegments(w.Details);
-        if (n == 1)
+        break;
+    case WeaponKind::SalvoMagazine:
+        if (const int n = magazineSegments(w.Details); n == 1)
             PaintTransparent(image, pic("SalvoMag1"), 0, 0);
         else
             paintSegments(image, n, "SalvoMagStart", "SalvoMagMiddle", "SalvoMagEnd");
-    } else if (kind == QLatin1String("Submunitions Pack")) {
+        break;
+    case WeaponKind::SubmunitionsPack:
         PaintTransparent(image, pic("SubMunitions"), 0, 0);
-    } else if (kind == QLatin1String("Pulse Torpedo Tube")) {
+        break;
+    case WeaponKind::PulseTorpedoTube:
         PaintTransparent(image, pic("PulseTorp"), 0, 0);
         paintArcMarks(image, w.Arc, false);
-    } else if (kind == QLatin1String("Mine Layer")) {
-        const int n = mineLayerSegments(w.Details);
-        if (n == 1)
+        break;
+    case WeaponKind::MineLayer:
+        if (const int n = mineLayerSegments(w.Details); n == 1)
             PaintTransparent(image, pic("MineLayer1"), 0, 0);
         else
             paintSegments(image, n, "MineLayerStart", "MineLayerMiddle", "MineLayerEnd");
-    } else if (endsWithBattery(kind)) {
+        break;
+    case WeaponKind::BeamBattery: {
         image.fill(Qt::white);
         PaintTransparent(image, pic("Battery"), 0, 0);
         paintArcMarks(image, w.Arc, true);
-        // "Class 12 Battery" -> "12": the text between "Class " and " Battery".
-        const QString cls = kind.size() > 14 ? kind.mid(6, kind.size() - 14) : QString();
+        const QString cls = batteryClassText(w.Kind);
         const QFont& font = batteryClassFont();
         const QFontMetrics m(font);
         writeText(image, font, cls, image.width() / 2.0 - m.horizontalAdvance(cls) / 2.0,
                   image.height() / 2.0 - m.height() / 2.0);
+        break;
+    }
     }
 }
 
@@ -163,12 +153,13 @@ void paintIconPicture(SystemIcon& icon, const IconArt& art)
     image.fill(Qt::white);
     if (art.mount) {
         paintWeapon(image, *art.mount);
-    } else if (icon.tag == IconCode::CSpace || icon.tag == IconCode::PSpace) {
-        paintSpaceBox(image, art.share, icon.tag == IconCode::CSpace ? QLatin1Char('H') : QLatin1Char('P'));
-    } else if (icon.tag == IconCode::Hangar) {
-        paintHangar(image, art.capacity);
-    } else if (const char* name = plainPictureName(icon.tag)) {
-        PaintTransparent(image, pic(name), 0, 0);
+    } else if (const ShipSystemRow* row = systemWithIconCode(icon.tag)) {
+        if (row->storage == SystemStorage::Space)
+            paintSpaceBox(image, art.share, QLatin1Char(row->boxLetter));
+        else if (row->storage == SystemStorage::Bays)
+            paintHangar(image, row->picture, art.capacity);
+        else if (row->picture)
+            PaintTransparent(image, pic(row->picture), 0, 0);
     }
     icon.picture = std::move(image);
 }

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "model/iconunits.h"
+
 #include <QRectF>
 #include <cmath>
 
 namespace kw {
-
-// Positions on the System Display are held in twips; 15 twips make one pixel at 96 dpi.
-constexpr float kTwipsPerPixel = 15.0f;
-constexpr float kBaseIconTwips = 315.0f;   // the base icon: 21 x 21 pixels
 
 struct TwipRect {
     float left = 0;

@@ -4,20 +4,6 @@ namespace kw {
 
 namespace {
 
-enum Kind {
-    BeamBattery,
-    NeedleBeam,
-    PulseTorpedo,
-    Submunitions,
-    SalvoRack,
-    SalvoLauncher,
-    SalvoMagazine,
-    Missile,
-    MineLayer,
-    Ortillery,
-    KindCount
-};
-
 // Arc a (1-based) counted cyclically in 1 to 6, as an index 0 to 5.
 int arcIndex(int arc)
 {
@@ -51,72 +37,63 @@ std::array<bool, 6> arcsOfImage(ArcImage image)
 
 AddWeapon::AddWeapon()
 {
-    chooseKind(BeamBattery);
-}
-
-const QStringList& AddWeapon::kinds()
-{
-    static const QStringList list{"Beam Battery",       "Needle Beam",           "Pulse Torpedo Tube",
-                                  "Submunitions Pack",  "Salvo Missile Rack",    "Salvo Missile Launcher",
-                                  "Salvo Missile Magazine", "Missile",          "Mine Layer",
-                                  "Ortillery System"};
-    return list;
+    chooseKind(static_cast<int>(kw::WeaponKind::BeamBattery));
 }
 
 void AddWeapon::chooseKind(int index)
 {
-    if (index < 0 || index >= KindCount)
+    if (index < 0 || index >= kWeaponKindCount)
         return;
     m_kindIndex = index;
-    m_weaponKind = kinds()[index];
+    m_weaponKind = weaponKindText(kind());
     m_layout = AddWeaponLayout{};
     m_arcChoice = {};
     m_selected.reset();
 
-    switch (index) {
-    case BeamBattery:
+    using K = kw::WeaponKind;
+    switch (kind()) {
+    case K::BeamBattery:
         m_layout.battery = true;
         m_layout.arcs = true;
         m_batteryClass = kMinClass;
         applyBatteryClass();
         break;
-    case NeedleBeam:
+    case K::NeedleBeam:
         m_layout.arcs = true;
         m_layout.arcPictures[0] = true;
         select({1, 1});
         break;
-    case PulseTorpedo:
+    case K::PulseTorpedoTube:
         m_layout.arcs = true;
         m_layout.arcPictures[0] = m_layout.arcPictures[1] = m_layout.arcPictures[2] = true;
         select({1, 1});
         break;
-    case SalvoRack:
+    case K::SalvoMissileRack:
         m_layout.arcs = true;
         m_layout.arcPictures[2] = true;
         m_layout.salvo = true;
         m_salvoOption = 0;
         select({3, 1});
         break;
-    case SalvoLauncher:
-        m_weaponKind = QStringLiteral("Salvo Launcher");
+    case K::SalvoLauncher:
         m_layout.arcs = true;
         m_layout.arcPictures[2] = true;
         select({3, 1});
         break;
-    case SalvoMagazine:
-        m_weaponKind = QStringLiteral("Salvo Magazine");
+    case K::SalvoMagazine:
         m_layout.capacity = true;
         m_magazineMass = kMinMagazine;
         break;
-    case Missile:
+    case K::Missile:
         m_layout.missile = true;
         m_missileOption = 0;
         break;
-    case MineLayer:
+    case K::MineLayer:
         m_layout.mines = true;
         m_mines = kMinMines;
         break;
-    default:   // the submunitions pack and the ortillery system have no options and no arcs
+    case K::SubmunitionsPack:   // no options and no arcs
+    case K::OrtillerySystem:
         break;
     }
 }
@@ -202,7 +179,7 @@ WeaponOptions AddWeapon::options() const
 
 WeaponFigures AddWeapon::figuresForOne() const
 {
-    return weaponMassAndCost(m_weaponKind, options());
+    return weaponMassAndCost(kind(), options());
 }
 
 WeaponFigures AddWeapon::figuresForAll() const
@@ -213,22 +190,21 @@ WeaponFigures AddWeapon::figuresForAll() const
 
 QString AddWeapon::mountKind() const
 {
-    if (m_kindIndex == BeamBattery)
-        return QStringLiteral("Class %1 Battery").arg(m_batteryClass);
+    if (kind() == kw::WeaponKind::BeamBattery)
+        return batteryKind(m_batteryClass);
     return m_weaponKind;
 }
 
 QString AddWeapon::mountDetails() const
 {
-    switch (m_kindIndex) {
-    case SalvoRack:
-        return m_salvoOption == 1 ? QStringLiteral("ER") : QStringLiteral("STD");
-    case SalvoMagazine:
+    switch (kind()) {
+    case kw::WeaponKind::SalvoMissileRack:
+        return m_salvoOption == 1 ? kExtendedRangeDetails : kStandardDetails;
+    case kw::WeaponKind::SalvoMagazine:
         return QString::number(m_magazineMass);
-    case Missile:
-        return m_missileOption == 0 ? QStringLiteral("STD")
-                                    : (m_missileOption == 1 ? QStringLiteral("EMP") : QStringLiteral("Needle"));
-    case MineLayer:
+    case kw::WeaponKind::Missile:
+        return m_missileOption == 0 ? kStandardDetails : (m_missileOption == 1 ? kEmpDetails : kNeedleDetails);
+    case kw::WeaponKind::MineLayer:
         return QString::number(m_mines);
     default:
         return {};

@@ -56,7 +56,7 @@ public:
     AddWeapon();
 
     // cmbWeapon's entries, in order.
-    static const QStringList& kinds();
+    static const QStringList& kinds() { return weaponKindEntries(); }
 
     int kindIndex() const { return m_kindIndex; }
     // The kind being configured, after the rewrites of the salvo launcher and magazine.
@@ -92,6 +92,7 @@ public:
     QList<WeaponEntry> mounts() const;
 
 private:
+    kw::WeaponKind kind() const { return static_cast<kw::WeaponKind>(m_kindIndex); }
     WeaponOptions options() const;
     QString mountKind() const;
     QString mountDetails() const;

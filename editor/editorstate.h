@@ -9,11 +9,6 @@
 
 namespace kw {
 
-// The editor's check boxes, named after their controls.
-enum class CheckBox { Reflex, Cloak, ECM, AreaEcm, MineSweep, Nova, Wave };
-constexpr int kCheckBoxCount = 7;
-const char* checkBoxName(CheckBox box);
-
 enum class EditMode { Normal = 0, Removing = 1, Linking = 2, AutoCalc = 3 };
 
 // What the editor's input fields and lists hold.

@@ -5,6 +5,7 @@
 #include "model/numbertext.h"
 #include "model/rounding.h"
 #include "model/shiprecord.h"
+#include "model/systemcosts.h"
 
 namespace kw {
 
@@ -12,10 +13,8 @@ namespace {
 
 const QString kCapacityMessage = QStringLiteral("The hangar's capacity must be greater than 0.");
 
-// The largest mass the capacity field converts to; its capacity is 999 / 1.5.
+// The largest mass the capacity field converts to; the capacity becomes what that mass holds.
 constexpr qint64 kMaxFieldMass = 999;
-const QString kMaxFieldMassText = QStringLiteral("999");
-const QString kMaxFieldCapacityText = QStringLiteral("666");
 
 struct DigitText {
     QString text;
@@ -89,8 +88,9 @@ QList<HangarRow> HangarEditor::rows() const
     list.reserve(m_ship.Hangars.size());
     for (int k = 0; k < m_ship.Hangars.size(); ++k) {
         const int capacity = m_ship.Hangars[k];
-        const double mass = 1.5 * capacity;
-        list.append({QString::number(k + 1), QString::number(capacity), formatNumber(3 * mass), formatNumber(mass)});
+        const double mass = hangarBayMass(capacity);
+        list.append({QString::number(k + 1), QString::number(capacity), formatNumber(hangarBayPoints(mass)),
+                      formatNumber(mass)});
     }
     return list;
 }
@@ -135,15 +135,15 @@ void HangarEditor::typeCapacity(const QString& text, int caret)
     m_capacity = digits.text;
     m_capacityCaret = digits.caret;
     if (!m_capacity.isEmpty()) {
-        const qint64 mass = roundHalfEven(1.5 * fieldValue(m_capacity));
+        const qint64 mass = roundHalfEven(hangarBayMass(fieldValue(m_capacity)));
         if (mass > kMaxFieldMass) {
-            setMassDerived(kMaxFieldMassText);
-            setCapacityDerived(kMaxFieldCapacityText);
+            setMassDerived(QString::number(kMaxFieldMass));
+            setCapacityDerived(formatNumber(hangarBayCapacity(kMaxFieldMass)));
         } else {
             setMassDerived(QString::number(mass));
         }
     }
-    m_points = formatNumber(3 * fieldValue(m_mass));
+    m_points = formatNumber(hangarBayPoints(fieldValue(m_mass)));
     m_converting = false;
 }
 
@@ -158,8 +158,8 @@ void HangarEditor::typeMass(const QString& text, int caret)
     m_massCaret = digits.caret;
     if (!m_mass.isEmpty()) {
         const double mass = fieldValue(m_mass);
-        setCapacityDerived(formatNumber(mass / 1.5));
-        m_points = formatNumber(3 * mass);
+        setCapacityDerived(formatNumber(hangarBayCapacity(mass)));
+        m_points = formatNumber(hangarBayPoints(mass));
     }
     m_converting = false;
 }
@@ -215,9 +215,9 @@ void HangarEditor::recomputeTotals()
     qint64 points = 0;
     qint64 space = 0;
     for (int capacity : m_ship.Hangars) {
-        const double bayMass = 1.5 * capacity;
+        const double bayMass = hangarBayMass(capacity);
         mass = roundHalfEven(static_cast<double>(mass) + bayMass);
-        points = roundHalfEven(static_cast<double>(points) + 3 * bayMass);
+        points = roundHalfEven(static_cast<double>(points) + hangarBayPoints(bayMass));
         space = roundHalfEven(static_cast<double>(space) + capacity);
     }
     m_totalMass = QString::number(mass);

@@ -3,26 +3,19 @@
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
 #include "display/sheetpainter.h"
+#include "model/weaponkinds.h"
 
 namespace kw {
 
 namespace {
 
-enum class SalvoEnd { None, Launcher, Magazine };
-
-// Which end of a link an icon can be: only the icons of salvo launcher and salvo magazine
-// mounts can be linked.
+// Which end of a link an icon can be, by the mount it stands for.
 SalvoEnd salvoEndOf(const SystemIcon& icon, const QList<WeaponEntry>& weapons)
 {
     const std::optional<int> mount = icon.mountNumber();
     if (!mount || *mount < 0 || *mount >= weapons.size())
         return SalvoEnd::None;
-    const QString& kind = weapons[*mount].Kind;
-    if (kind == QLatin1String("Salvo Launcher"))
-        return SalvoEnd::Launcher;
-    if (kind == QLatin1String("Salvo Magazine"))
-        return SalvoEnd::Magazine;
-    return SalvoEnd::None;
+    return salvoEndOf(weapons[*mount]);
 }
 
 // Every launcher can feed from every magazine once; while fewer links exist, more can be made.
@@ -35,7 +28,7 @@ bool moreLinksPossible(const DisplayModel& display, const ShipRecord& ship)
         launchers += end == SalvoEnd::Launcher ? 1 : 0;
         magazines += end == SalvoEnd::Magazine ? 1 : 0;
     }
-    return launchers * magazines > ship.SalvoLinkCount;
+    return launchers * magazines > ship.SalvoLinkCount();
 }
 
 } // namespace
@@ -49,9 +42,7 @@ void ShipEditor::startLink()
     m_editMode = EditMode::Linking;
     m_controls.cancelLinkVisible = true;
     m_controls.linkVisible = false;
-    ++m_ship.SalvoLinkCount;
-    m_ship.SalvoLauncherIcon.resize(m_ship.SalvoLinkCount + 1);
-    m_ship.SalvoMagazineIcon.resize(m_ship.SalvoLinkCount + 1);
+    m_ship.LinkBeingMade = SalvoLink{};
 }
 
 void ShipEditor::cancelLink()
@@ -59,11 +50,7 @@ void ShipEditor::cancelLink()
     if (m_editMode != EditMode::Linking)
         return;
     ChangeScope scope(*this);
-    if (m_ship.SalvoLinkCount > 0) {
-        --m_ship.SalvoLinkCount;
-        m_ship.SalvoLauncherIcon.resize(m_ship.SalvoLinkCount + 1);
-        m_ship.SalvoMagazineIcon.resize(m_ship.SalvoLinkCount + 1);
-    }
+    m_ship.LinkBeingMade.reset();
     m_editMode = EditMode::Normal;
     m_controls.cancelLinkVisible = false;
     m_controls.linkVisible = true;
@@ -71,9 +58,7 @@ void ShipEditor::cancelLink()
 
 void ShipEditor::chooseLinkEnd(int iconIndex)
 {
-    const int n = m_ship.SalvoLinkCount;
-    if (m_editMode != EditMode::Linking || iconIndex < 1 || iconIndex > m_display.iconCount() || n < 1
-        || n >= m_ship.SalvoLauncherIcon.size() || n >= m_ship.SalvoMagazineIcon.size())
+    if (m_editMode != EditMode::Linking || !m_ship.LinkBeingMade || iconIndex < 1 || iconIndex > m_display.iconCount())
         return;
     // A line can only be drawn between icons on the display, so icons still waiting in the
     // holding box are not taken; the user may place them and click again.
@@ -81,8 +66,8 @@ void ShipEditor::chooseLinkEnd(int iconIndex)
     if (!icon.placed())
         return;
     ChangeScope scope(*this);
-    int& launcher = m_ship.SalvoLauncherIcon[n];
-    int& magazine = m_ship.SalvoMagazineIcon[n];
+    int& launcher = m_ship.LinkBeingMade->launcher;
+    int& magazine = m_ship.LinkBeingMade->magazine;
     switch (salvoEndOf(icon, m_ship.Weapons)) {
     case SalvoEnd::Launcher:
         if (launcher == 0)
@@ -101,6 +86,8 @@ void ShipEditor::chooseLinkEnd(int iconIndex)
     }
     if (launcher == 0 || magazine == 0)
         return;
+    m_ship.SalvoLinks.append(*m_ship.LinkBeingMade);
+    m_ship.LinkBeingMade.reset();
     m_editMode = EditMode::Normal;
     m_controls.linkVisible = moreLinksPossible(m_display, m_ship);
     m_controls.cancelLinkVisible = false;
@@ -111,10 +98,7 @@ void ShipEditor::chooseLinkEnd(int iconIndex)
 QList<QLineF> ShipEditor::shownLinkLines() const
 {
     QList<QLineF> lines;
-    const int count = qMin<qsizetype>(m_ship.SalvoLinkCount, qMin(m_ship.SalvoLauncherIcon.size(), m_ship.SalvoMagazineIcon.size()) - 1);
-    for (int k = 1; k <= count; ++k) {
-        const int launcher = m_ship.SalvoLauncherIcon[k];
-        const int magazine = m_ship.SalvoMagazineIcon[k];
+    for (const auto& [launcher, magazine] : m_ship.SalvoLinks) {
         if (launcher < 1 || magazine < 1 || launcher > m_display.iconCount() || magazine > m_display.iconCount())
             continue;
         if (m_display.icon(launcher).placed() && m_display.icon(magazine).placed())

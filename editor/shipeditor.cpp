@@ -10,6 +10,8 @@
 #include "model/hulltrack.h"
 #include "model/numbertext.h"
 #include "model/rounding.h"
+#include "model/systemcosts.h"
+#include "model/weaponkinds.h"
 #include "storage/sideslist.h"
 
 #include <limits>
@@ -28,19 +30,7 @@ private:
     bool& m_flag;
 };
 
-bool isSalvoEnd(const WeaponEntry& w)
-{
-    return w.Kind == QLatin1String("Salvo Launcher") || w.Kind == QLatin1String("Salvo Magazine");
-}
-
 } // namespace
-
-const char* checkBoxName(CheckBox box)
-{
-    static const char* const names[kCheckBoxCount] = {"chkReflex", "chkCloak",  "chkECM", "chkAreaEcm",
-                                                      "chkMineSweep", "chkNova", "chkWave"};
-    return names[static_cast<int>(box)];
-}
 
 ShipEditor::ShipEditor(UserPrompts& prompts, const QString& programFolder, QObject* parent)
     : ChangeNotifier(parent), m_prompts(prompts), m_programFolder(programFolder)
@@ -61,7 +51,7 @@ QString ShipEditor::lockNotice() const
 
 double ShipEditor::fieldValue(NumericField field) const
 {
-    return parseNumber(trimSpaces(m_fields.number(field))).value_or(0.0);
+    return parseNumber(trimSpaces(QStringView(m_fields.number(field)))).value_or(0.0);
 }
 
 qint64 ShipEditor::fieldWhole(NumericField field) const
@@ -145,7 +135,34 @@ void ShipEditor::reselectClass()
     m_fields.classIndex = chosen;
 }
 
-void ShipEditor::calculateFigures(qint64& used, qint64& points)
+FittedSystems ShipEditor::fittedSystems() const
+{
+    FittedSystems fitted;
+    for (const ShipSystemRow& row : shipSystems()) {
+        qint64& amount = fitted.amount(row.system);
+        switch (row.control) {
+        case SystemControl::NumberField:
+            amount = fieldWhole(row.field);
+            break;
+        case SystemControl::CheckBox:
+            amount = m_fields.check(row.checkBox) ? 1 : 0;
+            break;
+        case SystemControl::SensorOption:
+            amount = m_fields.sensors == row.choice ? 1 : 0;
+            break;
+        case SystemControl::HangarList:
+            amount = m_ship.HangarCount();
+            break;
+        case SystemControl::None:
+            amount = recordAmount(row, m_ship);
+            break;
+        }
+    }
+    fitted.hangarBays = m_ship.Hangars;
+    return fitted;
+}
+
+SystemInputs ShipEditor::calculationInputs() const
 {
     const EditorFields& f = m_fields;
     SystemInputs in;
@@ -153,28 +170,16 @@ void ShipEditor::calculateFigures(qint64& used, qint64& points)
     in.md = fieldWhole(NumericField::MD);
     in.ftl = static_cast<FtlChoice>(qBound(0, f.ftlIndex, 2));
     in.towCapacity = fieldWhole(NumericField::FTL);
-    in.fcs = fieldWhole(NumericField::FCS);
     in.hull = static_cast<HullIntegrity>(qBound(0, f.hullIndex, 5));
     in.hullRating = fieldWhole(NumericField::Hull);
     in.streamlining = static_cast<StreamliningChoice>(qBound(0, f.streamliningIndex, 2));
     in.armour = fieldWhole(NumericField::Armour);
-    in.screens = fieldWhole(NumericField::Screens);
-    in.reflex = f.check(CheckBox::Reflex);
-    in.cloak = f.check(CheckBox::Cloak);
-    in.mineSweeper = f.check(CheckBox::MineSweep);
-    in.fighterBays = fieldWhole(NumericField::Fighters);
-    in.pds = fieldWhole(NumericField::PDS);
-    in.adfc = fieldWhole(NumericField::ADFC);
-    in.cargo = fieldWhole(NumericField::Cargo);
-    in.passengers = fieldWhole(NumericField::Passenger);
-    in.nova = f.check(CheckBox::Nova);
-    in.wave = f.check(CheckBox::Wave);
-    in.sensors = f.sensors;
-    in.ecm = f.check(CheckBox::ECM);
-    in.areaEcm = f.check(CheckBox::AreaEcm);
-    in.dcps = fieldWhole(NumericField::DCP);
-    in.hangars = m_ship.Hangars;
+    in.systems = fittedSystems();
+    return in;
+}
 
+void ShipEditor::calculateFigures(const SystemInputs& in, qint64& used, qint64& points)
+{
     const SystemFigures figures = computeSystemFigures(in);
     for (int i = 0; i < kSystemLabelCount; ++i) {
         m_figures.mass[i] = formatNumber(figures[i].mass);
@@ -189,29 +194,11 @@ void ShipEditor::calculateFigures(qint64& used, qint64& points)
     };
     ShipRecord& s = m_ship;
     s.MD = narrow(in.md);
-    s.FTL = in.ftl == FtlChoice::Standard ? QStringLiteral("Standard")
-                                          : (in.ftl == FtlChoice::Tug ? QStringLiteral("Tug") : QStringLiteral("None"));
+    s.FTL = ftlText(in.ftl);
     s.HullPoints = narrow(roundHalfEven(figures[static_cast<int>(SystemLabel::HULL)].mass));
-    s.StreamLining = in.streamlining == StreamliningChoice::Partial ? QStringLiteral("Partial")
-                     : in.streamlining == StreamliningChoice::Full  ? QStringLiteral("Full")
-                                                                    : QStringLiteral("None");
-    s.FCS = narrow(in.fcs);
+    s.StreamLining = streamliningText(in.streamlining);
     s.Armour = narrow(in.armour);
-    s.Screens = narrow(in.screens);
-    s.ReflexField = in.reflex;
-    s.CloakingField = in.cloak;
-    s.MineSweeper = in.mineSweeper;
-    s.FighterBays = narrow(in.fighterBays);
-    s.PDSs = narrow(in.pds);
-    s.ADFC = narrow(in.adfc);
-    s.CargoSpace = narrow(in.cargo);
-    s.PassengerSpace = narrow(in.passengers);
-    s.NovaCannon = in.nova;
-    s.WaveGun = in.wave;
-    s.Sensors = in.sensors;
-    s.LocalisedECM = in.ecm;
-    s.AreaECM = in.areaEcm;
-    s.DCPs = narrow(in.dcps);
+    storeFittedSystems(in.systems, s);
 }
 
 void ShipEditor::UpdateShip(bool redisplay)
@@ -246,9 +233,10 @@ void ShipEditor::UpdateShip(bool redisplay)
         reselectClass();
 
     // 5-6: systems, then weapons.
+    const SystemInputs in = calculationInputs();
     qint64 used = 0;
     qint64 points = m_ship.TMF;
-    calculateFigures(used, points);
+    calculateFigures(in, used, points);
     qint64 weaponsMass = 0;
     qint64 weaponsCost = 0;
     for (const WeaponEntry& w : m_ship.Weapons) {
@@ -285,14 +273,7 @@ void ShipEditor::UpdateShip(bool redisplay)
         rules.mainDrive = fieldWhole(NumericField::MD);
         rules.ftl = static_cast<FtlChoice>(qBound(0, m_fields.ftlIndex, 2));
         rules.streamlining = static_cast<StreamliningChoice>(qBound(0, m_fields.streamliningIndex, 2));
-        rules.screens = fieldWhole(NumericField::Screens);
-        rules.fighterBays = fieldWhole(NumericField::Fighters);
-        rules.nova = m_fields.check(CheckBox::Nova);
-        rules.wave = m_fields.check(CheckBox::Wave);
-        rules.areaEcm = m_fields.check(CheckBox::AreaEcm);
-        rules.localisedEcm = m_fields.check(CheckBox::ECM);
-        rules.cloak = m_fields.check(CheckBox::Cloak);
-        rules.reflex = m_fields.check(CheckBox::Reflex);
+        rules.systems = in.systems;
         if (const std::optional<QString> message = checkConstructionRules(rules)) {
             m_lastWarning = message;
             m_prompts.tell(*message);
@@ -303,37 +284,14 @@ void ShipEditor::UpdateShip(bool redisplay)
     // 10
     if (redisplay) {
         DisplayShip();
-        BuildSystemIcons(m_display, iconCounts(), m_ship.Weapons);
+        BuildSystemIcons(m_display, in.systems, m_ship.Weapons);
         bool linkable = false;
         for (const WeaponEntry& w : m_ship.Weapons)
-            linkable = linkable || isSalvoEnd(w);
+            linkable = linkable || salvoEndOf(w) != SalvoEnd::None;
         m_controls.linkVisible = linkable;
         m_controls.cancelLinkVisible = false;
         resetSalvoLinks(m_ship);
     }
-}
-
-IconCounts ShipEditor::iconCounts() const
-{
-    IconCounts counts;
-    counts.fcs = fieldWhole(NumericField::FCS);
-    counts.screens = fieldWhole(NumericField::Screens);
-    counts.fighterBays = fieldWhole(NumericField::Fighters);
-    counts.pds = fieldWhole(NumericField::PDS);
-    counts.adfc = fieldWhole(NumericField::ADFC);
-    counts.reflex = m_fields.check(CheckBox::Reflex);
-    counts.cloak = m_fields.check(CheckBox::Cloak);
-    counts.mineSweeper = m_fields.check(CheckBox::MineSweep);
-    counts.nova = m_fields.check(CheckBox::Nova);
-    counts.wave = m_fields.check(CheckBox::Wave);
-    counts.ecm = m_fields.check(CheckBox::ECM);
-    counts.areaEcm = m_fields.check(CheckBox::AreaEcm);
-    counts.cargo = fieldWhole(NumericField::Cargo);
-    counts.passengers = fieldWhole(NumericField::Passenger);
-    counts.sensors = m_ship.Sensors;
-    counts.dcps = fieldWhole(NumericField::DCP);
-    counts.hangars = m_ship.Hangars;
-    return counts;
 }
 
 void ShipEditor::DisplayShip()

@@ -146,8 +146,8 @@ public:
     void StopCalc();
     static constexpr int kMaxAutoCalcSteps = 10000;
 
-    // The icon counts the fields hold, as a full update builds the icons from them.
-    IconCounts iconCounts() const;
+    // The systems the fields fit, as the calculation and a full update read them.
+    FittedSystems fittedSystems() const;
     // Whether there is exactly one icon for every system and mount of the design.
     bool iconsMatchDesign() const;
     // The design as the ship file stores it, and writing it without asking anything.
@@ -167,7 +167,8 @@ private:
     double crewShown() const;
     void resetFields();
     void reselectClass();
-    void calculateFigures(qint64& used, qint64& points);
+    SystemInputs calculationInputs() const;
+    void calculateFigures(const SystemInputs& in, qint64& used, qint64& points);
     void DisplayShip();
     void cancelPendingModes();
     void applyShipFile(const ShipFileData& data, const QString& path);

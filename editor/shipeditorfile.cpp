@@ -8,7 +8,8 @@
 #include "display/iconbuilder.h"
 #include "model/hullclasses.h"
 #include "model/numbertext.h"
-#include "model/systemcodes.h"
+#include "model/shipchoices.h"
+#include "model/shipsystems.h"
 #include "storage/filesaving.h"
 #include "storage/programfolder.h"
 #include "storage/shipfile.h"
@@ -86,9 +87,9 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
     if (data.hasNpv)
         m_figures.npv = QString::number(m_ship.NPV);
     if (data.hasFtl) {
-        const QString upper = m_ship.FTL.toUpper();
-        f.ftlIndex = upper == QLatin1String("STANDARD") ? 1 : (upper == QLatin1String("TUG") ? 2 : 0);
-        m_controls.towCapacityVisible = f.ftlIndex == 2;
+        const FtlChoice ftl = ftlChoiceOf(m_ship.FTL);
+        f.ftlIndex = static_cast<int>(ftl);
+        m_controls.towCapacityVisible = ftl == FtlChoice::Tug;
     }
     if (data.towCapacity)
         f.number(NumericField::FTL) = *data.towCapacity;
@@ -106,33 +107,29 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
         }
     }
     if (data.hasStreamLining) {
-        const QString upper = m_ship.StreamLining.toUpper();
-        if (upper == QLatin1String("NONE"))
-            f.streamliningIndex = 0;
-        else if (upper == QLatin1String("PARTIAL"))
-            f.streamliningIndex = 1;
-        else if (upper == QLatin1String("FULL"))
-            f.streamliningIndex = 2;
+        if (const std::optional<StreamliningChoice> choice = streamliningChoiceOf(m_ship.StreamLining))
+            f.streamliningIndex = static_cast<int>(*choice);
     }
     if (data.hasCrewFactor)
         m_figures.crew = QString::number(m_ship.CrewFactor);
-    setFieldNumber(NumericField::FCS, m_ship.FCS);
-    setFieldNumber(NumericField::Fighters, m_ship.FighterBays);
-    setFieldNumber(NumericField::Screens, m_ship.Screens);
-    setFieldNumber(NumericField::ADFC, m_ship.ADFC);
-    setFieldNumber(NumericField::PDS, m_ship.PDSs);
-    setFieldNumber(NumericField::DCP, m_ship.DCPs);
-    setFieldNumber(NumericField::Cargo, m_ship.CargoSpace);
-    setFieldNumber(NumericField::Passenger, m_ship.PassengerSpace);
-    f.checks[static_cast<int>(CheckBox::Reflex)] = m_ship.ReflexField;
-    f.checks[static_cast<int>(CheckBox::Cloak)] = m_ship.CloakingField;
-    f.checks[static_cast<int>(CheckBox::ECM)] = m_ship.LocalisedECM;
-    f.checks[static_cast<int>(CheckBox::AreaEcm)] = m_ship.AreaECM;
-    f.checks[static_cast<int>(CheckBox::Nova)] = m_ship.NovaCannon;
-    f.checks[static_cast<int>(CheckBox::Wave)] = m_ship.WaveGun;
-    f.checks[static_cast<int>(CheckBox::MineSweep)] = m_ship.MineSweeper;
-    f.sensors = qBound(0, m_ship.Sensors, 2);
-    m_figures.hangarCount = QString::number(m_ship.HangarCount());
+    for (const ShipSystemRow& row : shipSystems()) {
+        switch (row.control) {
+        case SystemControl::NumberField:
+            setFieldNumber(row.field, m_ship.*row.count);
+            break;
+        case SystemControl::CheckBox:
+            f.checks[static_cast<int>(row.checkBox)] = m_ship.*row.flag;
+            break;
+        case SystemControl::SensorOption:
+            f.sensors = qBound(0, m_ship.*row.count, 2);
+            break;
+        case SystemControl::HangarList:
+            m_figures.hangarCount = QString::number(m_ship.HangarCount());
+            break;
+        case SystemControl::None:
+            break;
+        }
+    }
 
     placeStoredIcons(data);
     m_busy = false;
@@ -180,11 +177,8 @@ void ShipEditor::placeStoredIcons(const ShipFileData& data)
             if (*mount == link.magazine)
                 magazine = icon.index;
         }
-        if (launcher == 0 || magazine == 0)
-            continue;
-        m_ship.SalvoLauncherIcon.append(launcher);
-        m_ship.SalvoMagazineIcon.append(magazine);
-        ++m_ship.SalvoLinkCount;
+        if (launcher != 0 && magazine != 0)
+            m_ship.SalvoLinks.append({launcher, magazine});
     }
 }
 
@@ -192,16 +186,11 @@ bool ShipEditor::iconsMatchDesign() const
 {
     const ShipRecord& s = m_ship;
     auto count = [this](const QString& code) { return m_display.iconsWithCode(code).size(); };
-    auto expect = [&count](const QString& code, qint64 wanted) { return count(code) == qMax<qint64>(0, wanted); };
-    if (!expect(IconCode::FC, s.FCS) || !expect(IconCode::Screen, s.Screens) || !expect(IconCode::Fighter, s.FighterBays)
-        || !expect(IconCode::PDS, s.PDSs) || !expect(IconCode::ADFC, s.ADFC) || !expect(IconCode::Reflex, s.ReflexField)
-        || !expect(IconCode::Cloak, s.CloakingField) || !expect(IconCode::MineSweeper, s.MineSweeper)
-        || !expect(IconCode::Nova, s.NovaCannon) || !expect(IconCode::Wave, s.WaveGun) || !expect(IconCode::ECM, s.LocalisedECM)
-        || !expect(IconCode::AreaECM, s.AreaECM) || !expect(IconCode::CSpace, spaceBoxShares(s.CargoSpace).size())
-        || !expect(IconCode::PSpace, spaceBoxShares(s.PassengerSpace).size())
-        || !expect(IconCode::ESensors, s.Sensors == 1) || !expect(IconCode::SupSensors, s.Sensors == 2)
-        || !expect(IconCode::DCP, s.DCPs) || !expect(IconCode::Hangar, s.HangarCount()) || count(IconCode::Ortillery) != 0)
-        return false;
+    const FittedSystems fitted = kw::fittedSystems(s);
+    for (const ShipSystemRow& row : shipSystems()) {
+        if (row.iconCode && count(*row.iconCode) != iconCount(row, fitted))
+            return false;
+    }
     // Each mount has exactly the icon coded with its position; a mount removed or added since
     // the last full update breaks this until the icons are rebuilt.
     int weaponIcons = 0;
@@ -305,12 +294,11 @@ ShipFileData ShipEditor::fileData(bool lock) const
     for (const SystemIcon& icon : m_display.icons())
         data.icons.append({icon.tag, icon.left, icon.top});
     // Only finished links are stored; a link being made has an end still missing.
-    for (int k = 1; k <= m_ship.SalvoLinkCount && k < m_ship.SalvoLauncherIcon.size(); ++k) {
-        const int launcher = m_ship.SalvoLauncherIcon[k];
-        const int magazine = m_ship.SalvoMagazineIcon.value(k);
-        if (launcher < 1 || launcher > m_display.iconCount() || magazine < 1 || magazine > m_display.iconCount())
+    for (const SalvoLink& link : m_ship.SalvoLinks) {
+        if (link.launcher < 1 || link.launcher > m_display.iconCount() || link.magazine < 1
+            || link.magazine > m_display.iconCount())
             continue;
-        data.salvoLinks.append({m_display.icon(launcher).tag, m_display.icon(magazine).tag.toLongLong()});
+        data.salvoLinks.append({m_display.icon(link.launcher).tag, m_display.icon(link.magazine).tag.toLongLong()});
     }
     return data;
 }

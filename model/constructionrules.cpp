@@ -1,6 +1,7 @@
 #include "model/constructionrules.h"
 
 #include "model/rounding.h"
+#include "model/weaponkinds.h"
 
 namespace kw {
 
@@ -30,10 +31,13 @@ std::optional<QString> checkConstructionRules(const RuleInputs& in)
                               "may not have Main Drive, FTL or Streamlining");
     }
     if (civilian) {
-        bool forbidden = in.screens > 1 || in.fighterBays > 0 || in.nova || in.wave || in.areaEcm
-                         || in.localisedEcm || in.cloak || in.reflex;
+        bool forbidden = false;
+        for (const ShipSystemRow& row : shipSystems())
+            forbidden = forbidden || in.systems.amount(row.system) > row.civilianMost;
+        static const QString classOneBattery = batteryKind(1);
+        const QString& submunitions = weaponKindText(WeaponKind::SubmunitionsPack);
         for (const WeaponEntry& w : in.weapons) {
-            if (w.Kind != QLatin1String("Class 1 Battery") && w.Kind != QLatin1String("Submunitions Pack"))
+            if (w.Kind != classOneBattery && w.Kind != submunitions)
                 forbidden = true;
         }
         if (forbidden) {

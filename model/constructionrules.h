@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/shipchoices.h"
+#include "model/shipsystems.h"
 #include "model/weaponentry.h"
 
 #include <QList>
@@ -17,14 +18,7 @@ struct RuleInputs {
     qint64 mainDrive = 0;
     FtlChoice ftl = FtlChoice::Standard;
     StreamliningChoice streamlining = StreamliningChoice::None;
-    qint64 screens = 0;
-    qint64 fighterBays = 0;
-    bool nova = false;
-    bool wave = false;
-    bool areaEcm = false;
-    bool localisedEcm = false;
-    bool cloak = false;
-    bool reflex = false;
+    SystemAmounts systems;
 };
 
 // The message of the first rule the design breaks, checked in the game's order; none when the

@@ -160,7 +160,9 @@ std::optional<qint64> parseWholeNumber(QByteArrayView text, qint64 min, qint64 m
 
 QString formatNumber(double value)
 {
-    if (!std::isfinite(value))
+    // Most systems of a design are not fitted; their figures share one text instead of each
+    // allocating its own.
+    if (!std::isfinite(value) || value == 0)
         return QStringLiteral("0");
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
@@ -207,7 +209,7 @@ QString formatTwips(float value)
 
 namespace kw {
 
-QString trimSpaces(const QString& text)
+QStringView trimSpaces(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -215,7 +217,13 @@ QString trimSpaces(const QString& text)
         ++begin;
     while (end > begin && text.at(end - 1) == QLatin1Char(' '))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
+}
+
+QString trimSpaces(const QString& text)
+{
+    const QStringView trimmed = trimSpaces(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 } // namespace kw

@@ -35,5 +35,6 @@ namespace kw {
 
 // Removes blanks (spaces only, as the editor's trim does) from both ends.
 QString trimSpaces(const QString& text);
+QStringView trimSpaces(QStringView text);
 
 } // namespace kw

@@ -33,6 +33,36 @@ const QStringList& streamliningChoiceTexts()
     return texts;
 }
 
+const QString& ftlText(FtlChoice choice)
+{
+    static const QString texts[] = {QStringLiteral("None"), QStringLiteral("Standard"), QStringLiteral("Tug")};
+    return texts[static_cast<int>(choice)];
+}
+
+const QString& streamliningText(StreamliningChoice choice)
+{
+    static const QString texts[] = {QStringLiteral("None"), QStringLiteral("Partial"), QStringLiteral("Full")};
+    return texts[static_cast<int>(choice)];
+}
+
+FtlChoice ftlChoiceOf(const QString& text)
+{
+    for (FtlChoice drive : {FtlChoice::Standard, FtlChoice::Tug}) {
+        if (text.compare(ftlText(drive), Qt::CaseInsensitive) == 0)
+            return drive;
+    }
+    return FtlChoice::None;
+}
+
+std::optional<StreamliningChoice> streamliningChoiceOf(const QString& text)
+{
+    for (StreamliningChoice choice : {StreamliningChoice::None, StreamliningChoice::Partial, StreamliningChoice::Full}) {
+        if (text.compare(streamliningText(choice), Qt::CaseInsensitive) == 0)
+            return choice;
+    }
+    return std::nullopt;
+}
+
 bool isStation(ShipType type)
 {
     return type == ShipType::MilitaryStation || type == ShipType::CivilianStation;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 namespace kw {
 
@@ -14,6 +15,15 @@ const QStringList& shipTypeTexts();
 const QStringList& hullIntegrityTexts();
 const QStringList& ftlChoiceTexts();
 const QStringList& streamliningChoiceTexts();
+
+// The record and the ship file hold the drive and the streamlining as short texts.
+const QString& ftlText(FtlChoice choice);                       // "None", "Standard", "Tug"
+const QString& streamliningText(StreamliningChoice choice);     // "None", "Partial", "Full"
+// Only "Standard" and "Tug" stand for a drive, in any case; any other text (a new record holds
+// "False") is none.
+FtlChoice ftlChoiceOf(const QString& text);
+// The choice a text names, in any case; none for any other text.
+std::optional<StreamliningChoice> streamliningChoiceOf(const QString& text);
 
 bool isStation(ShipType type);
 bool isCivilian(ShipType type);   // merchant ships and civilian stations

@@ -9,21 +9,19 @@ void NewShip(ShipRecord& ship)
     ship = ShipRecord{};
 }
 
-bool hasFtlDrive(const QString& ftl)
+SalvoLink ShipRecord::salvoLink(int link) const
 {
-    return ftl.compare(QLatin1String("Standard"), Qt::CaseInsensitive) == 0 || isTugDrive(ftl);
-}
-
-bool isTugDrive(const QString& ftl)
-{
-    return ftl.compare(QLatin1String("Tug"), Qt::CaseInsensitive) == 0;
+    if (link >= 1 && link <= SalvoLinks.size())
+        return SalvoLinks[link - 1];
+    if (LinkBeingMade && link == SalvoLinkCount())
+        return *LinkBeingMade;
+    return {};
 }
 
 void resetSalvoLinks(ShipRecord& ship)
 {
-    ship.SalvoLauncherIcon = {0};
-    ship.SalvoMagazineIcon = {0};
-    ship.SalvoLinkCount = 0;
+    ship.SalvoLinks.clear();
+    ship.LinkBeingMade.reset();
 }
 
 QString arcText(const std::array<bool, 6>& arcs)

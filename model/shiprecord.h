@@ -1,12 +1,23 @@
 #pragma once
 
+#include "model/shipchoices.h"
 #include "model/weaponentry.h"
 
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace kw {
+
+// A salvo link joins a launcher's icon to a magazine's, by their indices on the System Display;
+// an end not chosen yet is 0.
+struct SalvoLink {
+    int launcher = 0;
+    int magazine = 0;
+
+    bool operator==(const SalvoLink&) const = default;
+};
 
 // The record of one ship design. Field names follow the design file and the editor so that
 // the calculation, the file and the display speak of the same things.
@@ -19,7 +30,7 @@ struct ShipRecord {
     int HullPoints = 0;
     std::array<int, 4> HullTrack{};
     int Armour = 0;
-    QString StreamLining = QStringLiteral("None");
+    QString StreamLining = streamliningText(StreamliningChoice::None);
     QString FTL = QStringLiteral("False");
     int MD = 0;
     QList<int> CrewBoxes;          // mark i (1-based) at CrewBoxes[i - 1]
@@ -44,24 +55,23 @@ struct ShipRecord {
     int Ortillery = 0;
     bool NovaCannon = false;
     bool WaveGun = false;
-    // Salvo links by icon index; position 0 is unused so links are numbered from 1.
-    QList<int> SalvoLauncherIcon{0};
-    QList<int> SalvoMagazineIcon{0};
-    int SalvoLinkCount = 0;
+    QList<SalvoLink> SalvoLinks;            // the finished links
+    std::optional<SalvoLink> LinkBeingMade; // until both its ends are chosen
     QList<int> Hangars;            // bay k (1-based) at Hangars[k - 1]; HangarCount is its size
 
     int WeaponCount() const { return static_cast<int>(Weapons.size()); }
     int HangarCount() const { return static_cast<int>(Hangars.size()); }
+    // Links are numbered from 1, the one being made last; an end of a link that is not there is 0.
+    int SalvoLinkCount() const { return static_cast<int>(SalvoLinks.size()) + (LinkBeingMade ? 1 : 0); }
+    int SalvoLauncherIcon(int link) const { return salvoLink(link).launcher; }
+    int SalvoMagazineIcon(int link) const { return salvoLink(link).magazine; }
+    SalvoLink salvoLink(int link) const;
 };
 
 // Resets every field to the values of a new design.
 void NewShip(ShipRecord& ship);
 
-// Whether an FTL text stands for a drive: only "Standard" and "Tug" do, in any case.
-bool hasFtlDrive(const QString& ftl);
-bool isTugDrive(const QString& ftl);
-
-// Empties the salvo link lists (one unused entry at position 0).
+// Drops every salvo link, the one being made too.
 void resetSalvoLinks(ShipRecord& ship);
 
 } // namespace kw

@@ -21,6 +21,53 @@ double percentOfMass(double percent, double onePercent, double minimum)
     return MaxOf(static_cast<double>(roundHalfUpWhole(percent * onePercent)), minimum);
 }
 
+const SystemCost& hangarRule()
+{
+    return shipSystem(ShipSystem::HangarBays).cost;
+}
+
+} // namespace
+
+double hangarBayMass(double capacity)
+{
+    return hangarRule().massPerUnit * capacity;
+}
+
+double hangarBayPoints(double mass)
+{
+    return hangarRule().pointsPerMass * mass;
+}
+
+double hangarBayCapacity(double mass)
+{
+    return mass / hangarRule().massPerUnit;
+}
+
+namespace {
+
+// Mass and points of a fitted system by its row's rule; onePercent is a hundredth of the mass.
+SystemFigure figureOf(const ShipSystemRow& row, const FittedSystems& fitted, double onePercent)
+{
+    const SystemCost& rule = row.cost;
+    if (row.storage == SystemStorage::Bays) {
+        // The bays weigh by their capacities together; the mass may end in a half.
+        qint64 capacity = 0;
+        for (int bay : fitted.hangarBays)
+            capacity += bay;
+        const double mass = hangarBayMass(static_cast<double>(capacity));
+        return {mass, hangarBayPoints(mass)};
+    }
+    const qint64 amount = fitted.amount(row.system);
+    const auto n = static_cast<double>(amount);
+    double mass = n * rule.massPerUnit;
+    if (rule.percentPerUnit != 0) {
+        mass = static_cast<double>(roundHalfUpWhole(n * rule.percentPerUnit * onePercent));
+        if (amount > 0)
+            mass = MaxOf(mass, n * rule.minimumPerUnit);
+    }
+    return {mass, mass * rule.pointsPerMass + n * rule.pointsPerUnit};
+}
+
 } // namespace
 
 SystemFigures computeSystemFigures(const SystemInputs& in)
@@ -43,8 +90,6 @@ SystemFigures computeSystemFigures(const SystemInputs& in)
         ftl += MaxOf(static_cast<double>(roundHalfUpWhole(20.0 * static_cast<double>(in.towCapacity) / 100.0)), 1);
     set(SystemLabel::FTL, ftl, 2);
 
-    set(SystemLabel::FCS, static_cast<double>(in.fcs), 4);
-
     const double hull = in.hull == HullIntegrity::FixedFB2
                             ? static_cast<double>(in.hullRating)
                             : percentOfMass(hullPercent(in.hull), p, 1);
@@ -59,31 +104,10 @@ SystemFigures computeSystemFigures(const SystemInputs& in)
 
     set(SystemLabel::ARMOUR, static_cast<double>(in.armour), 2);
 
-    double screens = static_cast<double>(roundHalfUpWhole(static_cast<double>(in.screens) * 5 * p));
-    if (in.screens > 0 && 3.0 * static_cast<double>(in.screens) > screens)
-        screens = 3.0 * static_cast<double>(in.screens);
-    set(SystemLabel::SCREENS, screens, 3);
-
-    set(SystemLabel::REFLEX, in.reflex ? percentOfMass(10, p, 10) : 0, 6);
-    set(SystemLabel::CLOAK, in.cloak ? percentOfMass(10, p, 2) : 0, 10);
-    f[static_cast<int>(SystemLabel::MINESWEEPER)] = in.mineSweeper ? SystemFigure{5, 15} : SystemFigure{};
-    set(SystemLabel::FIGHTERS, 9.0 * static_cast<double>(in.fighterBays), 3);
-    set(SystemLabel::PDS, static_cast<double>(in.pds), 3);
-    set(SystemLabel::ADFC, 2.0 * static_cast<double>(in.adfc), 4);
-    f[static_cast<int>(SystemLabel::CARGO)] = {static_cast<double>(in.cargo), 0};
-    f[static_cast<int>(SystemLabel::PASSANGER)] = {static_cast<double>(in.passengers), 0};
-    f[static_cast<int>(SystemLabel::NOVA)] = in.nova ? SystemFigure{20, 60} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::WAVE)] = in.wave ? SystemFigure{12, 36} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::ESENSORS)] = in.sensors == 1 ? SystemFigure{1, 15} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::SUPSENSORS)] = in.sensors == 2 ? SystemFigure{2, 30} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::ECM)] = in.ecm ? SystemFigure{2, 20} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::AREAECM)] = in.areaEcm ? SystemFigure{3, 30} : SystemFigure{};
-    f[static_cast<int>(SystemLabel::DCP)] = {0, 10.0 * static_cast<double>(in.dcps)};
-
-    double hangar = 0;
-    for (int capacity : in.hangars)
-        hangar += 1.5 * capacity;
-    set(SystemLabel::HANGAR, hangar, 3);
+    for (const ShipSystemRow& row : shipSystems()) {
+        if (row.label)
+            f[static_cast<int>(*row.label)] = figureOf(row, in.systems, p);
+    }
     return f;
 }
 

@@ -16,25 +16,29 @@ int batteryMass(int batteryClass, int arcCount)
 
 } // namespace
 
-WeaponFigures weaponMassAndCost(const QString& weaponKind, const WeaponOptions& o)
+WeaponFigures weaponMassAndCost(WeaponKind kind, const WeaponOptions& o)
 {
     auto threeTimes = [](int mass) { return WeaponFigures{mass, 3 * mass}; };
-    if (weaponKind == QLatin1String("Beam Battery"))
+    switch (kind) {
+    case WeaponKind::BeamBattery:
         return threeTimes(batteryMass(o.batteryClass, o.arcCount));
-    if (weaponKind == QLatin1String("Needle Beam") || weaponKind == QLatin1String("Missile"))
+    case WeaponKind::NeedleBeam:
+    case WeaponKind::Missile:
         return {2, 6};
-    if (weaponKind == QLatin1String("Pulse Torpedo Tube"))
+    case WeaponKind::PulseTorpedoTube:
         return threeTimes(o.arcCount + 3);
-    if (weaponKind == QLatin1String("Submunitions Pack"))
+    case WeaponKind::SubmunitionsPack:
         return {1, 3};
-    if (weaponKind == QLatin1String("Salvo Missile Rack"))
+    case WeaponKind::SalvoMissileRack:
         return threeTimes(o.salvoER ? 5 : 4);
-    if (weaponKind == QLatin1String("Salvo Launcher") || weaponKind == QLatin1String("Ortillery System"))
+    case WeaponKind::SalvoLauncher:
+    case WeaponKind::OrtillerySystem:
         return {3, 9};
-    if (weaponKind == QLatin1String("Salvo Magazine"))
+    case WeaponKind::SalvoMagazine:
         return threeTimes(o.magazineMass);
-    if (weaponKind == QLatin1String("Mine Layer"))
+    case WeaponKind::MineLayer:
         return {o.mines + 2, 2 * o.mines + 6};
+    }
     return {};
 }
 

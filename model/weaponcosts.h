@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "model/weaponkinds.h"
 
 namespace kw {
 
@@ -18,8 +18,7 @@ struct WeaponFigures {
     int cost = 0;
 };
 
-// Mass and points of one mount. The kind is the dialog's weapon kind after its rewrites
-// ("Beam Battery", "Salvo Launcher", "Salvo Magazine", ...); an unknown kind weighs nothing.
-WeaponFigures weaponMassAndCost(const QString& weaponKind, const WeaponOptions& options);
+// Mass and points of one mount of the kind.
+WeaponFigures weaponMassAndCost(WeaponKind kind, const WeaponOptions& options);
 
 } // namespace kw

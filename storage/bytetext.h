@@ -98,4 +98,17 @@ private:
     qsizetype m_size = 0;
 };
 
+// Whether an upper-cased name equals an ASCII text in any case.
+inline bool sameUpperCase(std::string_view upper, std::string_view text)
+{
+    if (upper.size() != text.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 'a' + 'A') : text[i];
+        if (upper[i] != c)
+            return false;
+    }
+    return true;
+}
+
 } // namespace kw

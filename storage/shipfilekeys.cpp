@@ -1,5 +1,6 @@
 #include "storage/shipfilekeys.h"
 
+#include "model/shipsystems.h"
 #include "storage/bytetext.h"
 
 #include <algorithm>
@@ -12,67 +13,67 @@ namespace {
 
 struct KeyName {
     std::string_view name;   // upper case
-    ShipFileKey key;
+    ShipFileKeyHit hit;
 };
 
 using K = ShipFileKey;
 
-// In byte order of the names, for the binary search below.
-constexpr std::array kKeyNames = {
-    KeyName{"ADFC", K::Adfc},
-    KeyName{"AREAECM", K::AreaEcm},
-    KeyName{"ARMOUR", K::Armour},
-    KeyName{"CARGOSPACE", K::CargoSpace},
-    KeyName{"CLASS", K::Class},
-    KeyName{"CLOAKINGFIELD", K::CloakingField},
-    KeyName{"CREWFACTOR", K::CrewFactor},
-    KeyName{"CREWLINE1", K::CrewLine1},
-    KeyName{"CREWLINE2", K::CrewLine2},
-    KeyName{"CREWLINE3", K::CrewLine3},
-    KeyName{"CREWLINE4", K::CrewLine4},
-    KeyName{"DCPS", K::Dcps},
-    KeyName{"FCS", K::Fcs},
-    KeyName{"FIGHTERBAYS", K::FighterBays},
-    KeyName{"FTL", K::Ftl},
-    KeyName{"HANGARS", K::Hangars},
-    KeyName{"HULLINTEGRITY", K::HullIntegrity},
-    KeyName{"HULLPOINTS", K::HullPoints},
-    KeyName{"HULLTRACK", K::HullTrack},
-    KeyName{"LOCALISEDECM", K::LocalisedEcm},
-    KeyName{"MD", K::Md},
-    KeyName{"MINESWEEPER", K::MineSweeper},
-    KeyName{"NAME", K::Name},
-    KeyName{"NOVACANNON", K::NovaCannon},
-    KeyName{"NPV", K::Npv},
-    KeyName{"ORTILLERY", K::Ortillery},
-    KeyName{"PASSENGERSPACE", K::PassengerSpace},
-    KeyName{"PDSS", K::Pdss},
-    KeyName{"PROTECTED", K::Protected},
-    KeyName{"REFLEXFIELD", K::ReflexField},
-    KeyName{"SALVOLINKS", K::SalvoLinks},
-    KeyName{"SCREENS", K::Screens},
-    KeyName{"SENSORS", K::Sensors},
-    KeyName{"SIDE", K::Side},
-    KeyName{"STREAMLINING", K::StreamLining},
-    KeyName{"TMF", K::Tmf},
-    KeyName{"WAVEGUN", K::WaveGun},
-    KeyName{"WEAPONS", K::Weapons},
+constexpr KeyName kFixedKeys[] = {
+    {"PROTECTED", {K::Protected}},         {"NAME", {K::Name}},
+    {"CLASS", {K::Class}},                 {"SIDE", {K::Side}},
+    {"TMF", {K::Tmf}},                     {"NPV", {K::Npv}},
+    {"FTL", {K::Ftl}},                     {"MD", {K::Md}},
+    {"ARMOUR", {K::Armour}},               {"HULLPOINTS", {K::HullPoints}},
+    {"HULLINTEGRITY", {K::HullIntegrity}}, {"HULLTRACK", {K::HullTrack}},
+    {"STREAMLINING", {K::StreamLining}},   {"CREWFACTOR", {K::CrewFactor}},
+    {"CREWLINE1", {K::CrewLine1}},         {"CREWLINE2", {K::CrewLine2}},
+    {"CREWLINE3", {K::CrewLine3}},         {"CREWLINE4", {K::CrewLine4}},
+    {"WEAPONS", {K::Weapons}},             {"SALVOLINKS", {K::SalvoLinks}},
 };
+constexpr std::size_t kMostKeys = std::size(kFixedKeys) + kShipSystemCount;
 
-constexpr bool byName(const KeyName& a, const KeyName& b)
-{
-    return a.name < b.name;
-}
-static_assert(std::is_sorted(kKeyNames.begin(), kKeyNames.end(), byName));
+// Every key the reader knows, sorted by name for the binary search below. The systems' keys join
+// the fixed ones once, upper-cased into storage of their own.
+class KeyNames {
+public:
+    KeyNames()
+    {
+        for (const KeyName& key : kFixedKeys)
+            m_names[m_count++] = key;
+        char* free = m_chars.data();
+        for (const ShipSystemRow& row : shipSystems()) {
+            const std::string_view key = row.fileKey;
+            char* const upper = free;
+            for (const char c : key)
+                *free++ = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            const std::string_view name(upper, key.size());
+            if (std::none_of(m_names.begin(), m_names.begin() + m_count, [&](const KeyName& k) { return k.name == name; }))
+                m_names[m_count++] = {name, {K::System, &row}};
+        }
+        std::sort(m_names.begin(), m_names.begin() + m_count,
+                  [](const KeyName& a, const KeyName& b) { return a.name < b.name; });
+    }
+
+    ShipFileKeyHit find(std::string_view wanted) const
+    {
+        const auto end = m_names.begin() + m_count;
+        const auto it = std::lower_bound(m_names.begin(), end, wanted,
+                                         [](const KeyName& k, std::string_view name) { return k.name < name; });
+        return it != end && it->name == wanted ? it->hit : ShipFileKeyHit{};
+    }
+
+private:
+    std::array<char, 32 * kShipSystemCount> m_chars{};
+    std::array<KeyName, kMostKeys> m_names{};
+    std::size_t m_count = 0;
+};
 
 } // namespace
 
-ShipFileKey shipFileKey(QByteArrayView text)
+ShipFileKeyHit shipFileKey(QByteArrayView text)
 {
-    const UpperName upper(text);
-    const KeyName wanted{upper.text(), K::Unknown};
-    const auto* it = std::lower_bound(kKeyNames.begin(), kKeyNames.end(), wanted, byName);
-    return it != kKeyNames.end() && it->name == wanted.name ? it->key : K::Unknown;
+    static const KeyNames names;
+    return names.find(UpperName(text).text());
 }
 
 } // namespace kw

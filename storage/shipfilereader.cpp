@@ -1,7 +1,9 @@
 #include "storage/shipfile.h"
 
 #include "model/numbertext.h"
+#include "model/shipsystems.h"
 #include "model/systemcodes.h"
+#include "model/weaponcosts.h"
 #include "storage/bytetext.h"
 #include "storage/codepage.h"
 #include "storage/shipfileitems.h"
@@ -58,18 +60,18 @@ public:
     }
 
 private:
-    void dispatch(ShipFileKey key, QByteArrayView value);
+    // Kept out of the line loop, so that the loop stays small and the weapon lines inline here.
+    [[gnu::noinline]] void dispatch(ShipFileKeyHit key, QByteArrayView value);
     void readFtl(QByteArrayView value);
     void readHullTrack(QByteArrayView value);
     void readCrewFactor(QByteArrayView value);
     void readCrewLine(int row, QByteArrayView value);
-    void readCounted(const QString& code, int& count, QByteArrayView value, bool bareCountAllowed);
-    void readAdfc(QByteArrayView value);
-    void placeCounted(const QString& code, int& count, int n, ItemCursor& items, bool bareCountAllowed);
-    void readFlag(const QString& code, bool& flag, QByteArrayView value);
-    void readSensors(QByteArrayView value);
-    void readSpace(const QString& code, int& mass, QByteArrayView value);
-    void readHangars(QByteArrayView value);
+    void readSystem(const ShipSystemRow& row, QByteArrayView value);
+    void readCounted(const ShipSystemRow& row, QByteArrayView value);
+    void readFlag(const ShipSystemRow& row, QByteArrayView value);
+    void readChoice(const ShipSystemRow& first, QByteArrayView value);
+    void readSpace(const ShipSystemRow& row, QByteArrayView value);
+    void readHangars(const ShipSystemRow& row, QByteArrayView value);
     void readWeapons(QByteArrayView value);
     void readWeaponLine(QByteArrayView line);
     void readSalvoLinks(QByteArrayView value);
@@ -103,9 +105,10 @@ private:
     int m_nextCrewBox = 0;
 };
 
-void Reader::dispatch(ShipFileKey key, QByteArrayView value)
+void Reader::dispatch(ShipFileKeyHit hit, QByteArrayView value)
 {
     ShipRecord& s = m_data.ship;
+    const ShipFileKey key = hit.key;
     switch (key) {
     case K::Unknown:
         return;
@@ -149,42 +152,8 @@ void Reader::dispatch(ShipFileKey key, QByteArrayView value)
     case K::CrewLine3:
     case K::CrewLine4:
         return readCrewLine(static_cast<int>(key) - static_cast<int>(K::CrewLine1), value);
-    case K::Fcs:
-        return readCounted(IconCode::FC, s.FCS, value, true);
-    case K::FighterBays:
-        return readCounted(IconCode::Fighter, s.FighterBays, value, true);
-    case K::Screens:
-        return readCounted(IconCode::Screen, s.Screens, value, true);
-    case K::Adfc:
-        return readAdfc(value);
-    case K::Pdss:
-        return readCounted(IconCode::PDS, s.PDSs, value, false);
-    case K::Dcps:
-        return readCounted(IconCode::DCP, s.DCPs, value, false);
-    case K::Ortillery:
-        return readCounted(IconCode::Ortillery, s.Ortillery, value, false);
-    case K::ReflexField:
-        return readFlag(IconCode::Reflex, s.ReflexField, value);
-    case K::CloakingField:
-        return readFlag(IconCode::Cloak, s.CloakingField, value);
-    case K::LocalisedEcm:
-        return readFlag(IconCode::ECM, s.LocalisedECM, value);
-    case K::AreaEcm:
-        return readFlag(IconCode::AreaECM, s.AreaECM, value);
-    case K::NovaCannon:
-        return readFlag(IconCode::Nova, s.NovaCannon, value);
-    case K::WaveGun:
-        return readFlag(IconCode::Wave, s.WaveGun, value);
-    case K::MineSweeper:
-        return readFlag(IconCode::MineSweeper, s.MineSweeper, value);
-    case K::Sensors:
-        return readSensors(value);
-    case K::CargoSpace:
-        return readSpace(IconCode::CSpace, s.CargoSpace, value);
-    case K::PassengerSpace:
-        return readSpace(IconCode::PSpace, s.PassengerSpace, value);
-    case K::Hangars:
-        return readHangars(value);
+    case K::System:
+        return readSystem(*hit.system, value);
     case K::Weapons:
         return readWeapons(value);
     case K::SalvoLinks:
@@ -257,84 +226,83 @@ void Reader::readCrewLine(int row, QByteArrayView value)
     m_nextCrewBox += stored;
 }
 
-void Reader::readCounted(const QString& code, int& count, QByteArrayView value, bool bareCountAllowed)
+void Reader::readSystem(const ShipSystemRow& row, QByteArrayView value)
 {
-    ItemCursor items(value);
-    if (const auto n = readCount16(items.next()))
-        placeCounted(code, count, *n, items, bareCountAllowed);
+    switch (row.storage) {
+    case SystemStorage::Count:
+        return readCounted(row, value);
+    case SystemStorage::Flag:
+        return readFlag(row, value);
+    case SystemStorage::Choice:
+        return readChoice(row, value);
+    case SystemStorage::Space:
+        return readSpace(row, value);
+    case SystemStorage::Bays:
+        return readHangars(row, value);
+    }
 }
 
-void Reader::readAdfc(QByteArrayView value)
+void Reader::readCounted(const ShipSystemRow& row, QByteArrayView value)
 {
-    // Older files wrote the area defence fire control as a flag.
     ItemCursor items(value);
     const QByteArrayView first = items.next();
     std::optional<int> n = readCount16(first);
-    if (!n) {
+    if (!n && row.countMayBeFlag) {
         if (const auto flag = readBoolean(first))
             n = *flag ? 1 : 0;
     }
-    if (n)
-        placeCounted(IconCode::ADFC, m_data.ship.ADFC, *n, items, false);
-}
-
-void Reader::placeCounted(const QString& code, int& count, int n, ItemCursor& items, bool bareCountAllowed)
-{
-    count = n;
-    if (items.atEnd() && bareCountAllowed)
+    if (!n)
         return;
-    forEachPair(items, qMax(0, n), [&](qsizetype, float left, float top) { addIcon(code, left, top); });
+    m_data.ship.*row.count = *n;
+    const QString& code = *row.iconCode;
+    forEachPair(items, qMax(0, *n), [&](qsizetype, float left, float top) { addIcon(code, left, top); });
 }
 
-void Reader::readFlag(const QString& code, bool& flag, QByteArrayView value)
+void Reader::readFlag(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
     const auto v = readBoolean(items.next());
     if (!v)
         return;
-    flag = *v;
-    if (flag)
-        forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(code, left, top); });
+    m_data.ship.*row.flag = *v;
+    if (*v)
+        forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(*row.iconCode, left, top); });
 }
 
-void Reader::readSensors(QByteArrayView value)
+void Reader::readChoice(const ShipSystemRow& first, QByteArrayView value)
 {
     ItemCursor items(value);
-    const UpperName kind(items.next());
-    int sensors = -1;
-    if (kind.text() == "STANDARD")
-        sensors = 0;
-    else if (kind.text() == "ENHANCED")
-        sensors = 1;
-    else if (kind.text() == "SUPERIOR")
-        sensors = 2;
-    if (sensors < 0)
+    const UpperName text(items.next());
+    for (const ShipSystemRow& row : choicesFrom(first)) {
+        if (!sameUpperCase(text.text(), row.choiceText))
+            continue;
+        m_data.ship.*row.count = row.choice;
+        if (row.iconCode)
+            forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(*row.iconCode, left, top); });
         return;
-    m_data.ship.Sensors = sensors;
-    if (sensors == 0)
-        return;
-    const QString& code = sensors == 1 ? IconCode::ESensors : IconCode::SupSensors;
-    forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(code, left, top); });
+    }
 }
 
-void Reader::readSpace(const QString& code, int& mass, QByteArrayView value)
+void Reader::readSpace(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
     const auto v = readCount16(items.next());
     if (!v)
         return;
-    mass = *v;
-    const QList<int> shares = spaceBoxShares(mass);
+    m_data.ship.*row.count = *v;
+    const QList<int> shares = spaceBoxShares(*v);
+    const QString& code = *row.iconCode;
     forEachPair(items, shares.size(), [&](qsizetype k, float left, float top) { addIcon(code, left, top, shares[k]); });
 }
 
-void Reader::readHangars(QByteArrayView value)
+void Reader::readHangars(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
     const auto n = readCount16(items.next());
     if (!n)
         return;
     // Bays whose capacity cannot be read are left out; a bay without a position has no icon.
+    const QString& code = *row.iconCode;
     QList<int> bays;
     while (!items.atEnd() && bays.size() < *n) {
         const auto capacity = readCount16(items.next());
@@ -344,7 +312,7 @@ void Reader::readHangars(QByteArrayView value)
         const auto left = readPosition(items.next());
         const auto top = readPosition(items.next());
         if (left && top)
-            addIcon(IconCode::Hangar, *left, *top, 0, *capacity);
+            addIcon(code, *left, *top, 0, *capacity);
     }
     m_data.ship.Hangars = bays;
 }
@@ -413,18 +381,20 @@ void Reader::convertOrtillery()
     ShipRecord& s = m_data.ship;
     if (s.Ortillery <= 0)
         return;
+    const WeaponFigures figures = weaponMassAndCost(WeaponKind::OrtillerySystem, {});
     for (int k = 0; k < s.Ortillery; ++k) {
         WeaponEntry mount;
-        mount.Kind = QStringLiteral("Ortillery System");
-        mount.Mass = 3;
-        mount.Cost = 9;
+        mount.Kind = weaponKindText(WeaponKind::OrtillerySystem);
+        mount.Mass = figures.mass;
+        mount.Cost = figures.cost;
         // The converted mounts get their icons' codes as numbers, so they match at once.
         mount.Number = static_cast<int>(s.Weapons.size());
         s.Weapons.append(mount);
     }
+    const QString& code = *shipSystem(ShipSystem::Ortillery).iconCode;
     int k = 0;
     for (StoredIcon& icon : m_data.icons) {
-        if (icon.code != IconCode::Ortillery)
+        if (icon.code != code)
             continue;
         ++k;
         if (k > s.Ortillery)

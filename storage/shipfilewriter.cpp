@@ -1,7 +1,8 @@
 #include "storage/shipfile.h"
 
 #include "model/numbertext.h"
-#include "model/systemcodes.h"
+#include "model/shipchoices.h"
+#include "model/shipsystems.h"
 #include "storage/codepage.h"
 
 #include <array>
@@ -60,6 +61,13 @@ public:
         return *this;
     }
     LineBuffer& boolean(bool value) { return ascii(value ? "True" : "False"); }
+    LineBuffer& ascii(std::string_view s)
+    {
+        const auto n = static_cast<qsizetype>(s.size());
+        std::copy_n(s.data(), n, room(n));
+        m_end += n;
+        return *this;
+    }
     LineBuffer& comma() { return put(','); }
     void end() { ascii("\r\n"); }
 
@@ -102,13 +110,6 @@ private:
         ++m_end;
         return *this;
     }
-    LineBuffer& ascii(std::string_view s)
-    {
-        const auto n = static_cast<qsizetype>(s.size());
-        std::copy_n(s.data(), n, room(n));
-        m_end += n;
-        return *this;
-    }
     void fail(const QString& problem)
     {
         if (m_problem.isEmpty())
@@ -121,17 +122,18 @@ private:
     QString m_problem;
 };
 
-// The system codes whose icon positions the file holds.
-enum class Listed {
-    FC, Fighter, Screen, Reflex, Cloak, ADFC, PDS, ESensors, SupSensors, ECM, AreaECM, DCP, CSpace, PSpace,
-    Nova, Wave, MineSweeper, Hangar, Count
-};
-constexpr auto kListedCount = static_cast<std::size_t>(Listed::Count);
+// The systems whose icon positions the file holds, by their place in the table.
+constexpr std::size_t kListedCount = kShipSystemCount;
 
-const std::array<const QString*, kListedCount> kListedCodes = {
-    &IconCode::FC, &IconCode::Fighter, &IconCode::Screen, &IconCode::Reflex, &IconCode::Cloak, &IconCode::ADFC,
-    &IconCode::PDS, &IconCode::ESensors, &IconCode::SupSensors, &IconCode::ECM, &IconCode::AreaECM, &IconCode::DCP,
-    &IconCode::CSpace, &IconCode::PSpace, &IconCode::Nova, &IconCode::Wave, &IconCode::MineSweeper, &IconCode::Hangar};
+// The table is constant, so reading it while the program starts is safe.
+const std::array<const QString*, kListedCount> kListedCodes = [] {
+    std::array<const QString*, kListedCount> codes{};
+    for (std::size_t i = 0; i < kListedCount; ++i) {
+        const ShipSystemRow& row = shipSystems()[i];
+        codes[i] = row.written ? row.iconCode : nullptr;
+    }
+    return codes;
+}();
 
 // Which listed system a code stands for, or -1. Icons come grouped by system, so the system
 // of the icon before is tried first.
@@ -140,7 +142,7 @@ int listedIndex(const QString& code, int previous)
     if (previous >= 0 && code == *kListedCodes[previous])
         return previous;
     for (std::size_t i = 0; i < kListedCount; ++i) {
-        if (code == *kListedCodes[i])
+        if (kListedCodes[i] && code == *kListedCodes[i])
             return static_cast<int>(i);
     }
     return -1;
@@ -193,9 +195,8 @@ public:
         }
     }
 
-    std::span<const StoredIcon* const> of(Listed system) const
+    std::span<const StoredIcon* const> of(std::size_t l) const
     {
-        const auto l = static_cast<std::size_t>(system);
         return {m_ofListed.data() + m_start[l], m_start[l + 1] - m_start[l]};
     }
     const StoredIcon* ofMount(int mount) const { return m_ofMount[static_cast<std::size_t>(mount)]; }
@@ -230,7 +231,7 @@ public:
         out.key("TMF").number(s.TMF).end();
         out.key("NPV").number(s.NPV).end();
         out.key("FTL").text(s.FTL);
-        if (isTugDrive(s.FTL))
+        if (ftlChoiceOf(s.FTL) == FtlChoice::Tug)
             out.comma().text(m_data.towCapacity.value_or(QString()));
         out.end();
         out.key("MD").number(s.MD).end();
@@ -242,7 +243,7 @@ public:
         for (int r = 0; r < 4; ++r)
             (r ? out.comma() : out).number(s.HullTrack[r]);
         out.end();
-        if (s.StreamLining != QLatin1String("None"))
+        if (s.StreamLining != streamliningText(StreamliningChoice::None))
             out.key("StreamLining").text(s.StreamLining).end();
         out.key("CrewFactor").number(s.CrewFactor).end();
         const char* const crewKeys[] = {"CrewLine1", "CrewLine2", "CrewLine3", "CrewLine4"};
@@ -251,33 +252,30 @@ public:
             crewLine(out, r);
             out.end();
         }
-        counted(out, "FCS", s.FCS, Listed::FC);
-        counted(out, "FighterBays", s.FighterBays, Listed::Fighter);
-        counted(out, "Screens", s.Screens, Listed::Screen);
-        flag(out, "ReflexField", s.ReflexField, Listed::Reflex);
-        flag(out, "CloakingField", s.CloakingField, Listed::Cloak);
-        counted(out, "ADFC", s.ADFC, Listed::ADFC);
-        counted(out, "PDSs", s.PDSs, Listed::PDS);
-        out.key("Sensors");
-        if (s.Sensors == 1) {
-            out.text(u"Enhanced");
-            pairs(out, Listed::ESensors, 1);
-        } else if (s.Sensors == 2) {
-            out.text(u"Superior");
-            pairs(out, Listed::SupSensors, 1);
-        } else {
-            out.text(u"Standard");
+        const auto systems = shipSystems();
+        for (std::size_t i = 0; i < systems.size(); ++i) {
+            const ShipSystemRow& row = systems[i];
+            if (!row.written)
+                continue;
+            switch (row.storage) {
+            case SystemStorage::Count:
+                counted(out, row, i);
+                break;
+            case SystemStorage::Flag:
+                flag(out, row, i);
+                break;
+            case SystemStorage::Choice:
+                // The choices share one line; it is written at the first of them.
+                i += choice(out, row) - 1;
+                break;
+            case SystemStorage::Space:
+                space(out, row, i);
+                break;
+            case SystemStorage::Bays:
+                hangars(out, row, i);
+                break;
+            }
         }
-        out.end();
-        flag(out, "LocalisedECM", s.LocalisedECM, Listed::ECM);
-        flag(out, "AreaECM", s.AreaECM, Listed::AreaECM);
-        counted(out, "DCPs", s.DCPs, Listed::DCP);
-        space(out, "CargoSpace", s.CargoSpace, Listed::CSpace);
-        space(out, "PassengerSpace", s.PassengerSpace, Listed::PSpace);
-        flag(out, "NovaCannon", s.NovaCannon, Listed::Nova);
-        flag(out, "WaveGun", s.WaveGun, Listed::Wave);
-        flag(out, "MineSweeper", s.MineSweeper, Listed::MineSweeper);
-        hangars(out);
         out.key("Weapons").number(s.WeaponCount()).end();
         for (int i = 0; i < s.WeaponCount(); ++i)
             weaponLine(out, i);
@@ -286,7 +284,7 @@ public:
 
 private:
     // ",left,top" for the first `limit` icons of a system.
-    void pairs(LineBuffer& out, Listed system, qsizetype limit = -1) const
+    void pairs(LineBuffer& out, std::size_t system, qsizetype limit = -1) const
     {
         const auto icons = m_icons.of(system);
         const auto count = static_cast<std::size_t>(limit < 0 ? icons.size() : qMin<std::size_t>(limit, icons.size()));
@@ -307,39 +305,53 @@ private:
         }
     }
 
-    void counted(LineBuffer& out, const char* key, int count, Listed system) const
+    void counted(LineBuffer& out, const ShipSystemRow& row, std::size_t system) const
     {
+        const int count = m_ship.*row.count;
         if (count <= 0)
             return;
-        out.key(key).number(count);
+        out.key(row.fileKey).number(count);
         pairs(out, system);
         out.end();
     }
 
-    void flag(LineBuffer& out, const char* key, bool set, Listed system) const
+    void flag(LineBuffer& out, const ShipSystemRow& row, std::size_t system) const
     {
-        if (!set)
+        if (!(m_ship.*row.flag))
             return;
-        out.key(key).boolean(true);
+        out.key(row.fileKey).boolean(true);
         pairs(out, system, 1);
         out.end();
     }
 
-    void space(LineBuffer& out, const char* key, int mass, Listed system) const
+    // Writes the line of the choices starting at `first`; returns how many systems it covered.
+    std::size_t choice(LineBuffer& out, const ShipSystemRow& first) const
     {
+        const auto choices = choicesFrom(first);
+        const ShipSystemRow& chosen = chosenOf(choices, m_ship.*first.count);
+        out.key(first.fileKey).ascii(chosen.choiceText);
+        if (chosen.iconCode)
+            pairs(out, static_cast<std::size_t>(&chosen - shipSystems().data()), 1);
+        out.end();
+        return choices.size();
+    }
+
+    void space(LineBuffer& out, const ShipSystemRow& row, std::size_t system) const
+    {
+        const int mass = m_ship.*row.count;
         if (mass <= 0)
             return;
-        out.key(key).number(mass);
+        out.key(row.fileKey).number(mass);
         pairs(out, system, qMin(mass, 4));
         out.end();
     }
 
-    void hangars(LineBuffer& out) const
+    void hangars(LineBuffer& out, const ShipSystemRow& row, std::size_t system) const
     {
         if (m_ship.HangarCount() < 1)
             return;
-        out.key("Hangars").number(m_ship.HangarCount());
-        const auto icons = m_icons.of(Listed::Hangar);
+        out.key(row.fileKey).number(m_ship.HangarCount());
+        const auto icons = m_icons.of(system);
         for (qsizetype k = 0; k < qsizetype(icons.size()) && k < m_ship.HangarCount(); ++k)
             out.comma().number(m_ship.Hangars[k]).comma().twips(icons[k]->left).comma().twips(icons[k]->top);
         out.end();

@@ -9,6 +9,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -66,6 +67,8 @@ private:
     UpDown* upDown(NumericField field);
     QLabel* figureLabel(SystemLabel label, bool cost);
     QCheckBox* checkBox(CheckBox box, const QString& caption);
+    // A fitted system's row: its caption and control, then its mass and points.
+    void fittedRow(QGridLayout* grid, int& row, const ShipSystemRow& system, int captionSpan);
     QComboBox* choiceList(const QString& name, const QStringList& entries, void (ShipEditor::*choose)(int));
 
     void mirror();

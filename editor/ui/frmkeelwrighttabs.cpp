@@ -127,6 +127,37 @@ QComboBox* FrmKeelwright::choiceList(const QString& name, const QStringList& ent
     return box;
 }
 
+void FrmKeelwright::fittedRow(QGridLayout* grid, int& row, const ShipSystemRow& system, int captionSpan)
+{
+    QWidget* page = grid->parentWidget();
+    const QString text = QString::fromLatin1(system.caption);
+    switch (system.control) {
+    case SystemControl::NumberField:
+        grid->addWidget(caption(text, page), row, Caption, 1, captionSpan);
+        grid->addWidget(numberField(system.field), row, Field);
+        grid->addWidget(upDown(system.field), row, Arrows);
+        break;
+    case SystemControl::CheckBox:
+        grid->addWidget(checkBox(system.checkBox, text), row, Caption, 1, captionSpan);
+        break;
+    case SystemControl::SensorOption: {
+        auto* radio = new QRadioButton(text, page);
+        radio->setObjectName(QStringLiteral("optSensors_%1").arg(system.choice));
+        m_sensors->addButton(radio, system.choice);
+        grid->addWidget(radio, row, Caption, 1, captionSpan);
+        break;
+    }
+    case SystemControl::HangarList:
+    case SystemControl::None:
+        break;
+    }
+    if (system.label) {
+        grid->addWidget(figureLabel(*system.label, false), row, Mass);
+        grid->addWidget(figureLabel(*system.label, true), row, Points);
+    }
+    ++row;
+}
+
 QWidget* FrmKeelwright::buildHeader()
 {
     auto* header = new QWidget(this);
@@ -223,27 +254,20 @@ QWidget* FrmKeelwright::buildGeneralTab()
     ++row;
     systemRow(QStringLiteral("Main Drive:"), NumericField::MD, SystemLabel::MD);
     systemRow(QStringLiteral("Armour Factor:"), NumericField::Armour, SystemLabel::ARMOUR);
-    systemRow(QStringLiteral("Fire Control Systems:"), NumericField::FCS, SystemLabel::FCS);
-    systemRow(QStringLiteral("Screen Generators:"), NumericField::Screens, SystemLabel::SCREENS);
-    systemRow(QStringLiteral("Point Defence Systems:"), NumericField::PDS, SystemLabel::PDS);
-    systemRow(QStringLiteral("Area Defence Fire Controls:"), NumericField::ADFC, SystemLabel::ADFC);
-    systemRow(QStringLiteral("Fighter Bays:"), NumericField::Fighters, SystemLabel::FIGHTERS);
-    for (auto [box, text, label] : {std::tuple{CheckBox::Reflex, "Reflex Field:", SystemLabel::REFLEX},
-                                    std::tuple{CheckBox::Cloak, "Cloaking Field:", SystemLabel::CLOAK}}) {
-        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption);
-        grid->addWidget(figureLabel(label, false), row, Mass);
-        grid->addWidget(figureLabel(label, true), row, Points);
-        ++row;
-    }
-    m_hangarButton = namedButton("cmdHangar", QStringLiteral("Hangar Bays:"), m_tabGen);
+    for (ShipSystem system : {ShipSystem::FireControls, ShipSystem::Screens, ShipSystem::PointDefence,
+                              ShipSystem::AreaDefenceFireControls, ShipSystem::FighterBays, ShipSystem::ReflexField,
+                              ShipSystem::CloakingField})
+        fittedRow(grid, row, shipSystem(system), 1);
+    const ShipSystemRow& bays = shipSystem(ShipSystem::HangarBays);
+    m_hangarButton = namedButton("cmdHangar", QString::fromLatin1(bays.caption), m_tabGen);
     connect(m_hangarButton, &QPushButton::clicked, this, &FrmKeelwright::cmdHangar_Click);
     m_hangarCount = new QLabel(m_tabGen);
     m_hangarCount->setObjectName(QStringLiteral("lblHangar"));
     m_hangarCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_hangarButton, row, Caption, Qt::AlignLeft);
     grid->addWidget(m_hangarCount, row, Field);
-    grid->addWidget(figureLabel(SystemLabel::HANGAR, false), row, Mass);
-    grid->addWidget(figureLabel(SystemLabel::HANGAR, true), row, Points);
+    grid->addWidget(figureLabel(*bays.label, false), row, Mass);
+    grid->addWidget(figureLabel(*bays.label, true), row, Points);
     grid->setRowStretch(row + 1, 1);
 
     pageLayout->addWidget(m_tabGen, 1);
@@ -277,13 +301,8 @@ QWidget* FrmKeelwright::buildWeaponsTab()
     auto* big = new QWidget(page);
     QGridLayout* grid = figureGrid(big);
     int row = 1;
-    for (auto [box, text, label] : {std::tuple{CheckBox::Nova, "Spinal Mount Nova Cannon", SystemLabel::NOVA},
-                                    std::tuple{CheckBox::Wave, "Wave Gun", SystemLabel::WAVE}}) {
-        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption);
-        grid->addWidget(figureLabel(label, false), row, Mass);
-        grid->addWidget(figureLabel(label, true), row, Points);
-        ++row;
-    }
+    for (ShipSystem system : {ShipSystem::NovaCannon, ShipSystem::WaveGun})
+        fittedRow(grid, row, shipSystem(system), 1);
     layout->addWidget(big);
     return page;
 }
@@ -297,39 +316,14 @@ QWidget* FrmKeelwright::buildExtraSystemsTab()
     m_tabSys->setObjectName(QStringLiteral("picTabSys"));
     QGridLayout* grid = figureGrid(m_tabSys);
     int row = 1;
-    for (auto [text, field, label] : {std::tuple{"Cargo Space:", NumericField::Cargo, SystemLabel::CARGO},
-                                      std::tuple{"Passenger Space:", NumericField::Passenger, SystemLabel::PASSANGER},
-                                      std::tuple{"Damage Control Parties:", NumericField::DCP, SystemLabel::DCP}}) {
-        grid->addWidget(caption(QString::fromLatin1(text), m_tabSys), row, Caption);
-        grid->addWidget(numberField(field), row, Field);
-        grid->addWidget(upDown(field), row, Arrows);
-        grid->addWidget(figureLabel(label, false), row, Mass);
-        grid->addWidget(figureLabel(label, true), row, Points);
-        ++row;
-    }
+    for (ShipSystem system : {ShipSystem::CargoSpace, ShipSystem::PassengerSpace, ShipSystem::DamageControlParties})
+        fittedRow(grid, row, shipSystem(system), 1);
     m_sensors = new QButtonGroup(this);
-    const char* const sensorTexts[] = {"Standard Sensors", "Enhanced Sensors", "Superior Sensors"};
-    for (int option = 0; option < 3; ++option) {
-        auto* radio = new QRadioButton(QString::fromLatin1(sensorTexts[option]), m_tabSys);
-        radio->setObjectName(QStringLiteral("optSensors_%1").arg(option));
-        m_sensors->addButton(radio, option);
-        grid->addWidget(radio, row, Caption, 1, 3);
-        if (option > 0) {
-            const SystemLabel label = option == 1 ? SystemLabel::ESENSORS : SystemLabel::SUPSENSORS;
-            grid->addWidget(figureLabel(label, false), row, Mass);
-            grid->addWidget(figureLabel(label, true), row, Points);
-        }
-        ++row;
-    }
+    for (ShipSystem system : {ShipSystem::StandardSensors, ShipSystem::EnhancedSensors, ShipSystem::SuperiorSensors})
+        fittedRow(grid, row, shipSystem(system), 3);
     connect(m_sensors, &QButtonGroup::idClicked, this, [this](int option) { m_editor.chooseSensors(option); });
-    for (auto [box, text, label] : {std::tuple{CheckBox::ECM, "Localised ECM Jammer", SystemLabel::ECM},
-                                    std::tuple{CheckBox::AreaEcm, "Area ECM Jammer", SystemLabel::AREAECM},
-                                    std::tuple{CheckBox::MineSweep, "Mine Sweeper", SystemLabel::MINESWEEPER}}) {
-        grid->addWidget(checkBox(box, QString::fromLatin1(text)), row, Caption, 1, 3);
-        grid->addWidget(figureLabel(label, false), row, Mass);
-        grid->addWidget(figureLabel(label, true), row, Points);
-        ++row;
-    }
+    for (ShipSystem system : {ShipSystem::LocalisedEcm, ShipSystem::AreaEcm, ShipSystem::MineSweeper})
+        fittedRow(grid, row, shipSystem(system), 3);
     grid->setRowStretch(row, 1);
     pageLayout->addWidget(m_tabSys, 1);
     m_lockSys = new QLabel(page);

@@ -25,18 +25,14 @@ WeaponEntry weapon(const char* kind, const char* details = "")
 TEST(IconLayout, CatalogueOrderAndSizes)
 {
     DisplayModel display;
-    IconCounts counts;
-    counts.fcs = 1;
-    counts.screens = 1;
-    counts.fighterBays = 1;
-    counts.pds = 1;
-    counts.adfc = 1;
-    counts.reflex = counts.cloak = counts.mineSweeper = counts.nova = counts.wave = counts.ecm = counts.areaEcm = true;
-    counts.cargo = 10;
-    counts.passengers = 2;
-    counts.sensors = 2;
-    counts.dcps = 1;
-    counts.hangars = {3};
+    FittedSystems counts;
+    for (const ShipSystemRow& row : shipSystems())
+        counts.amount(row.system) = 1;
+    counts.amount(ShipSystem::CargoSpace) = 10;
+    counts.amount(ShipSystem::PassengerSpace) = 2;
+    counts.amount(ShipSystem::StandardSensors) = 0;
+    counts.amount(ShipSystem::EnhancedSensors) = 0;
+    counts.hangarBays = {3};
     QList<WeaponEntry> weapons{weapon("Missile", "EMP"), weapon("Mine Layer", "3"), weapon("Salvo Magazine", "8")};
     weapons[2].Number = 0;
     BuildSystemIcons(display, counts, weapons);
@@ -71,9 +67,9 @@ TEST(IconLayout, CatalogueOrderAndSizes)
 TEST(IconLayout, HoldingRowsWrapAtTheMargin)
 {
     DisplayModel display;
-    IconCounts counts;
-    counts.screens = 5;
-    counts.dcps = 11;
+    FittedSystems counts;
+    counts.amount(ShipSystem::Screens) = 5;
+    counts.amount(ShipSystem::DamageControlParties) = 11;
     BuildSystemIcons(display, counts, noWeapons);
     ASSERT_EQ(display.iconCount(), 16);
     for (int k = 1; k <= 15; ++k) {
@@ -93,9 +89,9 @@ TEST(IconLayout, TheCanvasGrowsWithTheIcons)
     EXPECT_EQ(display.iconCount(), 0);
     EXPECT_EQ(display.holdingScrollMax, 0);
 
-    IconCounts counts;
-    counts.pds = 100;
-    counts.dcps = 100;
+    FittedSystems counts;
+    counts.amount(ShipSystem::PointDefence) = 100;
+    counts.amount(ShipSystem::DamageControlParties) = 100;
     BuildSystemIcons(display, counts, noWeapons);
     const SystemIcon& last = display.icon(display.iconCount());
     EXPECT_EQ(last.top + last.height, 6457.5f);

@@ -43,7 +43,7 @@ protected:
     const ShipRecord& ship() const { return editor.ship(); }
 };
 
-TEST_F(SalvoLinkTest, StartingAndCancellingALink)
+TEST_F(SalvoLinkTest, StartingALinkAsksForItsEnds)
 {
     design(1, 1);
     EXPECT_TRUE(editor.controls().linkVisible);
@@ -56,23 +56,29 @@ TEST_F(SalvoLinkTest, StartingAndCancellingALink)
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
     EXPECT_FALSE(editor.controls().linkVisible);
     EXPECT_TRUE(editor.controls().cancelLinkVisible);
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
-    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0, 0}));
-
-    editor.clickIcon(launcher(), false);
-    editor.cancelLink();
-    EXPECT_EQ(ship().SalvoLinkCount, 0);
-    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0}));
-    EXPECT_EQ(ship().SalvoMagazineIcon, (QList<int>{0}));
-    EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_TRUE(editor.controls().linkVisible);
-    EXPECT_FALSE(editor.controls().cancelLinkVisible);
-    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
+    EXPECT_EQ(ship().SalvoLinkCount(), 1);
+    EXPECT_EQ(ship().LinkBeingMade, SalvoLink{});
 
     // Starting twice makes no second pending link.
     editor.startLink();
+    EXPECT_EQ(ship().SalvoLinkCount(), 1);
+}
+
+TEST_F(SalvoLinkTest, CancellingDropsTheHalfMadeLink)
+{
+    design(2, 1);
+    link(launcher(0), magazine(0, 2));
     editor.startLink();
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    editor.clickIcon(launcher(1), false);
+    EXPECT_EQ(ship().SalvoLauncherIcon(2), launcher(1));
+    editor.cancelLink();
+    EXPECT_EQ(ship().SalvoLinkCount(), 1);
+    EXPECT_FALSE(ship().LinkBeingMade);
+    EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(0), magazine(0, 2)}}));
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_TRUE(editor.controls().linkVisible);
+    EXPECT_FALSE(editor.controls().cancelLinkVisible);
+    EXPECT_EQ(editor.shownLinkLines().size(), 1);
 }
 
 TEST_F(SalvoLinkTest, EndsMayBeChosenInEitherOrder)
@@ -80,9 +86,8 @@ TEST_F(SalvoLinkTest, EndsMayBeChosenInEitherOrder)
     design(1, 1);
     link(magazine(0, 1), launcher());
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
-    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0, launcher()}));
-    EXPECT_EQ(ship().SalvoMagazineIcon, (QList<int>{0, magazine(0, 1)}));
+    EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}}));
+    EXPECT_FALSE(ship().LinkBeingMade);
     // The line runs from the launcher's bottom centre to the magazine's top centre.
     const TwipRect l = editor.display().icon(launcher()).rect();
     const TwipRect m = editor.display().icon(magazine(0, 1)).rect();
@@ -99,7 +104,7 @@ TEST_F(SalvoLinkTest, ASecondEndOfTheSameKindIsRefused)
     editor.clickIcon(1, false);                          // a screen: ignored
     editor.clickIcon(mountIcon(editor, 4), false);       // the needle beam: ignored
     EXPECT_EQ(prompts.texts(), (QStringList{kStartMessage, kLauncherTaken}));
-    EXPECT_EQ(ship().SalvoLauncherIcon[1], launcher(0));
+    EXPECT_EQ(ship().SalvoLauncherIcon(1), launcher(0));
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
     editor.clickIcon(magazine(1, 2), false);
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
@@ -108,7 +113,7 @@ TEST_F(SalvoLinkTest, ASecondEndOfTheSameKindIsRefused)
     editor.clickIcon(magazine(0, 2), false);
     editor.clickIcon(magazine(1, 2), false);
     EXPECT_EQ(prompts.lastText(), kMagazineTaken);
-    EXPECT_EQ(ship().SalvoMagazineIcon[2], magazine(0, 2));
+    EXPECT_EQ(ship().SalvoMagazineIcon(2), magazine(0, 2));
 }
 
 TEST_F(SalvoLinkTest, IconsInTheHoldingBoxAreNoLinkEnds)
@@ -116,25 +121,25 @@ TEST_F(SalvoLinkTest, IconsInTheHoldingBoxAreNoLinkEnds)
     design(1, 1, false);
     editor.startLink();
     editor.clickIcon(launcher(), false);
-    EXPECT_EQ(ship().SalvoLauncherIcon[1], 0);
+    EXPECT_EQ(ship().SalvoLauncherIcon(1), 0);
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
     EXPECT_EQ(prompts.texts(), QStringList{kStartMessage});
     // Placed after the link began, the same icon is taken.
     editor.cancelLink();
     placeAllIcons(editor);
     link(launcher(), magazine(0, 1));
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    EXPECT_EQ(ship().SalvoLinkCount(), 1);
     // Dragged back into the holding box, its line leaves the display but the link stays.
     editor.dropIconInHoldingBox(launcher(), {100, 100}, {0, 0});
     EXPECT_TRUE(editor.shownLinkLines().isEmpty());
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
+    EXPECT_EQ(ship().SalvoLinkCount(), 1);
 }
 
-TEST_F(SalvoLinkTest, TheLinkButtonReturnsWhileMoreLinksArePossible)
+TEST_F(SalvoLinkTest, OneLauncherAndOneMagazineAllowOneLink)
 {
     design(1, 1);
     link(launcher(), magazine(0, 1));
-    EXPECT_FALSE(editor.controls().linkVisible);   // 1 x 1 = one link, made
+    EXPECT_FALSE(editor.controls().linkVisible);
     EXPECT_FALSE(editor.controls().cancelLinkVisible);
 }
 
@@ -145,7 +150,7 @@ TEST_F(SalvoLinkTest, TwoLaunchersAndOneMagazineAllowTwoLinks)
     EXPECT_TRUE(editor.controls().linkVisible);
     link(magazine(0, 2), launcher(1));
     EXPECT_FALSE(editor.controls().linkVisible);
-    EXPECT_EQ(ship().SalvoLinkCount, 2);
+    EXPECT_EQ(ship().SalvoLinkCount(), 2);
     EXPECT_EQ(editor.shownLinkLines().size(), 2);
 }
 
@@ -155,8 +160,7 @@ TEST_F(SalvoLinkTest, AFullUpdateDiscardsEveryLink)
     link(launcher(0), magazine(0, 2));
     editor.startLink();   // a pending link goes too
     editor.UpdateShip(true);
-    EXPECT_EQ(ship().SalvoLinkCount, 0);
-    EXPECT_EQ(ship().SalvoLauncherIcon, (QList<int>{0}));
+    EXPECT_EQ(ship().SalvoLinkCount(), 0);
     EXPECT_TRUE(editor.shownLinkLines().isEmpty());
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
     EXPECT_TRUE(editor.controls().linkVisible);
@@ -182,68 +186,44 @@ TEST_F(SalvoLinkTest, LineEndsFollowTheirIcons)
     EXPECT_EQ(after.p2(), QPointF(1000 + m.width / 2, 2000));
 }
 
-TEST_F(SalvoLinkTest, LinksSurviveSavingAndReopening)
-{
-    design(2, 1);
-    link(launcher(1), magazine(0, 2));
-    const QList<QLineF> lines = editor.shownLinkLines();
-    const QString path = folder.path() + "/linked.shp";
-    QString error;
-    ASSERT_TRUE(editor.exportShipFile(path, false, &error)) << error.toStdString();
-    editor.Load();
-    ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_EQ(ship().SalvoLinkCount, 1);
-    EXPECT_EQ(editor.shownLinkLines(), lines);
-    EXPECT_EQ(ship().SalvoLauncherIcon.value(1), launcher(1));
-}
-
-// The whole of laying out a sheet: place, align, nudge, link, save and reopen.
-TEST_F(SalvoLinkTest, LayingOutASheetEndToEnd)
+// A sheet laid out by hand, its links made from either end, reopens with every icon where it
+// lay and every line where it ran.
+TEST_F(SalvoLinkTest, AHandLaidSheetReopensAsItWasLaid)
 {
     design(1, 2, false);
-    const int count = editor.display().iconCount();
-    ASSERT_EQ(count, 5);   // screen, launcher, two magazines, needle beam
     placeAllIcons(editor);
-    ASSERT_TRUE(editor.display().allPlaced());
-
     editor.clickIcon(magazine(0, 1), false);
     editor.clickIcon(magazine(1, 1), true);
     editor.clickIcon(launcher(), true);
     editor.align(Alignment::Tops);
-    const float top = editor.display().icon(launcher()).top;
-    EXPECT_EQ(editor.display().icon(magazine(0, 1)).top, top);
-    EXPECT_EQ(editor.display().icon(magazine(1, 1)).top, top);
-
-    KeyboardMover mover(editor);
-    mover.keyDown(Qt::Key_Down);
-    mover.keyUp(Qt::Key_Down);
-    mover.keyDown(Qt::Key_Left);
-    mover.tick();
-    mover.keyUp(Qt::Key_Left);
-    EXPECT_EQ(editor.display().icon(launcher()).top, top + 15);
-
+    editor.nudgeSelection(Qt::Key_Left);
     link(launcher(), magazine(0, 1));
     link(magazine(1, 1), launcher());
-    ASSERT_EQ(ship().SalvoLinkCount, 2);
-    EXPECT_FALSE(editor.controls().linkVisible);
+    ASSERT_EQ(ship().SalvoLinkCount(), 2);
 
+    const int count = editor.display().iconCount();
     QList<TwipRect> places;
     for (int i = 1; i <= count; ++i)
         places << editor.display().icon(i).rect();
     const QList<QLineF> lines = editor.shownLinkLines();
-    ASSERT_EQ(lines.size(), 2);
-
     const QString path = folder.path() + "/laid out.shp";
     ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
+    const QByteArray written = readFile(path);
+    // Links are stored by mount numbers: the launcher is mount 0, the magazines 1 and 2.
+    EXPECT_TRUE(written.contains("\r\nSalvoLinks=2,0,1,0,2\r\n"));
     editor.Load();
     ASSERT_TRUE(editor.OpenShip(path));
+
     ASSERT_EQ(editor.display().iconCount(), count);
     for (int i = 1; i <= count; ++i) {
         EXPECT_TRUE(editor.display().icon(i).placed());
         EXPECT_EQ(editor.display().icon(i).rect(), places[i - 1]) << i;
     }
+    EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}, {launcher(), magazine(1, 1)}}));
     EXPECT_EQ(editor.shownLinkLines(), lines);
     EXPECT_TRUE(editor.composeSheet().has_value());
+    ASSERT_TRUE(editor.exportShipFile(path + ".again", false, nullptr));
+    EXPECT_EQ(readFile(path + ".again"), written);
 }
 
 } // namespace

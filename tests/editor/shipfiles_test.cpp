@@ -155,47 +155,6 @@ TEST_F(ShipFilesTest, AFailedWriteKeepsTheOldFileAndTheDesign)
     EXPECT_TRUE(editor.ship().FileName.isEmpty());
 }
 
-TEST_F(ShipFilesTest, LinksAndIconsSurviveARoundTripThroughTheEditor)
-{
-    designVigilant();
-    WeaponEntry launcher;
-    launcher.Kind = "Salvo Launcher";
-    launcher.Mass = 3;
-    launcher.Cost = 9;
-    launcher.Arc = {true, true, false, false, false, true};
-    WeaponEntry magazine;
-    magazine.Kind = "Salvo Magazine";
-    magazine.Details = "8";
-    magazine.Mass = 8;
-    magazine.Cost = 24;
-    editor.addWeapons({launcher, magazine, magazine});
-    editor.addHangarBay(3);
-    editor.addHangarBay(6);
-    type(NumericField::Cargo, "10");
-    editor.setNameText("Carrier");
-    editor.UpdateShip(true);
-    EXPECT_TRUE(editor.controls().linkVisible);
-    placeAllIcons(editor);
-    editor.startLink();
-    editor.clickIcon(editor.display().findIcon("0"), false);
-    editor.clickIcon(editor.display().findIcon("2"), false);
-    const QString path = folder.path() + "/carrier.shp";
-    QString error;
-    ASSERT_TRUE(editor.exportShipFile(path, false, &error));
-    const QByteArray written = test::readFile(path);
-    EXPECT_TRUE(written.contains("\r\nSalvoLinks=1,0,2\r\n"));
-    EXPECT_TRUE(written.contains("\r\nCargoSpace=10,"));
-
-    ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 1);
-    EXPECT_EQ(editor.display().icon(editor.ship().SalvoLauncherIcon[1]).tag, "0");
-    EXPECT_EQ(editor.display().icon(editor.ship().SalvoMagazineIcon[1]).tag, "2");
-    EXPECT_EQ(editor.display().icon(editor.display().findIcon("1")).width, 4 * 315.0f);
-    EXPECT_EQ(editor.shownLinkLines().size(), 1);
-    ASSERT_TRUE(editor.exportShipFile(path + ".again", false, &error));
-    EXPECT_EQ(test::readFile(path + ".again"), written);
-}
-
 TEST_F(ShipFilesTest, AStationLoadsAsAWarshipAndLosesItsClass)
 {
     const QString path = folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nTMF=200\r\nFTL=None\r\n");

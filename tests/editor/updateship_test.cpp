@@ -135,20 +135,29 @@ TEST_F(UpdateShipTest, ChoosingAStationFixesTheDrivesBeforeItsOneRecalculation)
     EXPECT_EQ(editor.fields().ftlIndex, 0);   // enabled again, values not restored
 }
 
-TEST_F(UpdateShipTest, ChoiceRules)
+TEST_F(UpdateShipTest, NovaCannonAndWaveGunExcludeEachOther)
 {
     editor.setCheck(CheckBox::Nova, true);
     editor.setCheck(CheckBox::Wave, true);
     EXPECT_FALSE(editor.fields().check(CheckBox::Nova));
+    EXPECT_EQ(mass(SystemLabel::NOVA), 0);
     editor.setCheck(CheckBox::Nova, true);
     EXPECT_FALSE(editor.fields().check(CheckBox::Wave));
+    EXPECT_EQ(mass(SystemLabel::WAVE), 0);
+}
 
+TEST_F(UpdateShipTest, OnlyATugShowsItsTowCapacity)
+{
     editor.chooseFtl(2);
     EXPECT_TRUE(editor.controls().towCapacityVisible);
     EXPECT_EQ(editor.ship().FTL, "Tug");
     editor.chooseFtl(0);
     EXPECT_FALSE(editor.controls().towCapacityVisible);
+    EXPECT_EQ(editor.ship().FTL, "None");
+}
 
+TEST_F(UpdateShipTest, TheFixedHullShowsItsRatingFilledWithTheHullPoints)
+{
     designVigilant();
     editor.chooseHull(5);
     EXPECT_TRUE(editor.controls().hullRatingVisible);
@@ -157,7 +166,7 @@ TEST_F(UpdateShipTest, ChoiceRules)
     EXPECT_FALSE(editor.controls().hullRatingVisible);
 }
 
-TEST_F(UpdateShipTest, FieldsAreCheckedWhenLeft)
+TEST_F(UpdateShipTest, ACountFieldIsRoundedClampedOrRefusedAndRecalculated)
 {
     EXPECT_TRUE(type(NumericField::Armour, "12.5"));
     EXPECT_EQ(field(NumericField::Armour), "13");
@@ -168,20 +177,31 @@ TEST_F(UpdateShipTest, FieldsAreCheckedWhenLeft)
     EXPECT_EQ(editor.ship().Armour, 0);   // the armour field recalculates after its refusal
     EXPECT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
+}
 
+TEST_F(UpdateShipTest, TheMainDriveIsNotRecalculatedAfterARefusal)
+{
     type(NumericField::MD, "4");
     EXPECT_FALSE(type(NumericField::MD, "x"));
     EXPECT_EQ(field(NumericField::MD), "0");
-    EXPECT_EQ(editor.ship().MD, 4);       // the main drive does not
+    EXPECT_EQ(editor.ship().MD, 4);
+}
 
+TEST_F(UpdateShipTest, LeavingTheMassFieldRecalculatesOnlyWhenTheMassChanged)
+{
     type(NumericField::TMF, "50");
-    editor.UpdateShip(false);
-    const bool changedBefore = editor.ShipChanged();
-    EXPECT_TRUE(changedBefore);
+    // A count typed but not yet left shows whether a calculation ran: it would count it.
+    editor.setFieldText(NumericField::FCS, "3");
     EXPECT_TRUE(type(NumericField::TMF, " 50 "));
+    EXPECT_EQ(field(NumericField::TMF), "50");
+    EXPECT_EQ(mass(SystemLabel::FCS), 0);
+    EXPECT_TRUE(type(NumericField::TMF, "51"));
+    EXPECT_EQ(mass(SystemLabel::FCS), 3);
+}
 
+TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
+{
     editor.setNameText("  Bad/Name ");
-    prompts.clear();
     EXPECT_FALSE(editor.leaveNameField());
     EXPECT_EQ(editor.fields().name, "Bad/Name");
     EXPECT_EQ(prompts.lastText(), invalidShipNameMessage());

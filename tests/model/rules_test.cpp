@@ -39,7 +39,7 @@ TEST(ConstructionRules, MerchantWeaponLimit)
     EXPECT_EQ(merchantWeaponLimit(15), 2);
 }
 
-TEST(ConstructionRules, StationsAreImmobileAndCiviliansLimited)
+TEST(ConstructionRules, StationsAreImmobile)
 {
     const QString immobile = QStringLiteral("Stations are immobile and as a result\rmay not have Main Drive, FTL or Streamlining");
     RuleInputs station = design(ShipType::MilitaryStation, 100);
@@ -49,25 +49,48 @@ TEST(ConstructionRules, StationsAreImmobileAndCiviliansLimited)
     station.mainDrive = 0;
     station.streamlining = StreamliningChoice::Partial;
     EXPECT_EQ(checkConstructionRules(station), immobile);
+}
 
-    const QString limited = QStringLiteral("Merchant and Civilian Ships can't have systems greater than\r"
-                                           "Class 1 Batteries, Submunitions Packs, Lvl-1 Screens and PDAFS\r"
-                                           "and may not carry SMLs, Fighters, Nova Cannons, etc");
+const QString kLimited = QStringLiteral("Merchant and Civilian Ships can't have systems greater than\r"
+                                        "Class 1 Batteries, Submunitions Packs, Lvl-1 Screens and PDAFS\r"
+                                        "and may not carry SMLs, Fighters, Nova Cannons, etc");
+
+TEST(ConstructionRules, CiviliansCarryOnlyLightWeaponsAndOneScreen)
+{
     RuleInputs civilian = design(ShipType::CivilianStation, 1000);
-    civilian.screens = 1;
+    civilian.systems.amount(ShipSystem::Screens) = 1;
     civilian.weapons = {mount("Class 1 Battery", 1), mount("Submunitions Pack", 1)};
     EXPECT_FALSE(checkConstructionRules(civilian));
-    civilian.screens = 2;
-    EXPECT_EQ(checkConstructionRules(civilian), limited);
-    civilian.screens = 0;
+    civilian.systems.amount(ShipSystem::Screens) = 2;
+    EXPECT_EQ(checkConstructionRules(civilian), kLimited);
+    civilian.systems.amount(ShipSystem::Screens) = 0;
     civilian.weapons.append(mount("Needle Beam", 2));
-    EXPECT_EQ(checkConstructionRules(civilian), limited);
+    EXPECT_EQ(checkConstructionRules(civilian), kLimited);
+}
 
-    RuleInputs qship = design(ShipType::QShip, 100);
-    qship.weapons = {mount("Class 5 Battery", 40)};
-    qship.nova = qship.reflex = qship.cloak = true;
-    qship.fighterBays = 3;
-    EXPECT_FALSE(checkConstructionRules(qship));
+TEST(ConstructionRules, CiviliansMayNotFitWarshipSystems)
+{
+    const QList<ShipSystem> forbidden{ShipSystem::FighterBays,  ShipSystem::ReflexField, ShipSystem::CloakingField,
+                                      ShipSystem::LocalisedEcm, ShipSystem::AreaEcm,     ShipSystem::NovaCannon,
+                                      ShipSystem::WaveGun};
+    for (const ShipSystemRow& row : shipSystems()) {
+        RuleInputs merchant = design(ShipType::MerchantShip, 100);
+        merchant.systems.amount(row.system) = 1;
+        EXPECT_EQ(checkConstructionRules(merchant), forbidden.contains(row.system) ? std::optional(kLimited) : std::nullopt)
+            << static_cast<int>(row.system);
+    }
+}
+
+TEST(ConstructionRules, WarshipsAndQShipsAreBoundByNone)
+{
+    for (ShipType type : {ShipType::QShip, ShipType::MilitaryShip}) {
+        RuleInputs ship = design(type, 100);
+        ship.mainDrive = 4;
+        ship.weapons = {mount("Class 5 Battery", 40)};
+        for (const ShipSystemRow& row : shipSystems())
+            ship.systems.amount(row.system) = 3;
+        EXPECT_FALSE(checkConstructionRules(ship)) << static_cast<int>(type);
+    }
 }
 
 TEST(FieldChecks, NumbersAreRoundedAndClampedSilently)

@@ -1,6 +1,5 @@
 #include "model/crew.h"
 #include "model/systemcosts.h"
-#include "model/weaponcosts.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +16,15 @@ SystemInputs plain(qint64 tmf)
 {
     SystemInputs in;
     in.tmf = tmf;
+    return in;
+}
+
+// A design of the given mass fitting the systems listed, one each unless said otherwise.
+SystemInputs fitting(qint64 tmf, std::initializer_list<std::pair<ShipSystem, qint64>> systems)
+{
+    SystemInputs in = plain(tmf);
+    for (const auto& [system, amount] : systems)
+        in.systems.amount(system) = amount;
     return in;
 }
 
@@ -40,14 +48,13 @@ TEST(SystemCosts, MassShareSystemsRoundHalfUpWithTheirMinimums)
     in.md = 1;
     EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::MD).mass, 1);   // 0.45 -> 0, raised to 1
 
-    in = plain(20);
-    in.screens = 2;
+    in = fitting(20, {{ShipSystem::Screens, 2}});
     EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).mass, 6);
     EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).cost, 18);
+    in = fitting(100, {{ShipSystem::Screens, 2}});
+    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).mass, 10);   // above the minimum
 
-    in = plain(50);
-    in.reflex = true;
-    in.cloak = true;
+    in = fitting(50, {{ShipSystem::ReflexField, 1}, {ShipSystem::CloakingField, 1}});
     const SystemFigures fields = computeSystemFigures(in);
     EXPECT_EQ(figure(fields, SystemLabel::REFLEX).mass, 10);
     EXPECT_EQ(figure(fields, SystemLabel::REFLEX).cost, 60);
@@ -77,35 +84,35 @@ TEST(SystemCosts, DrivesHullAndStreamliningByChoice)
     EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SL).mass, 1);   // 0.3 -> 0, raised to 1
 }
 
-TEST(SystemCosts, FixedSystemsSensorsAndHangars)
+TEST(SystemCosts, CountsWeighAndCostByTheirUnits)
 {
-    SystemInputs in = plain(100);
-    in.fcs = 2;
-    in.fighterBays = 3;
-    in.pds = 4;
-    in.adfc = 2;
-    in.cargo = 12;
-    in.dcps = 3;
-    in.sensors = 2;
-    in.mineSweeper = in.nova = in.ecm = in.areaEcm = true;
-    in.hangars = {3};
+    SystemInputs in = fitting(100, {{ShipSystem::FighterBays, 3},
+                                    {ShipSystem::AreaDefenceFireControls, 2},
+                                    {ShipSystem::CargoSpace, 12},
+                                    {ShipSystem::DamageControlParties, 3},
+                                    {ShipSystem::SuperiorSensors, 1}});
     const SystemFigures f = computeSystemFigures(in);
-    EXPECT_EQ(figure(f, SystemLabel::FCS).cost, 8);
     EXPECT_EQ(figure(f, SystemLabel::FIGHTERS).mass, 27);
-    EXPECT_EQ(figure(f, SystemLabel::PDS).cost, 12);
     EXPECT_EQ(figure(f, SystemLabel::ADFC).mass, 4);
     EXPECT_EQ(figure(f, SystemLabel::ADFC).cost, 16);
+    EXPECT_EQ(figure(f, SystemLabel::CARGO).mass, 12);   // space weighs but costs nothing
     EXPECT_EQ(figure(f, SystemLabel::CARGO).cost, 0);
-    EXPECT_EQ(figure(f, SystemLabel::DCP).mass, 0);
+    EXPECT_EQ(figure(f, SystemLabel::DCP).mass, 0);      // parties cost but weigh nothing
     EXPECT_EQ(figure(f, SystemLabel::DCP).cost, 30);
-    EXPECT_EQ(figure(f, SystemLabel::ESENSORS).mass, 0);
+    EXPECT_EQ(figure(f, SystemLabel::ESENSORS).mass, 0);   // one sensor choice at a time
     EXPECT_EQ(figure(f, SystemLabel::SUPSENSORS).cost, 30);
-    EXPECT_EQ(figure(f, SystemLabel::MINESWEEPER).cost, 15);
-    EXPECT_EQ(figure(f, SystemLabel::NOVA).mass, 20);
-    EXPECT_EQ(figure(f, SystemLabel::ECM).cost, 20);
-    EXPECT_EQ(figure(f, SystemLabel::AREAECM).mass, 3);
-    EXPECT_EQ(figure(f, SystemLabel::HANGAR).mass, 4.5);
-    EXPECT_EQ(figure(f, SystemLabel::HANGAR).cost, 13.5);
+}
+
+TEST(SystemCosts, AHangarBayAloneWeighsAsInTheDesign)
+{
+    EXPECT_EQ(hangarBayMass(3), 4.5);
+    EXPECT_EQ(hangarBayPoints(4.5), 13.5);
+    EXPECT_EQ(hangarBayCapacity(4), 4 / 1.5);
+    SystemInputs in = plain(100);
+    in.systems.hangarBays = {3, 6};
+    const SystemFigure bays = figure(computeSystemFigures(in), SystemLabel::HANGAR);
+    EXPECT_EQ(bays.mass, hangarBayMass(3) + hangarBayMass(6));
+    EXPECT_EQ(bays.cost, hangarBayPoints(bays.mass));
 }
 
 TEST(Crew, OnePerStartedDivisorCappedAt132)
@@ -120,35 +127,4 @@ TEST(Crew, OnePerStartedDivisorCappedAt132)
     EXPECT_EQ(capped.cappedMass, 2659);
     EXPECT_EQ(crewFor(7000, ShipType::MerchantShip).cappedMass, 6649);
     EXPECT_FALSE(crewFor(2640, ShipType::MilitaryShip).capped);
-}
-
-TEST(WeaponCosts, EveryKindOfMount)
-{
-    auto battery = [](int cls, int arcs) {
-        WeaponOptions o;
-        o.batteryClass = cls;
-        o.arcCount = arcs;
-        return weaponMassAndCost("Beam Battery", o);
-    };
-    auto is = [](WeaponFigures f, int mass, int cost) { return f.mass == mass && f.cost == cost; };
-    EXPECT_TRUE(is(battery(1, 6), 1, 3));
-    EXPECT_TRUE(is(battery(3, 2), 5, 15));
-    EXPECT_TRUE(is(battery(3, 6), 9, 27));
-    EXPECT_TRUE(is(battery(2, 3), 2, 6));
-    EXPECT_TRUE(is(battery(2, 6), 3, 9));
-    EXPECT_TRUE(is(battery(10, 1), 512, 1536));
-    WeaponOptions o;
-    o.arcCount = 3;
-    EXPECT_TRUE(is(weaponMassAndCost("Pulse Torpedo Tube", o), 6, 18));
-    o.mines = 4;
-    EXPECT_TRUE(is(weaponMassAndCost("Mine Layer", o), 6, 14));
-    o.magazineMass = 10;
-    EXPECT_TRUE(is(weaponMassAndCost("Salvo Magazine", o), 10, 30));
-    o.salvoER = true;
-    EXPECT_TRUE(is(weaponMassAndCost("Salvo Missile Rack", o), 5, 15));
-    EXPECT_TRUE(is(weaponMassAndCost("Needle Beam", o), 2, 6));
-    EXPECT_TRUE(is(weaponMassAndCost("Submunitions Pack", o), 1, 3));
-    EXPECT_TRUE(is(weaponMassAndCost("Salvo Launcher", o), 3, 9));
-    EXPECT_TRUE(is(weaponMassAndCost("Missile", o), 2, 6));
-    EXPECT_TRUE(is(weaponMassAndCost("Ortillery System", o), 3, 9));
 }

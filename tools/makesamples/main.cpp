@@ -2,6 +2,7 @@
 // OUTDIR/<side>/<name>.shp, every icon placed and salvo launchers linked to their magazines.
 #include "common/userprompts.h"
 #include "editor/shipeditor.h"
+#include "model/weaponkinds.h"
 #include "tools/makesamples/sampledesigns.h"
 
 #include <QDir>
@@ -34,11 +35,11 @@ void linkSalvoWeapons(kw::ShipEditor& editor, NoPrompts& prompts)
     const kw::ShipRecord& ship = editor.ship();
     for (const kw::SystemIcon& launcher : editor.display().icons()) {
         const auto l = launcher.mountNumber();
-        if (!l || ship.Weapons[*l].Kind != QLatin1String("Salvo Launcher"))
+        if (!l || kw::salvoEndOf(ship.Weapons[*l]) != kw::SalvoEnd::Launcher)
             continue;
         for (const kw::SystemIcon& magazine : editor.display().icons()) {
             const auto m = magazine.mountNumber();
-            if (!m || ship.Weapons[*m].Kind != QLatin1String("Salvo Magazine"))
+            if (!m || kw::salvoEndOf(ship.Weapons[*m]) != kw::SalvoEnd::Magazine)
                 continue;
             editor.startLink();
             editor.clickIcon(launcher.index, false);

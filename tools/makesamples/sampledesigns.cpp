@@ -13,15 +13,12 @@ void set(ShipEditor& e, NumericField field, int value)
     e.leaveField(field);
 }
 
-void addWeapons(ShipEditor& e, const QString& kind, int count, std::array<bool, 6> arcs, const WeaponOptions& options = {},
+void addWeapons(ShipEditor& e, WeaponKind kind, int count, std::array<bool, 6> arcs, const WeaponOptions& options = {},
                 const QString& details = {})
 {
-    QString dialogKind = kind;
-    if (kind.endsWith(QLatin1String("Battery")))
-        dialogKind = QStringLiteral("Beam Battery");
-    const WeaponFigures figures = weaponMassAndCost(dialogKind, options);
+    const WeaponFigures figures = weaponMassAndCost(kind, options);
     WeaponEntry w;
-    w.Kind = kind;
+    w.Kind = kind == WeaponKind::BeamBattery ? batteryKind(options.batteryClass) : weaponKindText(kind);
     w.Arc = arcs;
     w.Mass = figures.mass;
     w.Cost = figures.cost;
@@ -47,8 +44,8 @@ void lancer(ShipEditor& e)
     set(e, NumericField::FCS, 1);
     set(e, NumericField::Screens, 1);
     set(e, NumericField::PDS, 1);
-    addWeapons(e, QStringLiteral("Class 2 Battery"), 1, kFore, battery(2, 3));
-    addWeapons(e, QStringLiteral("Class 1 Battery"), 2, kAll, battery(1, 6));
+    addWeapons(e, WeaponKind::BeamBattery, 1, kFore, battery(2, 3));
+    addWeapons(e, WeaponKind::BeamBattery, 2, kAll, battery(1, 6));
 }
 
 void sovereign(ShipEditor& e)
@@ -63,13 +60,13 @@ void sovereign(ShipEditor& e)
     set(e, NumericField::DCP, 2);
     e.chooseSensors(1);
     e.addHangarBay(6);
-    addWeapons(e, QStringLiteral("Class 4 Battery"), 1, kFore, battery(4, 3));
-    addWeapons(e, QStringLiteral("Class 3 Battery"), 2, {true, true, true, false, false, false}, battery(3, 3));
-    addWeapons(e, QStringLiteral("Class 1 Battery"), 4, kAll, battery(1, 6));
+    addWeapons(e, WeaponKind::BeamBattery, 1, kFore, battery(4, 3));
+    addWeapons(e, WeaponKind::BeamBattery, 2, {true, true, true, false, false, false}, battery(3, 3));
+    addWeapons(e, WeaponKind::BeamBattery, 4, kAll, battery(1, 6));
     WeaponOptions magazine;
     magazine.magazineMass = 6;
-    addWeapons(e, QStringLiteral("Salvo Launcher"), 1, kFore);
-    addWeapons(e, QStringLiteral("Salvo Magazine"), 2, {}, magazine, QStringLiteral("6"));
+    addWeapons(e, WeaponKind::SalvoLauncher, 1, kFore);
+    addWeapons(e, WeaponKind::SalvoMagazine, 2, {}, magazine, QStringLiteral("6"));
 }
 
 void longHaul(ShipEditor& e)
@@ -82,7 +79,7 @@ void longHaul(ShipEditor& e)
     set(e, NumericField::Screens, 1);
     set(e, NumericField::PDS, 1);
     set(e, NumericField::DCP, 1);
-    addWeapons(e, QStringLiteral("Class 1 Battery"), 2, kAll, battery(1, 6));
+    addWeapons(e, WeaponKind::BeamBattery, 2, kAll, battery(1, 6));
 }
 
 void thornspire(ShipEditor& e)
@@ -99,11 +96,11 @@ void thornspire(ShipEditor& e)
     e.setCheck(CheckBox::AreaEcm, true);
     e.addHangarBay(4);
     e.addHangarBay(4);
-    addWeapons(e, QStringLiteral("Class 3 Battery"), 4, kAll, battery(3, 6));
-    addWeapons(e, QStringLiteral("Needle Beam"), 2, kForward);
+    addWeapons(e, WeaponKind::BeamBattery, 4, kAll, battery(3, 6));
+    addWeapons(e, WeaponKind::NeedleBeam, 2, kForward);
     WeaponOptions mines;
     mines.mines = 3;
-    addWeapons(e, QStringLiteral("Mine Layer"), 1, {}, mines, QStringLiteral("3"));
+    addWeapons(e, WeaponKind::MineLayer, 1, {}, mines, QStringLiteral("3"));
 }
 
 void ironwake(ShipEditor& e)
@@ -116,9 +113,9 @@ void ironwake(ShipEditor& e)
     set(e, NumericField::FCS, 2);
     set(e, NumericField::Cargo, 12);
     e.setCheck(CheckBox::ECM, true);
-    addWeapons(e, QStringLiteral("Missile"), 2, {}, {}, QStringLiteral("STD"));
-    addWeapons(e, QStringLiteral("Pulse Torpedo Tube"), 1, kFore, battery(1, 3));
-    addWeapons(e, QStringLiteral("Submunitions Pack"), 2, {});
+    addWeapons(e, WeaponKind::Missile, 2, {}, {}, kStandardDetails);
+    addWeapons(e, WeaponKind::PulseTorpedoTube, 1, kFore, battery(1, 3));
+    addWeapons(e, WeaponKind::SubmunitionsPack, 2, {});
 }
 
 const SampleDesign kSamples[] = {

@@ -181,24 +181,51 @@ TEST_F(SheetPanelTest, ABandDrawnWithTheMouseSelectsAndMarks)
     EXPECT_TRUE(model().SelectedIcons.isEmpty());
 }
 
-TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
-{
-    // Every icon from the holding box onto the display.
-    const int count = model().iconCount();
-    ASSERT_EQ(count, 4);   // FC, launcher, two magazines
+// The same panel with every icon dragged onto the display.
+class PlacedSheetTest : public SheetPanelTest {
+protected:
+    PlacedSheetTest()
+    {
+        dragFromHoldingBox(1, QPoint(80, 150));
+        dragFromHoldingBox(launcher, QPoint(12, 30));
+        dragFromHoldingBox(magazineA, QPoint(58, 100));
+        dragFromHoldingBox(magazineB, QPoint(127, 60));
+        EXPECT_TRUE(model().allPlaced());
+    }
+
+    // Chooses the alignment from the context menu of the reference icon.
+    void alignFromMenu(int reference, const char* item)
+    {
+        QTest::mousePress(view, Qt::RightButton, {}, middleOf(model().icon(reference)));
+        EXPECT_TRUE(view->alignmentMenu()->isVisible());
+        for (QAction* action : view->alignmentMenu()->actions()) {
+            if (action->objectName() == item)
+                action->trigger();
+        }
+        view->alignmentMenu()->close();
+    }
+
+    void link(int first, int second)
+    {
+        QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
+        click(first);
+        click(second);
+    }
+
     const int launcher = mountIcon(editor, 0);
     const int magazineA = mountIcon(editor, 1);
     const int magazineB = mountIcon(editor, 2);
-    dragFromHoldingBox(1, QPoint(80, 150));
-    dragFromHoldingBox(launcher, QPoint(12, 30));
-    dragFromHoldingBox(magazineA, QPoint(58, 100));
-    dragFromHoldingBox(magazineB, QPoint(127, 60));
-    ASSERT_TRUE(model().allPlaced());
-    // The grab point sits under the drop point.
+};
+
+TEST_F(PlacedSheetTest, ADraggedIconLiesWithItsGrabPointUnderThePointer)
+{
+    EXPECT_EQ(model().iconCount(), 4);   // FC, launcher, two magazines
     EXPECT_EQ(pixelRect(model().icon(launcher).rect()).topLeft(), QPoint(2, 20));
     EXPECT_EQ(pixelRect(model().icon(magazineB).rect()).topLeft(), QPoint(96, 50));
+}
 
-    // Dropping onto another icon or onto the bridge picture moves nothing.
+TEST_F(PlacedSheetTest, DropsOnAnotherIconOrAFixedPictureMoveNothing)
+{
     const TwipRect beforeFc = model().icon(1).rect();
     EXPECT_FALSE(drop({1, {0, 0}}, middleOf(model().icon(launcher))));
     EXPECT_FALSE(drop({1, {0, 0}}, pixelRect(model().sheet.bridge).center()));
@@ -207,24 +234,26 @@ TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
     EXPECT_TRUE(drop({1, {0, 0}}, QPoint(300, 100), canvas));
     EXPECT_FALSE(model().icon(1).placed());
     dragFromHoldingBox(1, QPoint(80, 150));
+    EXPECT_TRUE(model().icon(1).placed());
+}
 
-    // Three icons selected, aligned by tops from the context menu of the reference.
+TEST_F(PlacedSheetTest, TheReferencesContextMenuAlignsTheSelection)
+{
     click(magazineA);
     click(magazineB, Qt::ShiftModifier);
     click(launcher, Qt::ShiftModifier);
     EXPECT_EQ(model().SelectedIcons, (QList<int>{magazineA, magazineB, launcher}));
     EXPECT_TRUE(view->hasFocus());
-    QTest::mousePress(view, Qt::RightButton, {}, middleOf(model().icon(launcher)));
-    EXPECT_TRUE(view->alignmentMenu()->isVisible());
-    for (QAction* action : view->alignmentMenu()->actions())
-        if (action->objectName() == "mnuLU_0")
-            action->trigger();
-    view->alignmentMenu()->close();
+    alignFromMenu(launcher, "mnuLU_0");
     const float top = model().icon(launcher).top;
     EXPECT_EQ(model().icon(magazineA).top, top);
     EXPECT_EQ(model().icon(magazineB).top, top);
+}
 
-    // Arrow keys: once at the key-down, and the timer goes on until the key comes up.
+TEST_F(PlacedSheetTest, ArrowKeysMoveAtTheKeyDownAndOnEveryTickUntilTheKeyComesUp)
+{
+    click(magazineA);
+    click(launcher, Qt::ShiftModifier);
     const float left = model().icon(launcher).left;
     const float leftA = model().icon(magazineA).left;
     QTest::keyPress(view, Qt::Key_Right);
@@ -234,32 +263,37 @@ TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
     EXPECT_FALSE(panel->mover().moving());
     EXPECT_EQ(model().icon(launcher).left, left + 30);
     EXPECT_EQ(model().icon(magazineA).left, leftA + 30);
-    // The launcher alone, held down for four seconds, so its lines clear the magazines.
+
+    // The launcher alone, held down for four seconds.
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(150, 5));
     click(launcher);
     ASSERT_EQ(model().SelectedIcons, QList<int>{launcher});
+    const float top = model().icon(launcher).top;
     QTest::keyPress(view, Qt::Key_Down);
     for (int tick = 0; tick < 40; ++tick)
         panel->mover().tick();
     QTest::keyRelease(view, Qt::Key_Down);
     EXPECT_EQ(model().icon(launcher).top, top + 41 * 15);
+}
 
-    // Linking: the button, the two clicks, and Escape for a link that is not wanted.
+TEST_F(PlacedSheetTest, EscapeDropsTheLinkBeingMade)
+{
     QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
     EXPECT_EQ(prompts.lastText(), "Click on a magazine and a Launcher to connect them.");
     EXPECT_TRUE(panel->cancelLinkButton()->isVisible());
     EXPECT_FALSE(panel->linkButton()->isVisible());
     QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 0);
+    EXPECT_EQ(editor.ship().SalvoLinkCount(), 0);
     EXPECT_TRUE(panel->linkButton()->isVisible());
+}
 
-    QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
-    click(launcher);
-    click(magazineA);
-    QTest::mouseClick(panel->linkButton(), Qt::LeftButton);
-    click(magazineB);
-    click(launcher);
-    EXPECT_EQ(editor.ship().SalvoLinkCount, 2);
+TEST_F(PlacedSheetTest, LinkLinesAreDrawnAndDrawnAgainWhenTheShipIsReopened)
+{
+    // The launcher below the magazines, so its lines clear them.
+    editor.dropIconOnDisplay(launcher, {300, 2500}, {0, 0});
+    link(launcher, magazineA);
+    link(magazineB, launcher);
+    EXPECT_EQ(editor.ship().SalvoLinkCount(), 2);
     EXPECT_FALSE(panel->linkButton()->isVisible());
     EXPECT_FALSE(panel->cancelLinkButton()->isVisible());
     const QList<QLineF> lines = editor.shownLinkLines();
@@ -267,18 +301,10 @@ TEST_F(SheetPanelTest, TheWholeLayoutThroughTheWidgets)
     EXPECT_TRUE(lineShown(lines[0]));
     EXPECT_TRUE(lineShown(lines[1]));
 
-    // Saved and opened again: every icon and both lines where they were.
-    QList<TwipRect> places;
-    for (int i = 1; i <= count; ++i)
-        places << model().icon(i).rect();
     const QString path = folder.path() + "/Laid.shp";
     ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
     editor.Load();
-    EXPECT_EQ(model().iconCount(), 0);
     ASSERT_TRUE(editor.OpenShip(path));
-    ASSERT_EQ(model().iconCount(), count);
-    for (int i = 1; i <= count; ++i)
-        EXPECT_EQ(model().icon(i).rect(), places[i - 1]) << i;
     EXPECT_EQ(editor.shownLinkLines(), lines);
     EXPECT_TRUE(lineShown(lines[0]));
     EXPECT_TRUE(lineShown(lines[1]));
