@@ -90,7 +90,9 @@ QStringList designSummary(const ShipFileData& data)
     const ShipRecord& s = data.ship;
     QStringList lines;
     lines << QStringLiteral("Protected %1").arg(yesNo(data.isProtected));
-    lines << QStringLiteral("Name %1").arg(optionalText(data.name));
+    // A missing name or hull integrity opens as an empty or unknown one does; a missing side
+    // does not (the editor keeps its first side), nor does a missing mass or drive.
+    lines << QStringLiteral("Name \"%1\"").arg(data.name.value_or(QString()));
     lines << QStringLiteral("Class \"%1\"").arg(s.Class);
     lines << QStringLiteral("Side %1").arg(optionalText(data.side));
     lines << QStringLiteral("TMF %1").arg(data.hasTmf ? QString::number(s.TMF) : QStringLiteral("(none)"));
@@ -100,7 +102,7 @@ QStringList designSummary(const ShipFileData& data)
         lines << QStringLiteral("TowCapacity %1").arg(optionalText(data.towCapacity));
     lines << QStringLiteral("MD %1").arg(s.MD);
     lines << QStringLiteral("Armour %1").arg(s.Armour);
-    lines << QStringLiteral("HullIntegrity %1").arg(optionalText(data.hullIntegrity));
+    lines << QStringLiteral("HullIntegrity \"%1\"").arg(data.hullIntegrity.value_or(QString()));
     lines << QStringLiteral("StreamLining %1").arg(data.hasStreamLining ? QStringLiteral("\"%1\"").arg(s.StreamLining)
                                                                         : QStringLiteral("(none)"));
     lines << QStringLiteral("Systems FCS %1 FighterBays %2 Screens %3 ADFC %4 PDSs %5 DCPs %6 Ortillery %7")
@@ -138,11 +140,11 @@ QStringList designSummary(const ShipFileData& data)
     QList<StoredIcon> icons = data.icons;
     std::stable_sort(icons.begin(), icons.end(), [](const StoredIcon& a, const StoredIcon& b) { return a.code < b.code; });
     for (const StoredIcon& icon : icons) {
-        lines << QStringLiteral("Icon \"%1\" at %2,%3 share %4 capacity %5 mount %6")
-                     .arg(icon.code, formatTwips(icon.left), formatTwips(icon.top))
-                     .arg(icon.share)
-                     .arg(icon.capacity)
-                     .arg(icon.mount);
+        const QString place = formatTwips(icon.left) + QLatin1Char(',') + formatTwips(icon.top);
+        if (icon.mount >= 0)
+            lines << QStringLiteral("Icon \"%1\" of mount %2 at %3").arg(icon.code).arg(icon.mount).arg(place);
+        else
+            lines << QStringLiteral("Icon \"%1\" at %2 share %3 capacity %4").arg(icon.code, place).arg(icon.share).arg(icon.capacity);
     }
     for (const StoredSalvoLink& link : data.salvoLinks)
         lines << QStringLiteral("SalvoLink \"%1\" to %2").arg(link.launcher).arg(link.magazine);
