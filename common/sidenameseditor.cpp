@@ -18,24 +18,6 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Whether a name can be a folder of its own below Ships. Beyond the name rule: Windows drops
-// trailing dots and blanks, so a name of nothing else would name Ships itself there; control
-// characters are refused by Windows and a line break would split the entry in Sides.txt.
-bool canNameFolder(const QString& name)
-{
-    const QString trimmed = trimSpaces(name);
-    if (!isValidSideName(trimmed))
-        return false;
-    bool onlyDotsAndBlanks = true;
-    for (QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-        if (c != QLatin1Char('.') && c != QLatin1Char(' '))
-            onlyDotsAndBlanks = false;
-    }
-    return !onlyDotsAndBlanks;
-}
-
 // The nearest folder at or above `path` that exists: the one a new folder would be made in.
 QString nearestExistingFolder(QString path)
 {
@@ -124,7 +106,7 @@ void SideNamesEditor::showTrimmedText()
 
 std::optional<PromptMessage> SideNamesEditor::nameRefusal(const QString& name, int ignoredIndex) const
 {
-    if (!canNameFolder(name))
+    if (!isSideFolderName(name))
         return PromptMessage{invalidSideNameMessage()};
     QByteArray encoded;
     if (!encodeCodePage(name, encoded)) {
@@ -172,8 +154,8 @@ bool SideNamesEditor::createFolderFor(const QString& name)
 bool SideNamesEditor::renameFolder(const QString& from, const QString& to)
 {
     const QString oldPath = sideFolder(m_programFolder, from);
-    if (!canNameFolder(from) || !QFileInfo(oldPath).isDir()) {
-        reportFolderFailure(canNameFolder(from)
+    if (!isSideFolderName(from) || !QFileInfo(oldPath).isDir()) {
+        reportFolderFailure(isSideFolderName(from)
                                 ? QStringLiteral("The folder %1 does not exist, so the side cannot be renamed.")
                                       .arg(native(oldPath))
                                 : QStringLiteral("The side %1 has no folder, so it cannot be renamed.").arg(from),
@@ -194,7 +176,7 @@ bool SideNamesEditor::deleteFolderOf(const QString& name)
 {
     // A name from a hand-edited list that cannot be a folder owns nothing on disk; deleting its
     // "folder" would reach Ships itself or above.
-    if (!canNameFolder(name))
+    if (!isSideFolderName(name))
         return true;
     const QString path = sideFolder(m_programFolder, name);
     QString error;

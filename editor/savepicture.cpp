@@ -32,9 +32,10 @@ std::optional<QString> ShipEditor::choosePictureTarget()
     if (where == PromptAnswer::Cancel)
         return std::nullopt;
     if (where == PromptAnswer::Yes) {
-        const QString folder = sideFolder(m_programFolder, m_fields.sideText());
-        QDir().mkpath(folder);
-        return QDir::toNativeSeparators(folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".bmp"));
+        const std::optional<QString> folder = sideTargetFolder();
+        if (!folder)
+            return std::nullopt;
+        return QDir::toNativeSeparators(*folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".bmp"));
     }
     const std::optional<QString> chosen = m_prompts.saveFileName(
         {QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder) + QLatin1Char('/')),

@@ -177,6 +177,9 @@ private:
     bool writeShipTo(const QString& path, bool lock);
     bool checkSavable();
     std::optional<QString> chooseSaveTarget(bool& newTarget);
+    // The folder of the design's side for saving by side; nothing (after telling why) when the
+    // side cannot name a folder below Ships.
+    std::optional<QString> sideTargetFolder();
     std::optional<QString> choosePictureTarget();
 
     UserPrompts& m_prompts;

@@ -13,6 +13,7 @@
 #include "storage/filesaving.h"
 #include "storage/programfolder.h"
 #include "storage/shipfile.h"
+#include "storage/sideslist.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -225,6 +226,24 @@ bool ShipEditor::checkSavable()
     return true;
 }
 
+std::optional<QString> ShipEditor::sideTargetFolder()
+{
+    // The side comes from the sides list or from the ship file; a hand-edited one such as ".."
+    // or "../x" would put the file outside Ships. Without a side the file goes into Ships itself.
+    const QString side = m_fields.sideText();
+    if (!side.isEmpty() && !isSideFolderName(side)) {
+        m_prompts.tell(QStringLiteral("The side \"%1\" cannot be a folder in %2.\r\nChoose another side, or save in "
+                                      "another directory.")
+                           .arg(side, QDir::toNativeSeparators(shipsFolder(m_programFolder))),
+                       PromptIcon::Exclamation);
+        return std::nullopt;
+    }
+    // The side's folder is made when it is missing, rather than failing the save.
+    const QString folder = sideFolder(m_programFolder, side);
+    QDir().mkpath(folder);
+    return folder;
+}
+
 std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
 {
     newTarget = true;
@@ -236,10 +255,10 @@ std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
     if (where == PromptAnswer::Cancel)
         return std::nullopt;
     if (where == PromptAnswer::Yes) {
-        // The side's folder is made when it is missing, rather than failing the save.
-        const QString folder = sideFolder(m_programFolder, m_fields.sideText());
-        QDir().mkpath(folder);
-        return QDir::toNativeSeparators(folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".shp"));
+        const std::optional<QString> folder = sideTargetFolder();
+        if (!folder)
+            return std::nullopt;
+        return QDir::toNativeSeparators(*folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".shp"));
     }
     const std::optional<QString> chosen =
         m_prompts.saveFileName({QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder)), kShipFilter,

@@ -33,7 +33,7 @@ bool ensureShipsFolder(const QString& programFolder, QString* error)
     }
     // Every side in the list has its folder, samples or not.
     for (const QString& side : readSides(programFolder)) {
-        if (isValidSideName(side) && !createSideFolder(programFolder, side, error))
+        if (isSideFolderName(side) && !createSideFolder(programFolder, side, error))
             return false;
     }
     return true;

@@ -44,7 +44,17 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QStr
             *error = QStringLiteral("the file is too large (%1 bytes)").arg(file.size());
         return false;
     }
-    bytes = file.read(maxBytes + 1);
+    // Read in pieces: a single read of the whole limit reserves all of it, 16 MB for every ship
+    // file opened. The size found above is only a hint, as the file may grow meanwhile.
+    constexpr qint64 kPiece = 1 << 16;
+    bytes.clear();
+    bytes.reserve(qMin(file.size(), maxBytes) + 1);
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(qMin(kPiece, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > maxBytes) {
         if (error)
             *error = QStringLiteral("the file is too large");

@@ -1,6 +1,7 @@
 #include "storage/sideslist.h"
 
 #include "model/fieldchecks.h"
+#include "model/numbertext.h"
 #include "storage/codepage.h"
 #include "storage/filesaving.h"
 #include "storage/programfolder.h"
@@ -117,6 +118,23 @@ bool deleteSideFolder(const QString& programFolder, const QString& side, QString
 bool isValidSideName(const QString& trimmedName)
 {
     return isValidName(trimmedName) && trimmedName != QLatin1String(".") && trimmedName != QLatin1String("..");
+}
+
+// Beyond the name rule: Windows drops trailing dots and blanks, so a name of nothing else would
+// name Ships itself there; control characters are refused by Windows and a line break would
+// split the entry in Sides.txt.
+bool isSideFolderName(const QString& side)
+{
+    if (!isValidSideName(trimSpaces(side)))
+        return false;
+    bool onlyDotsAndBlanks = true;
+    for (const QChar c : side) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+        if (c != QLatin1Char('.') && c != QLatin1Char(' '))
+            onlyDotsAndBlanks = false;
+    }
+    return !onlyDotsAndBlanks;
 }
 
 } // namespace kw

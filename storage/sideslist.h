@@ -21,5 +21,8 @@ bool deleteSideFolder(const QString& programFolder, const QString& side, QString
 // Side names become folder names: the ship name rule, and no "." or "..", which would name
 // the Ships folder itself or the folder above it.
 bool isValidSideName(const QString& trimmedName);
+// Whether a side as the list or a ship file holds it (untrimmed) can have a folder of its own
+// directly below Ships. Any path built from a side must pass this first.
+bool isSideFolderName(const QString& side);
 
 } // namespace kw

@@ -97,6 +97,11 @@ void applyPrintSettings(QPrinter& printer, const PrintSettings& settings)
     } else {
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(settings.printerName);
+        // A printer object keeps the paper it had when another printer is chosen, as long as
+        // the new one takes it; the chosen printer prints on its own paper.
+        const QPageSize paper = QPrinterInfo::printerInfo(settings.printerName).defaultPageSize();
+        if (paper.isValid())
+            printer.setPageSize(paper);
     }
     printer.setPageOrientation(settings.orientation);
     printer.setResolution(qualityResolution(settings.quality));

@@ -123,7 +123,9 @@ QComboBox* FrmKeelwright::choiceList(const QString& name, const QStringList& ent
     auto* box = new QComboBox(this);
     box->setObjectName(name);
     box->addItems(entries);
-    connect(box, &QComboBox::activated, this, [this, choose](int index) { (m_editor.*choose)(index); });
+    // The editor is captured itself, not through this: g++ 12's vptr check takes a member
+    // function pointer called on a member of a captured this for undefined behaviour.
+    connect(box, &QComboBox::activated, this, [&editor = m_editor, choose](int index) { (editor.*choose)(index); });
     return box;
 }
 

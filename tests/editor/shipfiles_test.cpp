@@ -180,3 +180,25 @@ TEST_F(ShipFilesTest, AnUnknownSideIsKeptAndUnsavedChangesAreAskedAbout)
     EXPECT_FALSE(editor.confirmQuit());
     EXPECT_EQ(prompts.lastText(), "Are you sure you want to quit?");
 }
+
+TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
+{
+    // A hand-edited file whose side would lead out of Ships.
+    const QString path = folder.write("escape.shp", "Name=Escape\r\nSide=..\r\nTMF=50\r\nFCS=1,100,200\r\n");
+    ASSERT_TRUE(editor.OpenShip(path));
+    ASSERT_EQ(editor.fields().sideText(), "..");
+    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QString refusal = "The side \"..\" cannot be a folder in " + QDir::toNativeSeparators(folder.ships())
+                            + ".\r\nChoose another side, or save in another directory.";
+
+    prompts.answers = {PromptAnswer::Yes};   // by side
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.lastText(), refusal);
+    EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
+    prompts.answers = {PromptAnswer::Yes};
+    EXPECT_FALSE(editor.SavePic());
+    EXPECT_EQ(prompts.lastText(), refusal);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/Escape.shp"));
+    EXPECT_EQ(editor.ship().FileName, path);
+}

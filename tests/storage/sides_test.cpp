@@ -47,6 +47,11 @@ TEST(SidesList, NamesThatWouldEscapeTheShipsFolderAreRefused)
     EXPECT_TRUE(isValidSideName("Blue"));
     for (const char* bad : {"", ".", "..", "a/b", "a\\b", "c:"})
         EXPECT_FALSE(isValidSideName(bad)) << bad;
+    // As a list or a ship file holds them, untrimmed.
+    for (const char* good : {"Blue", "  Red Team  ", "Mr. Smith's", "...x"})
+        EXPECT_TRUE(isSideFolderName(good)) << good;
+    for (const char* bad : {"", " .. ", "...", ". .", "a\tb", "a\x7f", "../Blue", "Blue/.."})
+        EXPECT_FALSE(isSideFolderName(bad)) << bad;
 }
 
 TEST(DefaultShips, ANewProgramFolderGetsSidesAndSamples)
