@@ -51,15 +51,11 @@ std::optional<QString> ShipFileOpening::check(const QByteArray& bytes)
     // Links are numbered from 1 and join two icons of the display.
     const ShipRecord& ship = editor.ship();
     const int icons = editor.display().iconCount();
-    if (ship.SalvoLauncherIcon.size() != ship.SalvoLinkCount + 1 || ship.SalvoMagazineIcon.size() != ship.SalvoLinkCount + 1)
-        return QStringLiteral("%1 salvo links held in lists of %2 and %3")
-            .arg(ship.SalvoLinkCount)
-            .arg(ship.SalvoLauncherIcon.size())
-            .arg(ship.SalvoMagazineIcon.size());
-    for (int k = 1; k <= ship.SalvoLinkCount; ++k) {
-        for (const int icon : {ship.SalvoLauncherIcon[k], ship.SalvoMagazineIcon[k]}) {
+    for (qsizetype k = 0; k < ship.SalvoLinks.size(); ++k) {
+        const SalvoLink& link = ship.SalvoLinks[k];
+        for (const int icon : {link.launcher, link.magazine}) {
             if (icon < 1 || icon > icons)
-                return QStringLiteral("salvo link %1 names icon %2 of %3").arg(k).arg(icon).arg(icons);
+                return QStringLiteral("salvo link %1 names icon %2 of %3").arg(k + 1).arg(icon).arg(icons);
         }
     }
 
@@ -98,7 +94,7 @@ QStringList designSummary(const ShipFileData& data)
     lines << QStringLiteral("TMF %1").arg(data.hasTmf ? QString::number(s.TMF) : QStringLiteral("(none)"));
     lines << QStringLiteral("FTL %1").arg(data.hasFtl ? QStringLiteral("\"%1\"").arg(s.FTL) : QStringLiteral("(none)"));
     // The tow capacity matters only to a tug.
-    if (data.hasFtl && isTugDrive(s.FTL))
+    if (data.hasFtl && ftlChoiceOf(s.FTL) == FtlChoice::Tug)
         lines << QStringLiteral("TowCapacity %1").arg(optionalText(data.towCapacity));
     lines << QStringLiteral("MD %1").arg(s.MD);
     lines << QStringLiteral("Armour %1").arg(s.Armour);

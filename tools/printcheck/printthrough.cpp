@@ -3,8 +3,8 @@
 #include "cli/cliprompts.h"
 #include "display/twips.h"
 #include "editor/shipeditor.h"
-#include "editor/ui/dlgprinter.h"
-#include "editor/ui/qtshipprinter.h"
+#include "common/ui/dlgprinter.h"
+#include "common/ui/qtpageprinter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -67,7 +67,7 @@ std::optional<QSizeF> printThrough(const QString& queue, const QString& shipFile
     }
 
     kw::DlgPrinter setup;
-    kw::QtShipPrinter printer(setup, prompts, program.path());
+    kw::QtPagePrinter printer(setup, prompts, program.path());
     QTimer::singleShot(0, &setup, [&] { chooseInSetup(setup, queue, problem); });
     prompts.messages.clear();
     const bool printed = editor.PrintShip(printer);
