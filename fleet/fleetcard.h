@@ -36,6 +36,11 @@ constexpr int limitTypedLength = 4;
 constexpr float descriptionOffset = 300;
 } // namespace FleetDesign
 
+// The window's caption and the captions of the strip's labels lblID and lblName.
+inline const QString kFleetOrganizerCaption = QStringLiteral("Keelwright - Fleet Organizer");
+inline const QString kIdCaption = QStringLiteral("ID:");
+inline const QString kNameCaption = QStringLiteral("Name:");
+
 // Card k of the page: the ship's picture picShip(k), the label strip picId(k) directly above it
 // with the texts of txtID(k), txtName(k) and txtMisc(k), the description lblDes(k) and the tag
 // that holds k.

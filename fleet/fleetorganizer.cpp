@@ -130,7 +130,7 @@ void FleetOrganizer::fillAddList()
         return;
     QDir folder(m_addFolder);
     folder.setNameFilters({QStringLiteral("*.shp")});
-    folder.setFilter(QDir::Files | QDir::Hidden);
+    folder.setFilter(QDir::Files);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     m_addFiles = folder.entryList();
     for (const QString& file : m_addFiles)
@@ -259,8 +259,13 @@ void FleetOrganizer::Remove()
     }
     m_fleetList.removeAt(m_selectedFleetEntry);
     m_selectedFleetEntry = -1;
-    if (m_describedCard == k)
-        m_describedCard = 0;
+    // The description window and a drag follow their card too.
+    for (int* number : {&m_describedCard, &m_draggedCard}) {
+        if (*number == k)
+            *number = 0;
+        else if (*number > k)
+            --*number;
+    }
     if (m_ships.isEmpty())
         m_hasShips = false;
     hideSelection();

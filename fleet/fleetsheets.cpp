@@ -88,9 +88,9 @@ SheetPage composeRoster(const QList<FleetCard>& cards)
         addOutline(page, card.pictureRect());
         const TwipRect strip = card.stripRect();
         addOutline(page, strip);
-        addStripText(page, strip, FleetDesign::lblID.left, FleetDesign::lblID.top, 0, QStringLiteral("ID:"));
+        addStripText(page, strip, FleetDesign::lblID.left, FleetDesign::lblID.top, 0, kIdCaption);
         addStripText(page, strip, FleetDesign::txtID.left, FleetDesign::txtID.top, kIdDropMm, card.id);
-        addStripText(page, strip, FleetDesign::lblName.left, FleetDesign::lblName.top, 0, QStringLiteral("Name:"));
+        addStripText(page, strip, FleetDesign::lblName.left, FleetDesign::lblName.top, 0, kNameCaption);
         addStripText(page, strip, FleetDesign::txtName.left, FleetDesign::txtName.top, kNameDropMm, card.name);
         addStripText(page, strip, FleetDesign::txtMiscLeft, FleetDesign::txtMiscTop, kNameDropMm, card.misc);
     }

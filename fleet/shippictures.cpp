@@ -2,11 +2,10 @@
 
 #include "display/sheetpainter.h"
 #include "editor/shipeditor.h"
-#include "storage/filesaving.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -30,6 +29,21 @@ std::optional<QImage> loadPicture(const QString& path)
     if (picture.isNull())
         return std::nullopt;
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// Kept for the rest of the run. A scratch file needs no safe replacing: one that cannot be
+// written whole is removed, and a picture that is not kept is only made again.
+void keep(const QImage& picture, const QString& path)
+{
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    if (!picture.save(&file, "BMP")) {
+        file.close();
+        file.remove();
+    }
 }
 
 QImage blankPicture(QSize size)
@@ -79,12 +93,7 @@ QImage ShipPictures::pictureFor(const QString& shipPath, QString* problem)
     if (std::optional<QImage> picture = loadPicture(besidePath(shipPath)))
         return *picture;
     if (std::optional<QImage> picture = makePicture(shipPath, problem)) {
-        // Kept for the rest of the run; a picture that cannot be kept is only made again.
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!cached.isEmpty() && QDir().mkpath(m_cacheFolder) && picture->save(&buffer, "BMP"))
-            saveFileAtomically(cached, bytes, nullptr);
+        keep(*picture, cached);
         return *picture;
     }
     return blankPicture(displayPixelSize(m_editor->display()));
