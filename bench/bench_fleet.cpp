@@ -54,6 +54,15 @@ public:
     QString target;
 };
 
+// The fleet opened once, so its pictures are cached.
+struct OpenedFleet : HundredShips {
+    OpenedFleet() { organizer.OpenFleet(fleetPath); }
+
+    SavingPrompts prompts;
+    QTemporaryDir pictures;
+    FleetOrganizer organizer{prompts, program.path(), pictures.path()};
+};
+
 } // namespace
 
 static void OpenHundredShipsMakingEveryPicture(benchmark::State& state)
@@ -77,43 +86,31 @@ BENCHMARK(OpenHundredShipsMakingEveryPicture)->Unit(benchmark::kMillisecond);
 
 static void OpenHundredShipsWithCachedPictures(benchmark::State& state)
 {
-    HundredShips fleet;
-    bench::SilentPrompts prompts;
-    QTemporaryDir pictures;
-    FleetOrganizer organizer(prompts, fleet.program.path(), pictures.path());
-    organizer.OpenFleet(fleet.fleetPath);
+    OpenedFleet fleet;
     for (auto _ : state) {
-        organizer.OpenFleet(fleet.fleetPath);
-        benchmark::DoNotOptimize(organizer.ShipCount());
+        fleet.organizer.OpenFleet(fleet.fleetPath);
+        benchmark::DoNotOptimize(fleet.organizer.ShipCount());
     }
-    state.counters["ships"] = organizer.ShipCount();
+    state.counters["ships"] = fleet.organizer.ShipCount();
 }
 BENCHMARK(OpenHundredShipsWithCachedPictures)->Unit(benchmark::kMillisecond);
 
 static void SaveHundredShips(benchmark::State& state)
 {
-    HundredShips fleet;
-    SavingPrompts prompts;
-    QTemporaryDir pictures;
-    FleetOrganizer organizer(prompts, fleet.program.path(), pictures.path());
-    organizer.OpenFleet(fleet.fleetPath);
+    OpenedFleet fleet;
     int n = 0;
     for (auto _ : state) {
-        prompts.target = fleet.program.path() + QStringLiteral("/Saved%1.flt").arg(++n);
-        benchmark::DoNotOptimize(organizer.SaveFleet());
+        fleet.prompts.target = fleet.program.path() + QStringLiteral("/Saved%1.flt").arg(++n);
+        benchmark::DoNotOptimize(fleet.organizer.SaveFleet());
     }
 }
 BENCHMARK(SaveHundredShips)->Unit(benchmark::kMillisecond);
 
 static void ComposeHundredShipSheets(benchmark::State& state)
 {
-    HundredShips fleet;
-    bench::SilentPrompts prompts;
-    QTemporaryDir pictures;
-    FleetOrganizer organizer(prompts, fleet.program.path(), pictures.path());
-    organizer.OpenFleet(fleet.fleetPath);
+    OpenedFleet fleet;
     for (auto _ : state)
-        benchmark::DoNotOptimize(organizer.composeSheets());
+        benchmark::DoNotOptimize(fleet.organizer.composeSheets());
 }
 BENCHMARK(ComposeHundredShipSheets)->Unit(benchmark::kMillisecond);
 

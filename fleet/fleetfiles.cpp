@@ -36,16 +36,10 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
             return false;
         path = *chosen;
     }
-    if (!QFileInfo(path).isFile()) {
-        m_prompts.tell(QStringLiteral("File not Found"), PromptIcon::Exclamation);
-        return false;
-    }
     // The whole file is read before the fleet in the window goes.
     QByteArray bytes;
-    QString error;
-    if (!readWholeFile(path, kMaxFleetFileBytes, bytes, &error)) {
-        m_prompts.tell(QStringLiteral("The fleet file %1 could not be read:\r\n%2").arg(QDir::toNativeSeparators(path), error),
-                       PromptIcon::Exclamation);
+    if (const std::optional<QString> refusal = readUserFile(path, kMaxFleetFileBytes, QStringLiteral("fleet file"), bytes)) {
+        m_prompts.tell(*refusal, PromptIcon::Exclamation);
         return false;
     }
     const FleetFileContent content = readFleetFile(bytes);

@@ -194,12 +194,9 @@ bool FleetOrganizer::OpenShip(const QString& path, const QString& listLabel)
 
 std::optional<QString> FleetOrganizer::appendShip(const QString& path, const QString& listLabel)
 {
-    if (!QFileInfo(path).isFile())
-        return QStringLiteral("File not Found");
     QByteArray bytes;
-    QString error;
-    if (!readWholeFile(path, kMaxShipFileBytes, bytes, &error))
-        return QStringLiteral("The ship file %1 could not be read:\r\n%2").arg(QDir::toNativeSeparators(path), error);
+    if (std::optional<QString> refusal = readUserFile(path, kMaxShipFileBytes, QStringLiteral("ship file"), bytes))
+        return refusal;
     FleetShip ship = readFleetShip(bytes);
     ship.FileName = path;
 

@@ -47,6 +47,20 @@ CountLine readCountLine(QByteArrayView line)
     return result;
 }
 
+// Calls take(line) for the lines 2 to N + 1 there are, until it returns false; returns what
+// the first line says.
+template <typename Take>
+CountLine forEachShipLine(QByteArrayView bytes, Take take)
+{
+    ByteLines lines(bytes);
+    const CountLine first = lines.atEnd() ? CountLine() : readCountLine(lines.next());
+    for (qint64 i = 1; first.count && i <= *first.count && !lines.atEnd(); ++i) {
+        if (!take(lines.next()))
+            break;
+    }
+    return first;
+}
+
 // Splits a line at its first six commas; fewer than five commas give nothing.
 std::optional<QList<QStringView>> splitShipLine(QStringView line)
 {
@@ -143,39 +157,27 @@ bool isPlainFileName(QStringView name)
 FleetFileContent readFleetFile(QByteArrayView bytes)
 {
     FleetFileContent content;
-    ByteLines lines(bytes);
-    if (lines.atEnd())
-        return content;
-    const CountLine first = readCountLine(lines.next());
-    if (!first.isShipsLine)
-        return content;
-    if (!first.count) {
-        content.faulty = true;
-        return content;
-    }
-    for (qint64 i = 1; i <= *first.count; ++i) {
-        const std::optional<FleetFileLine> line = lines.atEnd() ? std::nullopt : readShipLine(lines.next());
-        if (!line) {
-            content.faulty = true;
-            break;
-        }
-        content.ships << *line;
-    }
+    const CountLine first = forEachShipLine(bytes, [&](QByteArrayView bytes) {
+        const std::optional<FleetFileLine> line = readShipLine(bytes);
+        if (line)
+            content.ships << *line;
+        return line.has_value();
+    });
+    // A count that is no number, a line that cannot be read and lines that end before the count
+    // all stop the reading.
+    content.faulty = first.isShipsLine && (!first.count || content.ships.size() < *first.count);
     return content;
 }
 
 QStringList listedShipFiles(QByteArrayView bytes)
 {
     QStringList files;
-    ByteLines lines(bytes);
-    if (lines.atEnd())
-        return files;
-    const CountLine first = readCountLine(lines.next());
-    for (qint64 i = 1; first.count && i <= *first.count && !lines.atEnd(); ++i) {
-        const QStringList fields = decodeCodePage(lines.next()).split(QLatin1Char(','));
+    forEachShipLine(bytes, [&](QByteArrayView line) {
+        const QStringList fields = decodeCodePage(line).split(QLatin1Char(','));
         if (fields.size() >= 4 && isPlainFileName(fields[3]))
             files << fields[3];
-    }
+        return true;
+    });
     return files;
 }
 

@@ -3,6 +3,7 @@
 #include "common/collectingprompts.h"
 #include "fleet/fleetorganizer.h"
 #include "fleet/fleetsaving.h"
+#include "fuzz/checks/scratchfile.h"
 #include "model/numbertext.h"
 #include "storage/defaultships.h"
 #include "storage/fleetship.h"
@@ -119,11 +120,8 @@ std::optional<QString> FleetFileOpening::check(const QByteArray& bytes)
         return QStringLiteral("the description of a ship named \"%1\" reads \"%2\"").arg(ship.Name, description);
 
     const QString path = m_parts->root + QStringLiteral("/fuzzed.flt");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            return QStringLiteral("the scratch file %1 could not be written").arg(path);
-    }
+    if (std::optional<QString> problem = writeScratchFile(path, bytes))
+        return problem;
     FleetOrganizer& fleet = m_parts->fleet;
     m_parts->prompts.messages.clear();
     if (!fleet.OpenFleet(path))
