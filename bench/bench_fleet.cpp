@@ -26,7 +26,8 @@ struct HundredShips {
         bench::ensureApplication();
         ensureShipsFolder(program.path(), nullptr);
         QStringList samples;
-        QDirIterator it(shipsFolder(program.path()), {QStringLiteral("*.shp")}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(shipsFolder(program.path()), {QStringLiteral("*.shp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             samples << it.next();
         samples.sort();
@@ -35,9 +36,10 @@ struct HundredShips {
         QByteArray text = "Ships=" + QByteArray::number(kShips) + "\r\n";
         for (int k = 1; k <= kShips; ++k) {
             const QByteArray file = "Ship" + QByteArray::number(k) + ".shp";
-            QFile::copy(samples[k % samples.size()], program.path() + QStringLiteral("/Armada/") + QString::fromLatin1(file));
+            QFile::copy(samples[k % samples.size()],
+                        program.path() + QStringLiteral("/Armada/") + QString::fromLatin1(file));
             text += "S" + QByteArray::number(k) + "," + QByteArray::number(k) + ",Ship," + file + ","
-                + QByteArray::number(k % 10 * 1500) + "," + QByteArray::number(k / 10 * 1000 + 765) + ",notes\r\n";
+                    + QByteArray::number(k % 10 * 1500) + "," + QByteArray::number(k / 10 * 1000 + 765) + ",notes\r\n";
         }
         QFile out(fleetPath);
         out.open(QIODevice::WriteOnly);

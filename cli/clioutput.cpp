@@ -40,8 +40,9 @@ int parseCommand(QCommandLineParser& parser, const QString& command, const QStri
     }
     const qsizetype files = parser.positionalArguments().size();
     if (files < minFiles || files > maxFiles)
-        return usage(parser, minFiles == maxFiles ? QStringLiteral("expected %1 file argument(s)").arg(minFiles)
-                                                  : QStringLiteral("expected at least %1 file arguments").arg(minFiles));
+        return usage(parser, minFiles == maxFiles
+                                 ? QStringLiteral("expected %1 file argument(s)").arg(minFiles)
+                                 : QStringLiteral("expected at least %1 file arguments").arg(minFiles));
     return -1;
 }
 

@@ -59,11 +59,13 @@ int writePictures(const FleetOrganizer& organizer, const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
-    const bool written =
-        suffix == QLatin1String("pdf")
-            ? writePdfDocument(organizer.printDocument(), path,
-                               {organizer.documentName(), QPageSize(QPageSize::A4), QPageLayout::Landscape, 600}, &error)
-            : organizer.writeFleetPictures(path, suffix == QLatin1String("png") ? "PNG" : "BMP", &error);
+    const bool written = suffix == QLatin1String("pdf")
+                             ? writePdfDocument(
+                                 organizer.printDocument(), path,
+                                 {organizer.documentName(), QPageSize(QPageSize::A4), QPageLayout::Landscape, 600},
+                                 &error)
+                             : organizer.writeFleetPictures(path, suffix == QLatin1String("png") ? "PNG" : "BMP",
+                                                            &error);
     return written ? 0 : refuse(firstLine(error));
 }
 
@@ -78,8 +80,9 @@ bool isPictureName(const QString& path)
 int runFleet(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Open a fleet file as the Fleet Organizer opens it; optionally save "
-                                                    "it again and write its roster and orders sheet."));
+    parser.setApplicationDescription(
+        QStringLiteral("Open a fleet file as the Fleet Organizer opens it; optionally save "
+                       "it again and write its roster and orders sheet."));
     parser.addPositionalArgument(QStringLiteral("FLEET.flt"), QStringLiteral("The fleet file."));
     const QCommandLineOption saveOption(QStringLiteral("save"),
                                         QStringLiteral("Save the fleet as \"Save Fleet\" does, as OUT.flt (with its "
@@ -87,8 +90,9 @@ int runFleet(const QStringList& args)
                                         QStringLiteral("OUT.flt"));
     const QCommandLineOption picturesOption(
         QStringLiteral("pictures"),
-        QStringLiteral("Write the roster as OUT and the orders sheet as \"OUT Orders Sheet\" (.bmp or .png), or both as "
-                       "two landscape A4 pages of one PDF (.pdf)."),
+        QStringLiteral(
+            "Write the roster as OUT and the orders sheet as \"OUT Orders Sheet\" (.bmp or .png), or both as "
+            "two landscape A4 pages of one PDF (.pdf)."),
         QStringLiteral("OUT"));
     parser.addOptions({jsonOption, saveOption, picturesOption});
     if (const int code = parseCommand(parser, QStringLiteral("fleet"), args, 1, 1); code >= 0)
@@ -119,13 +123,15 @@ int runFleet(const QStringList& args)
 int runFleetNew(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Build a new fleet of ship files as \"Open Other\" adds them and save "
-                                                    "it as \"Save Fleet\" does."));
+    parser.setApplicationDescription(
+        QStringLiteral("Build a new fleet of ship files as \"Open Other\" adds them and save "
+                       "it as \"Save Fleet\" does."));
     parser.addPositionalArgument(QStringLiteral("OUT.flt"), QStringLiteral("The fleet file to write."));
     parser.addPositionalArgument(QStringLiteral("SHIP.shp"), QStringLiteral("The ship files, in fleet order."),
                                  QStringLiteral("SHIP.shp [SHIP.shp ...]"));
     const QList<std::pair<FleetLimit, QCommandLineOption>> limitOptions = {
-        {FleetLimit::Mass, {QStringLiteral("mass-limit"), QStringLiteral("The fleet's mass limit."), QStringLiteral("N")}},
+        {FleetLimit::Mass,
+         {QStringLiteral("mass-limit"), QStringLiteral("The fleet's mass limit."), QStringLiteral("N")}},
         {FleetLimit::Points,
          {QStringLiteral("points-limit"), QStringLiteral("The fleet's points (NPV) limit."), QStringLiteral("N")}},
         {FleetLimit::Ships, {QStringLiteral("ship-limit"), QStringLiteral("The most ships."), QStringLiteral("N")}},
@@ -133,7 +139,8 @@ int runFleetNew(const QStringList& args)
     for (const auto& [limit, option] : limitOptions)
         parser.addOption(option);
     parser.addOption(jsonOption);
-    if (const int code = parseCommand(parser, QStringLiteral("fleet-new"), args, 2, std::numeric_limits<qsizetype>::max());
+    if (const int code = parseCommand(parser, QStringLiteral("fleet-new"), args, 2,
+                                      std::numeric_limits<qsizetype>::max());
         code >= 0)
         return code;
 
@@ -143,7 +150,8 @@ int runFleetNew(const QStringList& args)
             continue;
         const QString text = parser.value(option);
         if (!roundedFleetNumber(text, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()))
-            return usage(parser, QStringLiteral("--%1 takes a whole number from -32768 to 32767").arg(option.names().first()));
+            return usage(parser,
+                         QStringLiteral("--%1 takes a whole number from -32768 to 32767").arg(option.names().first()));
         fleet.organizer.enterLimit(limit, text);
     }
     QStringList files = parser.positionalArguments();

@@ -64,10 +64,10 @@ QJsonObject fleetReportJson(const FleetOrganizer& organizer)
     o[QStringLiteral("shipCount")] = organizer.ShipCount();
     o[QStringLiteral("fleetMass")] = organizer.FleetMass();
     o[QStringLiteral("fleetPoints")] = organizer.FleetPoints();
-    o[QStringLiteral("limits")] =
-        perLimit(organizer, [](const FleetOrganizer& f, FleetLimit l) { return qint64{f.limit(l)}; });
-    o[QStringLiteral("left")] =
-        perLimit(organizer, [](const FleetOrganizer& f, FleetLimit l) { return f.leftText(l).toLongLong(); });
+    o[QStringLiteral("limits")] = perLimit(organizer,
+                                           [](const FleetOrganizer& f, FleetLimit l) { return qint64{f.limit(l)}; });
+    o[QStringLiteral("left")] = perLimit(
+        organizer, [](const FleetOrganizer& f, FleetLimit l) { return f.leftText(l).toLongLong(); });
     o[QStringLiteral("error")] = organizer.readingError() ? QJsonValue(*organizer.readingError()) : QJsonValue();
     QJsonArray ships;
     for (int k = 1; k <= organizer.ShipCount(); ++k)

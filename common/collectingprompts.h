@@ -15,10 +15,14 @@ public:
     {
         messages << message.text;
         switch (message.buttons) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::OkCancel: return PromptAnswer::Cancel;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+        case PromptButtons::Ok:
+            return PromptAnswer::Ok;
+        case PromptButtons::OkCancel:
+            return PromptAnswer::Cancel;
+        case PromptButtons::YesNo:
+            return PromptAnswer::No;
+        case PromptButtons::YesNoCancel:
+            return PromptAnswer::Cancel;
         }
         return PromptAnswer::Cancel;
     }

@@ -33,7 +33,9 @@ bool removeFolder(const QString& path)
 
 } // namespace
 
-ScratchFolder::ScratchFolder(const QString& programFolder) : m_temp(scratchFolder(programFolder)) {}
+ScratchFolder::ScratchFolder(const QString& programFolder) : m_temp(scratchFolder(programFolder))
+{
+}
 
 ScratchFolder::~ScratchFolder()
 {
@@ -85,7 +87,8 @@ bool ScratchFolder::makeTempFolder(QString* error)
 
 void ScratchFolder::removeDeadRuns()
 {
-    const QStringList runs = QDir(m_temp).entryList({kRunPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList runs = QDir(m_temp).entryList({kRunPrefix + QLatin1Char('*')},
+                                                    QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& name : runs) {
         const QString folder = m_temp + QLatin1Char('/') + name;
         const QString lockPath = folder + QLatin1Char('/') + kLockName;
@@ -115,8 +118,8 @@ void ScratchFolder::cleanUp()
     const QString marker = m_temp + QLatin1Char('/') + markerName();
     if (!QFileInfo::exists(marker))
         return;
-    const QStringList left =
-        QDir(m_temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QStringList left = QDir(m_temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                                    | QDir::System);
     if (left != QStringList{markerName()})
         return;
     QFile::remove(marker);

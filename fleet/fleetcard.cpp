@@ -1,16 +1,21 @@
 #include "fleet/fleetcard.h"
 
+#include <QStringList>
+
 namespace kw {
 
 QString shipDescription(const FleetShip& ship)
 {
-    const QChar br = QLatin1Char('\r');
-    return ship.Name + QLatin1Char(' ') + ship.Class + br                                        //
-        + QStringLiteral("TMF: ") + QString::number(ship.TMF) + br                               //
-        + QStringLiteral("NPV: ") + QString::number(ship.NPV) + br                               //
-        + QStringLiteral("Hull: ") + ship.HullIntegrity + QStringLiteral(": ") + QString::number(ship.HullPoints) + br
-        + QStringLiteral("Armour: ") + QString::number(ship.Armour) + br                         //
-        + QStringLiteral("Streamlining: ") + ship.StreamLining + br;
+    const QStringList lines = {
+        ship.Name + QLatin1Char(' ') + ship.Class,
+        QStringLiteral("TMF: ") + QString::number(ship.TMF),
+        QStringLiteral("NPV: ") + QString::number(ship.NPV),
+        QStringLiteral("Hull: ") + ship.HullIntegrity + QStringLiteral(": ") + QString::number(ship.HullPoints),
+        QStringLiteral("Armour: ") + QString::number(ship.Armour),
+        QStringLiteral("Streamlining: ") + ship.StreamLining,
+    };
+    // Each line ends with a single carriage return, the last one too.
+    return lines.join(QLatin1Char('\r')) + QLatin1Char('\r');
 }
 
 QString defaultNotes(const FleetShip& ship)

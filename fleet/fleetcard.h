@@ -47,13 +47,13 @@ inline const QString kNameCaption = QStringLiteral("Name:");
 struct FleetCard {
     int tag = 0;
     QImage picture;
-    float left = 0;                // picShip, twips
+    float left = 0; // picShip, twips
     float top = FleetDesign::stripHeight;
-    bool stripVisible = true;      // hidden while the card is dragged
-    QString id;                    // txtID
-    QString name;                  // txtName
-    QString misc;                  // txtMisc
-    QString description;           // lblDes
+    bool stripVisible = true; // hidden while the card is dragged
+    QString id;               // txtID
+    QString name;             // txtName
+    QString misc;             // txtMisc
+    QString description;      // lblDes
 
     float width() const { return picture.width() * kTwipsPerPixel; }
     float height() const { return picture.height() * kTwipsPerPixel; }

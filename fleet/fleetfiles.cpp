@@ -38,7 +38,8 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
     }
     // The whole file is read before the fleet in the window goes.
     QByteArray bytes;
-    if (const std::optional<QString> refusal = readUserFile(path, kMaxFleetFileBytes, QStringLiteral("fleet file"), bytes)) {
+    if (const std::optional<QString> refusal = readUserFile(path, kMaxFleetFileBytes, QStringLiteral("fleet file"),
+                                                            bytes)) {
         m_prompts.tell(*refusal, PromptIcon::Exclamation);
         return false;
     }
@@ -49,8 +50,8 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
     for (const FleetFileLine& line : content.ships) {
         // A ship missing from the fleet folder stops the reading as a broken line does.
         const QString shipPath = folder + QLatin1Char('/') + line.file;
-        const std::optional<QString> refusal =
-            QFileInfo(shipPath).isFile() ? appendShip(shipPath, line.shipName) : kFleetFileError;
+        const std::optional<QString> refusal = QFileInfo(shipPath).isFile() ? appendShip(shipPath, line.shipName)
+                                                                            : kFleetFileError;
         if (refusal) {
             m_readingError = refusal;
             break;
@@ -67,7 +68,8 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
         m_readingError = kFleetFileError;
     m_fleetChanged = false;
     if (m_readingError) {
-        m_prompts.tell(*m_readingError, *m_readingError == kFleetFileError ? PromptIcon::None : PromptIcon::Exclamation);
+        m_prompts.tell(*m_readingError,
+                       *m_readingError == kFleetFileError ? PromptIcon::None : PromptIcon::Exclamation);
         return true;
     }
     if (m_recent)
@@ -85,8 +87,8 @@ bool FleetOrganizer::SaveFleet()
     }
     if (!limitTestPasses(QStringLiteral("You must correct this before saving")))
         return false;
-    const std::optional<QString> chosen =
-        m_prompts.saveFileName({QString(), dialogFolder(), kFleetFilter, QStringLiteral("New Fleet.flt")});
+    const std::optional<QString> chosen = m_prompts.saveFileName(
+        {QString(), dialogFolder(), kFleetFilter, QStringLiteral("New Fleet.flt")});
     if (!chosen || chosen->isEmpty())
         return false;
     // The fleet folder is the file's name without its extension: a name without one would
@@ -176,7 +178,8 @@ bool FleetOrganizer::BackToMenu()
 bool FleetOrganizer::confirmClose()
 {
     ChangeScope scope(*this);
-    if (m_prompts.ask({QStringLiteral("Are you sure you want to quit?"), kAppTitle, PromptButtons::YesNo, PromptIcon::None})
+    if (m_prompts.ask(
+            {QStringLiteral("Are you sure you want to quit?"), kAppTitle, PromptButtons::YesNo, PromptIcon::None})
         != PromptAnswer::Yes)
         return false;
     return answerSaveQuestion(kSaveCurrentQuestion);

@@ -1,8 +1,8 @@
 #include "fleet/fleetorganizer.h"
 
 #include "common/userprompts.h"
-#include "storage/codepage.h"
 #include "fleet/shippictures.h"
+#include "storage/codepage.h"
 #include "storage/filesaving.h"
 #include "storage/fleetfile.h"
 #include "storage/programfolder.h"
@@ -172,8 +172,8 @@ void FleetOrganizer::OpenOther()
     ChangeScope scope(*this);
     if (!limitTestPasses(QStringLiteral("You must correct this before adding more ships")))
         return;
-    const std::optional<QString> chosen =
-        m_prompts.openFileName({QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder)), kShipFilter, {}});
+    const std::optional<QString> chosen = m_prompts.openFileName(
+        {QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder)), kShipFilter, {}});
     if (!chosen || chosen->isEmpty())
         return;
     // A file that cannot be read is reported by OpenShip.
@@ -302,8 +302,8 @@ void FleetOrganizer::leaveLimit(FleetLimit which)
     int& limit = m_limits[index(which)];
     QString& box = m_limitTexts[index(which)];
     // A limit must fit the 16-bit field; anything else is undone like a text that is no number.
-    const std::optional<qint64> value =
-        roundedFleetNumber(box, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
+    const std::optional<qint64> value = roundedFleetNumber(box, std::numeric_limits<qint16>::min(),
+                                                           std::numeric_limits<qint16>::max());
     if (!value) {
         box = QString::number(limit);
     } else if (*value != limit) {

@@ -46,10 +46,10 @@ public:
 
     // The fleet.
     bool FleetChanged() const { return m_fleetChanged; }
-    bool SaveEnabled() const { return m_saveEnabled; }     // "&Save Fleet"
-    bool HasShips() const { return m_hasShips; }           // "Save &As", "Save Fleet Picture", "&Print Fleet"
+    bool SaveEnabled() const { return m_saveEnabled; } // "&Save Fleet"
+    bool HasShips() const { return m_hasShips; }       // "Save &As", "Save Fleet Picture", "&Print Fleet"
     bool SaveAbandoned() const { return m_saveAbandoned; }
-    const QList<FleetShip>& FleetShips() const { return m_ships; }  // ship k at k - 1
+    const QList<FleetShip>& FleetShips() const { return m_ships; } // ship k at k - 1
     int ShipCount() const { return static_cast<int>(m_ships.size()); }
     qint64 FleetMass() const { return m_fleetMass; }
     qint64 FleetPoints() const { return m_fleetPoints; }
@@ -69,7 +69,7 @@ public:
     const QList<FleetCard>& cards() const { return m_cards; }
     const FleetCard& card(int k) const { return m_cards[k - 1]; }
     const QList<FleetListEntry>& fleetList() const { return m_fleetList; }
-    int selectedFleetEntry() const { return m_selectedFleetEntry; }   // -1: none
+    int selectedFleetEntry() const { return m_selectedFleetEntry; } // -1: none
 
     // The statistics block: the limit boxes (txtMass, txtPoints, txtShips) and the labels of the
     // rows Current (lblCMass...) and Left (lblAMass...).
@@ -107,7 +107,7 @@ public:
 
     // The side browser.
     void chooseSide(int index);
-    void chooseAddEntry(int index);   // -1: nothing selected
+    void chooseAddEntry(int index); // -1: nothing selected
     // "Add >>" (also a double-click or Enter in lstAdd).
     void AddFromSide();
     // "Open Other".
@@ -119,15 +119,15 @@ public:
     bool OpenShip(const QString& path, const QString& listLabel);
 
     // The fleet list and the page.
-    void chooseFleetEntry(int index);   // a click: selects the ship and scrolls to its card
-    void clickPage();                   // hides the selection
+    void chooseFleetEntry(int index); // a click: selects the ship and scrolls to its card
+    void clickPage();                 // hides the selection
     void setScroll(int horizontal, int vertical);
     // The pointer moves over card k at a place inside it; with the left button down a drag of
     // the card starts (returns true: the window starts dragging).
     bool moveOverCard(int k, QPointF pointer, bool leftButton);
     void dropOnPage(QPointF at);
-    void dropOnCard(int k, QPointF pointer);   // the pointer inside card k
-    void endDragElsewhere();                   // dropped outside the page, or cancelled
+    void dropOnCard(int k, QPointF pointer); // the pointer inside card k
+    void endDragElsewhere();                 // dropped outside the page, or cancelled
     // A button released over card k.
     void releaseOnCard(int k, bool rightButton);
     // The right button pressed on card k: its description is shown beside the pointer.
@@ -154,7 +154,7 @@ public:
     // The menus: each returns false when the user kept the current fleet.
     bool NewFleet();
     bool Open();
-    bool OpenRecent(int index);   // index 0..4
+    bool OpenRecent(int index); // index 0..4
     // "Back to &Menu": true when the window may go back to the main menu.
     bool BackToMenu();
     // The user closes the window: true when the program is to end.
@@ -218,8 +218,8 @@ private:
     QStringList m_sides;
     int m_sideIndex = -1;
     QString m_addFolder;
-    QStringList m_addFiles;     // flbAdd
-    QStringList m_addLabels;    // lstAdd
+    QStringList m_addFiles;  // flbAdd
+    QStringList m_addLabels; // lstAdd
     int m_selectedAddEntry = -1;
 
     int m_selectTag = -1;

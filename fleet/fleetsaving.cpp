@@ -41,7 +41,8 @@ QString freeName(const QString& name, const QList<FleetCopy>& copies)
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 2;; ++n) {
         const QString candidate = QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
-        if (std::none_of(copies.cbegin(), copies.cend(), [&](const FleetCopy& c) { return sameName(c.name, candidate); }))
+        if (std::none_of(copies.cbegin(), copies.cend(),
+                         [&](const FleetCopy& c) { return sameName(c.name, candidate); }))
             return candidate;
     }
 }
@@ -60,10 +61,12 @@ std::optional<QString> folderRefusal(const QString& fleetPath, const QString& fo
     QByteArray old;
     if (QFileInfo(fleetPath).isFile() && readWholeFile(fleetPath, kMaxFleetFileBytes, old, nullptr))
         listed = listedShipFiles(old);
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                                             | QDir::System);
     for (const QFileInfo& entry : entries) {
-        if (entry.isSymLink() || !entry.isFile() || std::none_of(listed.cbegin(), listed.cend(), [&](const QString& n) { return sameFile(n, entry.fileName()); }))
+        if (entry.isSymLink() || !entry.isFile() || std::none_of(listed.cbegin(), listed.cend(), [&](const QString& n) {
+                return sameFile(n, entry.fileName());
+            }))
             return QStringLiteral("The fleet was not saved: the folder %1 holds files that do not belong to the "
                                   "fleet %2.\r\nSave the fleet under another name, or move those files away.")
                 .arg(shown(folder), shown(fleetPath));
@@ -135,7 +138,8 @@ std::optional<QString> planFleetSave(const QString& fleetPath, QList<ShipToSave>
     if (std::optional<QString> refusal = folderRefusal(fleetPath, plan.folder, present))
         return refusal;
     for (const QString& name : present) {
-        if (std::none_of(plan.copies.cbegin(), plan.copies.cend(), [&](const FleetCopy& c) { return sameFile(c.name, name); }))
+        if (std::none_of(plan.copies.cbegin(), plan.copies.cend(),
+                         [&](const FleetCopy& c) { return sameFile(c.name, name); }))
             plan.stale << name;
     }
     return std::nullopt;

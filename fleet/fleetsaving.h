@@ -31,7 +31,7 @@ struct FleetSavePlan {
     QString folder;
     QByteArray fleetText;
     QList<FleetCopy> copies;
-    QStringList stale;             // copies of the fleet being replaced that are no longer needed
+    QStringList stale; // copies of the fleet being replaced that are no longer needed
 };
 
 // The folder that travels with a fleet file.

@@ -49,9 +49,8 @@ void addOutline(SheetPage& page, const TwipRect& r)
 void addStripText(SheetPage& page, const TwipRect& strip, float controlLeft, float controlTop, double dropMm,
                   const QString& text)
 {
-    page.texts << SheetText{QPointF(mm(strip.left + controlLeft) + kStripTextIndentMm,
-                                    mm(strip.top + controlTop) + dropMm),
-                            text};
+    page.texts << SheetText{
+        QPointF(mm(strip.left + controlLeft) + kStripTextIndentMm, mm(strip.top + controlTop) + dropMm), text};
 }
 
 } // namespace

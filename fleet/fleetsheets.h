@@ -21,7 +21,7 @@ struct SheetText {
     bool operator==(const SheetText&) const = default;
 };
 struct SheetPicture {
-    QPoint topLeft;                // pixels
+    QPoint topLeft; // pixels
     QImage picture;
 };
 struct SheetPage {
@@ -33,11 +33,11 @@ struct SheetPage {
 // The widths of the orders sheet's columns and the height of a row, in millimetres, taken from
 // the sheet font.
 struct OrdersSheetMeasures {
-    double idWidth = 0;            // "Ship ID"
-    double idVelWidth = 0;         // "Ship ID Vel       "
-    double turnWidth = 0;          // "Turn 8" and sixteen blanks
-    double turnVelWidth = 0;       // the same and "Vel       "
-    double rowHeight = 0;          // the height of "S"
+    double idWidth = 0;      // "Ship ID"
+    double idVelWidth = 0;   // "Ship ID Vel       "
+    double turnWidth = 0;    // "Turn 8" and sixteen blanks
+    double turnVelWidth = 0; // the same and "Vel       "
+    double rowHeight = 0;    // the height of "S"
 };
 
 // The font of both pages: the small sans-serif a window writes in.

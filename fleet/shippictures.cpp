@@ -71,9 +71,11 @@ QString ShipPictures::cachePath(const QString& shipPath) const
         return {};
     const QFileInfo ship(shipPath);
     const QByteArray key = QCryptographicHash::hash(QDir::cleanPath(ship.absoluteFilePath()).toUtf8(),
-                                                    QCryptographicHash::Sha1).toHex().left(16);
+                                                    QCryptographicHash::Sha1)
+                               .toHex()
+                               .left(16);
     return m_cacheFolder + QLatin1Char('/') + ship.completeBaseName().left(40) + QLatin1Char('-')
-        + QString::fromLatin1(key) + QStringLiteral(".bmp");
+           + QString::fromLatin1(key) + QStringLiteral(".bmp");
 }
 
 QString ShipPictures::besidePath(const QString& shipPath)

@@ -133,7 +133,7 @@ std::optional<qint64> roundedFleetNumber(QStringView text, qint64 min, qint64 ma
     const std::optional<double> v = parseFleetNumber(text);
     if (!v)
         return std::nullopt;
-    const double whole = std::nearbyint(*v);   // the default rounding mode: halves to even
+    const double whole = std::nearbyint(*v); // the default rounding mode: halves to even
     if (whole < static_cast<double>(min) || whole > static_cast<double>(max))
         return std::nullopt;
     return static_cast<qint64>(whole);
@@ -186,8 +186,8 @@ bool writeFleetFile(const QList<FleetFileLine>& ships, QByteArray& out, QString*
     QString text = QStringLiteral("Ships=%1\r\n").arg(ships.size());
     for (const FleetFileLine& ship : ships) {
         text += fieldText(ship.name, false) + QLatin1Char(',') + fieldText(ship.id, false) + QLatin1Char(',')
-            + fieldText(ship.shipName, false) + QLatin1Char(',') + fieldText(ship.file, false) + QLatin1Char(',')
-            + formatTwips(ship.left) + QLatin1Char(',') + formatTwips(ship.top);
+                + fieldText(ship.shipName, false) + QLatin1Char(',') + fieldText(ship.file, false) + QLatin1Char(',')
+                + formatTwips(ship.left) + QLatin1Char(',') + formatTwips(ship.top);
         if (ship.notes)
             text += QLatin1Char(',') + fieldText(*ship.notes, true);
         text += QStringLiteral("\r\n");

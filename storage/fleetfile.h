@@ -13,20 +13,20 @@ namespace kw {
 // One ship line of a fleet file: seven fields separated by commas, the seventh running to the
 // end of the line.
 struct FleetFileLine {
-    QString name;                  // 1: the name the ship has in the fleet
-    QString id;                    // 2: its ID
-    QString shipName;              // 3: the ship's own name
-    QString file;                  // 4: its ship file's name in the fleet folder
-    float left = 0;                // 5, 6: the card's place in twips
+    QString name;     // 1: the name the ship has in the fleet
+    QString id;       // 2: its ID
+    QString shipName; // 3: the ship's own name
+    QString file;     // 4: its ship file's name in the fleet folder
+    float left = 0;   // 5, 6: the card's place in twips
     float top = 0;
-    std::optional<QString> notes;  // 7: absent when the line stops after field 6
+    std::optional<QString> notes; // 7: absent when the line stops after field 6
 
     bool operator==(const FleetFileLine&) const = default;
 };
 
 struct FleetFileContent {
-    QList<FleetFileLine> ships;    // the lines read, up to the first one that could not be
-    bool faulty = false;           // reading stopped at a line it could not take
+    QList<FleetFileLine> ships; // the lines read, up to the first one that could not be
+    bool faulty = false;        // reading stopped at a line it could not take
 };
 
 // Reads a fleet file's text. A first line that is not "Ships=N" gives no ships and no fault. A

@@ -10,7 +10,7 @@ namespace kw {
 // What a fleet keeps of a ship design: the few values its card, its description and the
 // fleet's totals use, held as the ship record holds them.
 struct FleetShip {
-    QString FileName;          // full path of the ship file the values were read from
+    QString FileName; // full path of the ship file the values were read from
     QString Name;
     QString Class;
     qint32 TMF = 0;

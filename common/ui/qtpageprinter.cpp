@@ -69,9 +69,9 @@ bool QtPagePrinter::print(const PrintDocument& document, QString* error)
 
 bool QtPagePrinter::printToPdf(const PrintDocument& document, QString* error) const
 {
-    return writePdfDocument(document, m_pdfPath,
-                            {m_documentName, localPaper(), orientationOf(document), qualityResolution(m_settings.quality)},
-                            error);
+    return writePdfDocument(
+        document, m_pdfPath,
+        {m_documentName, localPaper(), orientationOf(document), qualityResolution(m_settings.quality)}, error);
 }
 
 bool QtPagePrinter::printToPrinter(const PrintDocument& document, QString* error) const

@@ -43,9 +43,10 @@ QStringList facts(const FleetOrganizer& fleet, bool asSaved)
         const QString label = asSaved ? asWritten(ship.Name, false) : fleet.fleetList()[k - 1].label;
         list << QStringLiteral("%1: id [%2] name [%3] notes [%4] at %5,%6 label [%7]")
                     .arg(k)
-                    .arg(asSaved ? asWritten(card.id, false) : card.id, asSaved ? asWritten(card.name, false) : card.name,
-                         asSaved ? asWritten(card.misc, true) : card.misc, formatTwips(card.left), formatTwips(card.top),
-                         label);
+                    .arg(asSaved ? asWritten(card.id, false) : card.id,
+                         asSaved ? asWritten(card.name, false) : card.name,
+                         asSaved ? asWritten(card.misc, true) : card.misc, formatTwips(card.left),
+                         formatTwips(card.top), label);
         list << QStringLiteral("%1: ship [%2] [%3] %4 %5 %6 %7 [%8] [%9]")
                     .arg(k)
                     .arg(ship.Name, ship.Class)
@@ -62,7 +63,10 @@ std::optional<QString> wholeFleetProblem(const FleetOrganizer& fleet, const QStr
 {
     const int n = fleet.ShipCount();
     if (fleet.cards().size() != n || fleet.fleetList().size() != n || fleet.HasShips() != (n > 0))
-        return QStringLiteral("%1 ships, %2 cards, %3 list entries").arg(n).arg(fleet.cards().size()).arg(fleet.fleetList().size());
+        return QStringLiteral("%1 ships, %2 cards, %3 list entries")
+            .arg(n)
+            .arg(fleet.cards().size())
+            .arg(fleet.fleetList().size());
     qint64 mass = 0;
     qint64 points = 0;
     for (int k = 1; k <= n; ++k) {
@@ -78,7 +82,11 @@ std::optional<QString> wholeFleetProblem(const FleetOrganizer& fleet, const QStr
         points += fleet.FleetShips()[k - 1].NPV;
     }
     if (mass != fleet.FleetMass() || points != fleet.FleetPoints())
-        return QStringLiteral("totals %1 and %2 for ships of %3 and %4").arg(fleet.FleetMass()).arg(fleet.FleetPoints()).arg(mass).arg(points);
+        return QStringLiteral("totals %1 and %2 for ships of %3 and %4")
+            .arg(fleet.FleetMass())
+            .arg(fleet.FleetPoints())
+            .arg(mass)
+            .arg(points);
     return std::nullopt;
 }
 
@@ -125,7 +133,8 @@ std::optional<QString> FleetFileOpening::check(const QByteArray& bytes)
     FleetOrganizer& fleet = m_parts->fleet;
     m_parts->prompts.messages.clear();
     if (!fleet.OpenFleet(path))
-        return QStringLiteral("the fleet file was not opened: %1").arg(m_parts->prompts.messages.join(QLatin1Char(' ')));
+        return QStringLiteral("the fleet file was not opened: %1")
+            .arg(m_parts->prompts.messages.join(QLatin1Char(' ')));
     if (fleet.readingError() && *fleet.readingError() != QLatin1String("Error in Fleet File."))
         return QStringLiteral("reading stopped with: %1").arg(*fleet.readingError());
     if (std::optional<QString> problem = wholeFleetProblem(fleet, fleetFolderOf(path)))

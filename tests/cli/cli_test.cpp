@@ -1,9 +1,9 @@
 #include "tests/cli/clitest.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QImage>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>

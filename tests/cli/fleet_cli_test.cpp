@@ -58,8 +58,9 @@ TEST_F(FleetCliTest, ReportsAFleetAsTheOrganizerHoldsIt)
     EXPECT_EQ(leader["hullPoints"].toInt(), 36);
     EXPECT_EQ(leader["armour"].toString(), "2");
     EXPECT_EQ(leader["streamLining"].toString(), "Partial");
-    EXPECT_EQ(leader["description"].toString(),
-              "Hood Battlecruiser (BC)\rTMF: 120\rNPV: 350\rHull: Average - 30%: 36\rArmour: 2\rStreamlining: Partial\r");
+    EXPECT_EQ(
+        leader["description"].toString(),
+        "Hood Battlecruiser (BC)\rTMF: 120\rNPV: 350\rHull: Average - 30%: 36\rArmour: 2\rStreamlining: Partial\r");
     EXPECT_GT(leader["picture"]["width"].toInt(), 100);
     // Five commas keep the notes a new card gets.
     EXPECT_EQ(ships[2]["notes"].toString(), "(T:40)(P:120)");
@@ -75,7 +76,7 @@ TEST_F(FleetCliTest, AFleetThatStopsReadingIsReportedAndNeitherSavedNorDrawn)
     EXPECT_TRUE(missing.out.isEmpty());
 
     const test::CliRun damaged = cli({"fleet", test::dataFile("fleets/Damaged.flt"), "--json", "--save", at("Out.flt"),
-                                "--pictures", at("Out.png")});
+                                      "--pictures", at("Out.png")});
     EXPECT_EQ(damaged.code, 1);
     EXPECT_EQ(damaged.err, "error: Error in Fleet File.\n");
     const QJsonObject o = QJsonDocument::fromJson(damaged.out).object();
@@ -130,8 +131,8 @@ TEST_F(FleetCliTest, FleetNewBuildsAndSavesAFleet)
 TEST_F(FleetCliTest, FleetNewRefusals)
 {
     // Refused while adding: nothing is written and nothing printed.
-    test::CliRun run = cli({"fleet-new", at("A.flt"), ship("Cruiser"), ship("Hood"), ship("Scout"), "--mass-limit", "300",
-                      "--json"});
+    test::CliRun run = cli(
+        {"fleet-new", at("A.flt"), ship("Cruiser"), ship("Hood"), ship("Scout"), "--mass-limit", "300", "--json"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "error: You are at or over your mass limit for this fleet.\n");
     EXPECT_TRUE(run.out.isEmpty());

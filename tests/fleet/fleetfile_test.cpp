@@ -144,14 +144,16 @@ TEST_F(FleetFileTest, AFolderHoldingWhatTheFleetDidNotWriteIsNeverTouched)
     const QByteArray blueBefore = test::readFile(blue("Cruiser.shp"));
     // Saved into a side's folder name: the side's designs would be in the way.
     ASSERT_FALSE(saveAs(folder.ships() + "/Blue.flt"));
-    EXPECT_EQ(prompts.lastText(), "The fleet was not saved: the folder " + QDir::toNativeSeparators(folder.ships() + "/Blue")
+    EXPECT_EQ(prompts.lastText(), "The fleet was not saved: the folder "
+                                      + QDir::toNativeSeparators(folder.ships() + "/Blue")
                                       + " holds files that do not belong to the fleet "
                                       + QDir::toNativeSeparators(folder.ships() + "/Blue.flt")
                                       + ".\r\nSave the fleet under another name, or move those files away.");
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
     EXPECT_TRUE(fleet.SaveAbandoned());
     EXPECT_FALSE(QFileInfo::exists(folder.ships() + "/Blue.flt"));
-    EXPECT_EQ(QDir(folder.ships() + "/Blue").entryList(QDir::Files), (QStringList{"Cruiser.shp", "Hood.shp", "Scout.shp"}));
+    EXPECT_EQ(QDir(folder.ships() + "/Blue").entryList(QDir::Files),
+              (QStringList{"Cruiser.shp", "Hood.shp", "Scout.shp"}));
     EXPECT_EQ(test::readFile(blue("Cruiser.shp")), blueBefore);
 
     // A fleet's own folder with a file the fleet file does not list, or a subfolder.
@@ -206,8 +208,8 @@ TEST_F(FleetFileTest, FailuresAreReportedWithThePathAndTheOldFleetStays)
     // A fleet file that would replace a folder.
     QDir().mkpath(path("F/Omega.flt"));
     EXPECT_FALSE(saveAs(path("F/Omega.flt")));
-    EXPECT_EQ(prompts.lastText(), "The fleet was not saved: " + QDir::toNativeSeparators(path("F/Omega.flt"))
-                                      + " is a folder.");
+    EXPECT_EQ(prompts.lastText(),
+              "The fleet was not saved: " + QDir::toNativeSeparators(path("F/Omega.flt")) + " is a folder.");
     EXPECT_TRUE(fleet.SaveAbandoned());
     EXPECT_TRUE(fleet.FleetChanged());
 }

@@ -17,7 +17,8 @@ class LimitsTest : public FleetTest {
 protected:
     QStringList row(QString (FleetOrganizer::*label)(FleetLimit) const) const
     {
-        return {(fleet.*label)(FleetLimit::Mass), (fleet.*label)(FleetLimit::Points), (fleet.*label)(FleetLimit::Ships)};
+        return {(fleet.*label)(FleetLimit::Mass), (fleet.*label)(FleetLimit::Points),
+                (fleet.*label)(FleetLimit::Ships)};
     }
     void type(FleetLimit which, const QString& text)
     {
@@ -54,10 +55,10 @@ TEST_F(LimitsTest, AMassLimitLetsShipsInWhileAnythingIsLeft)
     EXPECT_TRUE(prompts.asked.isEmpty());
 
     addFromSide("Scout");
-    fleet.OpenOther();   // refused before the dialog is shown
+    fleet.OpenOther(); // refused before the dialog is shown
     EXPECT_FALSE(fleet.SaveFleet());
-    EXPECT_EQ(prompts.texts(), (QStringList{kMassLine + "\r" + kAddFromSide, kMassLine + "\r" + kAddOther,
-                                            kMassLine + "\r" + kSaving}));
+    EXPECT_EQ(prompts.texts(),
+              (QStringList{kMassLine + "\r" + kAddFromSide, kMassLine + "\r" + kAddOther, kMassLine + "\r" + kSaving}));
     for (const PromptMessage& message : prompts.asked) {
         EXPECT_EQ(message.buttons, PromptButtons::Ok);
         EXPECT_EQ(message.icon, PromptIcon::None);

@@ -201,7 +201,8 @@ TEST_F(PageTest, TheStripsTexts)
     EXPECT_EQ(fleet.typeCardName(1, "Enterprise1"), "Enterprise1");
     EXPECT_EQ(fleet.typeCardName(1, "Enterprise12"), "Enterprise1");
     EXPECT_EQ(fleet.typeCardName(1, ",Hood,"), "Hood");
-    EXPECT_EQ(fleet.typeCardNotes(1, "fast, cheap, and a very long note indeed"), "fast, cheap, and a very long note indeed");
+    EXPECT_EQ(fleet.typeCardNotes(1, "fast, cheap, and a very long note indeed"),
+              "fast, cheap, and a very long note indeed");
     EXPECT_EQ(fleet.typeCardNotes(1, "two\r\nlines"), "twolines");
     EXPECT_EQ(fleet.typeCardId(7, "X"), "");
 

@@ -113,7 +113,8 @@ TEST_F(SheetsTest, TheHeaderAndItsColumns)
 {
     const QString header = ordersSheetHeader();
     EXPECT_EQ(header.size(), 18 + 8 * 32);
-    EXPECT_TRUE(header.startsWith("Ship ID Vel       Turn 1                Vel       Turn 2                Vel       "));
+    EXPECT_TRUE(
+        header.startsWith("Ship ID Vel       Turn 1                Vel       Turn 2                Vel       "));
     EXPECT_TRUE(header.endsWith("Turn 8                Vel       "));
     const OrdersSheetMeasures m = measureOrdersSheet();
     EXPECT_LT(m.idWidth, m.idVelWidth);

@@ -85,7 +85,8 @@ TEST(FuzzFindings, PendingRoundTripFindingsStillBreakTheProperty)
 
 TEST(FuzzFindings, EveryFleetFileReadsWholeAndSavesToItself)
 {
-    const QStringList files = filesIn({test::dataFile("fleets")}, {"*.flt"}) + filesIn({test::dataFile("fuzz/fleetfile")});
+    const QStringList files = filesIn({test::dataFile("fleets")}, {"*.flt"})
+                              + filesIn({test::dataFile("fuzz/fleetfile")});
     ASSERT_GE(files.size(), 3);
     QTemporaryDir scratch;
     fuzz::FleetFileOpening opening(scratch.path());

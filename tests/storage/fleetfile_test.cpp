@@ -81,7 +81,8 @@ TEST(FleetFile, FirstLinesThatReadNoShips)
         EXPECT_FALSE(read.faulty) << text;
     }
     // The key in any case, the count with blanks and a fraction rounded half to even.
-    EXPECT_EQ(readFleetFile("sHiPs= 2.5 \r\nA,1,A,A.shp,0,0,\r\nB,2,B,B.shp,0,0,\r\nC,3,C,C.shp,0,0,\r\n").ships.size(), 2);
+    EXPECT_EQ(readFleetFile("sHiPs= 2.5 \r\nA,1,A,A.shp,0,0,\r\nB,2,B,B.shp,0,0,\r\nC,3,C,C.shp,0,0,\r\n").ships.size(),
+              2);
 }
 
 TEST(FleetFile, AFaultStopsTheReadingAndKeepsTheLinesBefore)
@@ -130,8 +131,9 @@ TEST(FleetFile, EveryTruncationReadsWithoutFailing)
 TEST(FleetFile, TheShipFilesAnOldFleetLists)
 {
     // Lines 2 to N + 1 whose fourth field is a plain name, even past a line that breaks reading.
-    EXPECT_EQ(listedShipFiles("Ships=4\r\nA,1,A,A.shp,0,0,\r\nbroken\r\nB,2,B,../B.shp,x\r\nC,3,C,C.shp\r\nD,4,D,D.shp,0,0,"),
-              (QStringList{"A.shp", "C.shp"}));
+    EXPECT_EQ(
+        listedShipFiles("Ships=4\r\nA,1,A,A.shp,0,0,\r\nbroken\r\nB,2,B,../B.shp,x\r\nC,3,C,C.shp\r\nD,4,D,D.shp,0,0,"),
+        (QStringList{"A.shp", "C.shp"}));
     EXPECT_TRUE(listedShipFiles("Ships=x\r\nA,1,A,A.shp,0,0,\r\n").isEmpty());
     EXPECT_TRUE(listedShipFiles("#Ships=1\r\nA,1,A,A.shp,0,0,\r\n").isEmpty());
 }
