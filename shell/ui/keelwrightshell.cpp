@@ -225,8 +225,11 @@ void KeelwrightShell::EndProgram()
         m_fleetWindow->unloadByProgram();
     if (m_menu)
         m_menu->closeByProgram();
-    QCoreApplication::exit(0);
     Q_EMIT programEnded();
+    if (m_env.quit)
+        m_env.quit();
+    else
+        QCoreApplication::exit(0);
 }
 
 void KeelwrightShell::showPreferencesDialog(QWidget* owner, bool firstRun)

@@ -41,6 +41,7 @@ struct ShellEnvironment {
     Startup::Clock clock;
     UserPrompts* prompts = nullptr;                  // null: the platform's dialogs over each window
     std::function<void()> splashShown;               // called once the splash is on the screen
+    std::function<void()> quit;                      // ends the event loop; null: the application's
 
     ShellEnvironment();
     ShellEnvironment(ShellEnvironment&&) noexcept;
