@@ -1,6 +1,7 @@
 #include "shell/fileregistrybackend.h"
 #include "shell/registry.h"
 #include "tests/support/fakeprompts.h"
+#include "tests/support/testfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -178,6 +179,16 @@ TEST(RegistryFile, ReadingRefusesWhatItDoesNotUnderstandAndNamesTheLine)
     EXPECT_TRUE(readRegistryFile(QByteArray(kMaxRegistryFileBytes + 1, ';')).problem);
     const QString deep = QStringLiteral("[HKEY_CURRENT_USER") + QString("\\k").repeated(kMaxKeyDepth + 1) + "]";
     EXPECT_TRUE(readRegistryFile(deep.toUtf8()).problem);
+}
+
+TEST(RegistryFile, TheSampleSettingsFileReadsAsWritten)
+{
+    const RegistryFileReading reading = readRegistryFile(test::readFile(test::dataFile("registry/settings.txt")));
+    ASSERT_FALSE(reading.problem) << reading.problem->toStdString();
+    EXPECT_EQ(reading.data.value(RegistryRoot::ClassesRoot, "shpfile\\Shell\\Open\\Command", ""),
+              "\"/usr/bin/keelwright\" \"/S %1\"");
+    EXPECT_EQ(reading.data.value(RegistryRoot::CurrentUser, "Software\\Starmarch Keelwright\\RecentShips", "File2"),
+              "/home/me/Ünïcødé 🚀.shp");
 }
 
 TEST(RegistryFile, WindowsLineEndsCommentsAndTheDefaultValueAreRead)
