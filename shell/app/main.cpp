@@ -45,7 +45,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keelwright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Starmarch Keelwright"));
+    // No display name: the platform would add it to every caption, and the captions are exact.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon-256.png")));
     // Every way out goes through EndProgram; no window closing ends the program by itself
     // (the splash goes before the first main window comes).
