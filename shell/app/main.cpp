@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTimer>
 #include <cstdlib>
 
@@ -46,7 +45,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keelwright"));
     // No display name: the platform would add it to every caption, and the captions are exact.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon-256.png")));
     // Every way out goes through EndProgram; no window closing ends the program by itself
     // (the splash goes before the first main window comes).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -28,7 +28,8 @@
 #include "shell/winregistrybackend.h"
 #endif
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -38,6 +39,18 @@
 #include <QTimer>
 
 namespace kw {
+
+namespace {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/shell/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 ShellEnvironment::ShellEnvironment() = default;
 ShellEnvironment::ShellEnvironment(ShellEnvironment&&) noexcept = default;
@@ -134,6 +147,8 @@ void KeelwrightShell::showSplash()
 
 void KeelwrightShell::createMainWindows()
 {
+    // Set once the splash is up: decoding the icon is no part of the way to the splash.
+    QApplication::setWindowIcon(applicationIcon());
     loadSheetFonts();
     // A first start brings the sides and the sample designs; an existing Ships folder is
     // never touched.
