@@ -11,6 +11,8 @@ set(rules
   "common/ui:model,storage,display,common,common/ui"
   "editor:model,storage,display,common,editor"
   "editor/ui:model,storage,display,common,common/ui,editor,editor/ui"
+  "shell:model,storage,display,common,shell"
+  "shell/ui:model,storage,display,common,common/ui,editor,editor/ui,shell,shell/ui"
   "cli:model,storage,display,common,editor,cli")
 
 set(broken 0)
