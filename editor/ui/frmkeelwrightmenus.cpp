@@ -2,7 +2,6 @@
 
 #include "common/recentfiles.h"
 #include "common/ui/dlgprinter.h"
-#include "common/ui/frmeditsidenames.h"
 #include "common/ui/qtpageprinter.h"
 #include "common/ui/recentfilesmenu.h"
 #include "editor/shipeditor.h"
@@ -76,16 +75,13 @@ void FrmKeelwright::buildMenus()
                                   QString::fromLatin1(caption), shortcut);
         connect(action, &QAction::triggered, this, [this, item] { mnuToolsItem_Click(item); });
     }
-    // The side names are edited here until the preferences dialog, their usual door, exists.
-    QAction* sides = tools->addAction(QStringLiteral("Edit &Side Names..."));
-    sides->setObjectName(QStringLiteral("mnuEditSideNames"));
-    connect(sides, &QAction::triggered, this, &FrmKeelwright::mnuEditSideNames_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     // "&Help" and its separator (items 0 and 1) are never shown, so About is the only item.
     m_aboutItem = help->addAction(QStringLiteral("&About SMKW"));
     m_aboutItem->setObjectName(QStringLiteral("mnuHelpItem_2"));
+    connect(m_aboutItem, &QAction::triggered, this, &FrmKeelwright::aboutRequested);
 }
 
 void FrmKeelwright::mirrorMenus()
@@ -95,11 +91,6 @@ void FrmKeelwright::mirrorMenus()
         fileItem(item)->setEnabled(m_editor.saveAsEnabled());
     toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
     m_recentMenu->follow(m_editor.recentFiles());
-    // These wait for the parts of the program they lead to: the main menu, the preferences and
-    // the About box.
-    fileItem(FileItem::BackToMenu)->setEnabled(false);
-    toolsItem(ToolsItem::Preferences)->setEnabled(false);
-    m_aboutItem->setEnabled(false);
 }
 
 void FrmKeelwright::mnuFileItem_Click(FileItem item)
@@ -108,8 +99,7 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
     case FileItem::NewShip:
         if (!m_editor.resolveUnsavedChanges())
             return;
-        m_editor.Load();
-        m_tabs->setCurrentIndex(0);
+        loadDesign();
         break;
     case FileItem::SaveShip:
         m_editor.SaveShip(false);
@@ -135,6 +125,13 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
         m_editor.PrintShip(printer);
         break;
     }
+    case FileItem::BackToMenu:
+        // The menu comes up before the editor goes; the editor's next showing loads it afresh.
+        if (!m_editor.resolveUnsavedChanges())
+            return;
+        Q_EMIT backToMenuRequested();
+        closeByProgram();
+        break;
     case FileItem::ExitProgram:
         close();
         break;
@@ -142,7 +139,6 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
     case FileItem::PrintSeparator:
     case FileItem::RecentShips:
     case FileItem::RecentSeparator:
-    case FileItem::BackToMenu:
         break;
     }
 }
@@ -151,6 +147,8 @@ void FrmKeelwright::mnuToolsItem_Click(ToolsItem item)
 {
     if (item == ToolsItem::LockShip)
         m_editor.setShip_Locked(!m_editor.Ship_Locked());
+    else if (item == ToolsItem::Preferences)
+        Q_EMIT preferencesRequested();
 }
 
 void FrmKeelwright::mnuRecent_Click(int index)
@@ -158,12 +156,6 @@ void FrmKeelwright::mnuRecent_Click(int index)
     // A recent ship opens at once, without the question about unsaved changes.
     if (const RecentFiles* recent = m_editor.recentFiles())
         m_editor.OpenShip(recent->GetRecentFile(index + 1, RecentKind::Ships));
-}
-
-void FrmKeelwright::mnuEditSideNames_Click()
-{
-    FrmEditSideNames dialog(m_editor.programFolder(), m_prompts, this);
-    dialog.exec();
 }
 
 void FrmKeelwright::cmdHangar_Click()
