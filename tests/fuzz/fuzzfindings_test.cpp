@@ -1,5 +1,6 @@
 // The fuzz targets' properties over the files players exchange and over every finding kept
 // from fuzzing, so a fixed fault stays fixed in the normal build.
+#include "fuzz/checks/fleetfilechecks.h"
 #include "fuzz/checks/registryfilechecks.h"
 #include "fuzz/checks/shipfilechecks.h"
 #include "fuzz/checks/sideslistchecks.h"
@@ -89,6 +90,19 @@ TEST(FuzzFindings, EverySettingsFileReadsAndWritesBackUnchanged)
     ASSERT_GE(files.size(), 1);
     for (const QString& file : files) {
         const std::optional<QString> problem = fuzz::registryFileProblem(test::readFile(file));
+        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
+    }
+}
+
+TEST(FuzzFindings, EveryFleetFileReadsWholeAndSavesToItself)
+{
+    const QStringList files = filesIn({test::dataFile("fleets")}, {"*.flt"})
+                              + filesIn({test::dataFile("fuzz/fleetfile")});
+    ASSERT_GE(files.size(), 3);
+    QTemporaryDir scratch;
+    fuzz::FleetFileOpening opening(scratch.path());
+    for (const QString& file : files) {
+        const std::optional<QString> problem = opening.check(test::readFile(file));
         EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
     }
 }
