@@ -13,8 +13,8 @@ namespace kw {
 namespace {
 
 struct ShipColumn {
-    QLatin1String key;       // the CSV header, and the stats JSON key the cell comes from
-    QLatin1String heading;   // the text table's header
+    QLatin1String key;     // the CSV header, and the stats JSON key the cell comes from
+    QLatin1String heading; // the text table's header
     bool figure;
 };
 

@@ -8,8 +8,8 @@ namespace kw {
 
 // The designs the table command lists: one row per file opened, in path order.
 struct ShipTable {
-    TextRows rows;      // cells in the column order of the header, without the header
-    int refused = 0;    // files that printed an "error: " line instead of a row
+    TextRows rows;   // cells in the column order of the header, without the header
+    int refused = 0; // files that printed an "error: " line instead of a row
 };
 
 // Every file findTableFiles gives for the paths, each opened as stats opens it. A refused file

@@ -10,20 +10,20 @@ namespace kw {
 int runTable(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "List ship designs, one row each: file, name, class, side, tmf, npv, crew, hullPoints,\n"
-        "tmfAvailable, locked. Each file is opened as stats opens it and its figures are printed\n"
-        "as stats --json prints them.\n"
-        "\n"
-        "A PATH that is a folder gives every .shp file below it (any case, hidden ones too). Links\n"
-        "are followed, but each folder is walked once, so links that loop are not. \"file\" is the\n"
-        "path as named, or as found: the folder as named, \"/\", the names below it. Rows are sorted\n"
-        "by it, folder by folder, character by character (capitals first); a path met twice is\n"
-        "listed once.\n"
-        "\n"
-        "A file that cannot be opened, a named file whose name does not end in .shp and a PATH\n"
-        "that does not exist print an \"error: \" line naming them; the others are still listed\n"
-        "and the exit status is 1."));
+    parser.setApplicationDescription(
+        QStringLiteral("List ship designs, one row each: file, name, class, side, tmf, npv, crew, hullPoints,\n"
+                       "tmfAvailable, locked. Each file is opened as stats opens it and its figures are printed\n"
+                       "as stats --json prints them.\n"
+                       "\n"
+                       "A PATH that is a folder gives every .shp file below it (any case, hidden ones too). Links\n"
+                       "are followed, but each folder is walked once, so links that loop are not. \"file\" is the\n"
+                       "path as named, or as found: the folder as named, \"/\", the names below it. Rows are sorted\n"
+                       "by it, folder by folder, character by character (capitals first); a path met twice is\n"
+                       "listed once.\n"
+                       "\n"
+                       "A file that cannot be opened, a named file whose name does not end in .shp and a PATH\n"
+                       "that does not exist print an \"error: \" line naming them; the others are still listed\n"
+                       "and the exit status is 1."));
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A ship file, or a folder to search."),
                                  QStringLiteral("PATH..."));
     const QCommandLineOption csvOption(QStringLiteral("csv"),

@@ -10,7 +10,7 @@ namespace kw {
 // folder (the folder's name as given, then "/" and the names below it).
 struct TableFile {
     QString path;
-    QString refusal;   // why it is listed as refused without being opened; empty to open it
+    QString refusal; // why it is listed as refused without being opened; empty to open it
 };
 
 // The files the table lists for the paths named on the command line, sorted by path and each
