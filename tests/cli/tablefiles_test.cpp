@@ -63,17 +63,6 @@ TEST_F(TableFilesTest, EveryShipFileBelowAFolderInAnyCase)
                                             "folder.shp/inner.shp"}));
 }
 
-TEST_F(TableFilesTest, NamedPathsKeepTheirSpellingAndAreListedOnce)
-{
-    put("Fleet/a.shp");
-    put("Fleet/b.shp");
-    const QList<TableFile> files = findTableFiles(
-        {root() + "/Fleet/", root() + "/Fleet/b.shp", root() + "/Fleet", root() + "/Fleet/a.shp"});
-    ASSERT_EQ(files.size(), 2);
-    EXPECT_EQ(files[0].path, root() + "/Fleet/a.shp");
-    EXPECT_EQ(files[1].path, root() + "/Fleet/b.shp");
-}
-
 TEST_F(TableFilesTest, NamedFilesThatAreNoDesignsAreRefused)
 {
     const QString notes = put("notes.txt");
