@@ -21,9 +21,9 @@ int runTable(const QStringList& args)
                        "by it, folder by folder, character by character (capitals first); a path met twice is\n"
                        "listed once.\n"
                        "\n"
-                       "A file that cannot be opened, a named file whose name does not end in .shp and a PATH\n"
-                       "that does not exist print an \"error: \" line naming them; the others are still listed\n"
-                       "and the exit status is 1."));
+                       "A file that cannot be opened, a folder that cannot be read, a named file whose name does\n"
+                       "not end in .shp and a PATH that does not exist print an \"error: \" line naming them; the\n"
+                       "others are still listed and the exit status is 1."));
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A ship file, or a folder to search."),
                                  QStringLiteral("PATH..."));
     const QCommandLineOption csvOption(QStringLiteral("csv"),

@@ -34,6 +34,11 @@ void collectBelow(const QString& root, QList<TableFile>& files)
         if (real.isEmpty() || walked.contains(real))
             continue;
         walked.insert(real);
+        // A folder that cannot be listed would otherwise hide its designs without a word.
+        if (!QFileInfo(folder).isReadable()) {
+            files.append({folder, QStringLiteral("the folder cannot be read")});
+            continue;
+        }
         // System lists broken links too: a design link that points nowhere is reported, not
         // silently left out.
         const QFileInfoList entries = QDir(folder).entryInfoList(

@@ -95,3 +95,18 @@ TEST_F(TableFilesTest, LinksAreFollowedButNoFolderIsWalkedTwice)
         GTEST_SKIP() << "no symbolic links here";
     EXPECT_EQ(paths({root()}), (QStringList{"Fleet/Outside/far.shp", "Fleet/sub/a.shp", "gone.shp"}));
 }
+
+TEST_F(TableFilesTest, AFolderThatCannotBeReadIsRefused)
+{
+    put("open/a.shp");
+    put("shut/b.shp");
+    QFile::setPermissions(root() + "/shut", QFileDevice::Permissions());
+    if (QFileInfo(root() + "/shut").isReadable())
+        GTEST_SKIP() << "this user reads every folder";
+    const QList<TableFile> files = findTableFiles({root()});
+    QFile::setPermissions(root() + "/shut", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0].path, root() + "/open/a.shp");
+    EXPECT_EQ(files[1].path, root() + "/shut");
+    EXPECT_FALSE(files[1].refusal.isEmpty());
+}
