@@ -2,10 +2,10 @@
 
 #include "cli/clioutput.h"
 #include "cli/cliprompts.h"
+#include "cli/shipopening.h"
 #include "cli/shipreport.h"
 #include "editor/shipeditor.h"
 #include "model/shipchoices.h"
-#include "storage/programfolder.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -32,23 +32,6 @@ const QCommandLineOption typeOption(QStringLiteral("type"),
                                                    "military-station or civilian-station."),
                                     QStringLiteral("TYPE"));
 const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-
-// An editor with the ship open exactly as the editor window opens it.
-struct OpenedShip {
-    CliPrompts prompts;
-    ShipEditor editor{prompts, resolveProgramFolder()};
-};
-
-int openShip(OpenedShip& opened, const QString& path)
-{
-    opened.editor.Load();
-    opened.prompts.messages.clear();
-    if (!opened.editor.OpenShip(path)) {
-        const QString why = opened.prompts.messages.isEmpty() ? QStringLiteral("cannot open") : opened.prompts.messages.last();
-        return refuse(QStringLiteral("%1: %2").arg(path, QString(why).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    }
-    return -1;
-}
 
 // --type as a click on the ship-type list, then "UpDate Stats".
 int applyType(QCommandLineParser& parser, ShipEditor& editor)

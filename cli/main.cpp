@@ -14,6 +14,7 @@ const char* const kHelp =
     "\n"
     "Commands:\n"
     "  stats SHIP.shp [--type TYPE] [--display] [--json]   figures of a design\n"
+    "  table PATH... [--csv]                                figures of many designs, a row each\n"
     "  autocalc SHIP.shp [--type TYPE] [--json]             find the mass that fits\n"
     "  resave SHIP.shp OUT.shp                              write a design again\n"
     "  render SHIP.shp OUT.bmp|OUT.png|OUT.pdf              the record sheet picture\n"
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
     }
     if (command == QLatin1String("stats"))
         return kw::runStats(args);
+    if (command == QLatin1String("table"))
+        return kw::runTable(args);
     if (command == QLatin1String("autocalc"))
         return kw::runAutoCalc(args);
     if (command == QLatin1String("resave"))

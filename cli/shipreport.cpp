@@ -5,6 +5,7 @@
 #include "model/shipchoices.h"
 
 #include <QJsonArray>
+#include <QLocale>
 #include <QTextStream>
 
 namespace kw {
@@ -139,6 +140,24 @@ QString shipReportTable(const ShipEditor& editor)
         placed += icon.placed() ? 1 : 0;
     out << "Icons             " << editor.display().iconCount() << " (" << placed << " placed)\n";
     return text;
+}
+
+QString jsonScalarText(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::String:
+        return value.toString();
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        if (value.toVariant().typeId() == QMetaType::LongLong)
+            return QString::number(value.toInteger());
+        if (!qIsFinite(value.toDouble()))
+            return QStringLiteral("null");
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    default:
+        return QStringLiteral("null");
+    }
 }
 
 } // namespace kw

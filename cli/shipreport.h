@@ -12,4 +12,8 @@ class ShipEditor;
 QJsonObject shipReportJson(const ShipEditor& editor);
 QString shipReportTable(const ShipEditor& editor);
 
+// A string, number or true/false of the report as its JSON prints it, a string without quotes:
+// whole numbers without a point, others in the shortest form that reads back the same.
+QString jsonScalarText(const QJsonValue& value);
+
 } // namespace kw
