@@ -111,6 +111,21 @@ void FleetOrganizer::dropOnCard(int k, QPointF pointer)
     dropOnPage(QPointF(c.left + pointer.x(), c.top + pointer.y()));
 }
 
+void FleetOrganizer::dropAt(QPointF at)
+{
+    ChangeScope scope(*this);
+    const PageHit hit = hitPage(m_cards, at);
+    const bool onPage = at.x() >= 0 && at.y() >= 0 && at.x() < FleetDesign::pageWidth && at.y() < FleetDesign::pageHeight;
+    if (!onPage || m_draggedCard == 0)
+        endDragElsewhere();
+    else if (hit.kind == PageHit::Kind::Page)
+        dropOnPage(at);
+    else if (hit.kind == PageHit::Kind::Picture && hit.card == m_draggedCard)
+        dropOnCard(hit.card, at - QPointF(card(hit.card).left, card(hit.card).top));
+    else
+        endDragElsewhere();
+}
+
 void FleetOrganizer::endDragElsewhere()
 {
     ChangeScope scope(*this);
