@@ -23,6 +23,9 @@ class ShipPictures;
 class UserPrompts;
 
 enum class FleetLimit { Mass, Points, Ships };
+// What letting a dragged card go at a place would do: land it there, make the short move of a
+// drop on its own picture, or leave it where it was.
+enum class DropTarget { Page, DraggedCard, Elsewhere };
 inline constexpr int kFleetLimits = 3;
 
 // The Fleet Organizer without its window: one fleet (its ships, cards, list and limits), the
@@ -131,6 +134,7 @@ public:
     void endDragElsewhere();                 // dropped outside the page, or cancelled
     // The dragged card let go at a place on the page: on the page itself it lands there, on its
     // own picture it makes the short move, on another card or strip, or off the page, it stays.
+    DropTarget dropTarget(QPointF at) const;
     void dropAt(QPointF at);
     // A button released over card k.
     void releaseOnCard(int k, bool rightButton);
