@@ -141,6 +141,18 @@ void FleetPageView::mousePressEvent(QMouseEvent* event)
 void FleetPageView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
+    // The button went up where this view could not hear it (another window took the mouse):
+    // a drag ends where it began, any other press as if let go here.
+    if (m_pressButton != Qt::NoButton && !event->buttons().testFlag(m_pressButton)) {
+        if (m_dragging) {
+            cancelDrag();
+        } else {
+            QMouseEvent release(QEvent::MouseButtonRelease, event->position(), event->globalPosition(), m_pressButton,
+                                event->buttons(), event->modifiers());
+            mouseReleaseEvent(&release);
+        }
+        return;
+    }
     if (m_dragging) {
         m_dragPixel = pixel;
         const bool moves = insideViewport(pixel) && m_organizer.dropTarget(twipsAt(pixel)) != DropTarget::Elsewhere;

@@ -16,8 +16,11 @@ const QColor kLightYellow(255, 255, 192);
 
 } // namespace
 
-FrmDes::FrmDes(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
+FrmDes::FrmDes(QWidget* owner) : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint)
 {
+    // A thin line tells it from the white page below.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
     setObjectName(QStringLiteral("frmDes"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
@@ -34,7 +37,8 @@ FrmDes::FrmDes(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindo
     yellow.setColor(QPalette::WindowText, Qt::black);
     m_label->setPalette(yellow);
     m_label->setTextFormat(Qt::PlainText);
-    m_label->move(0, 0);
+    m_label->setMargin(2);
+    m_label->move(frameWidth(), frameWidth());
     resize(twipsToPixels(OrganizerLayout::descriptionWidth), twipsToPixels(OrganizerLayout::descriptionHeight));
 }
 
@@ -51,7 +55,7 @@ void FrmDes::showDescription(const QString& description, QPoint topLeft)
     // As designed, unless a long name or class needs more room.
     const QSize designed(twipsToPixels(OrganizerLayout::descriptionWidth),
                          twipsToPixels(OrganizerLayout::descriptionHeight));
-    resize(designed.expandedTo(m_label->size()));
+    resize(designed.expandedTo(m_label->size() + 2 * QSize(frameWidth(), frameWidth())));
     QPoint place = topLeft;
     if (const QScreen* screen = QGuiApplication::screenAt(topLeft)) {
         const QRect room = screen->availableGeometry();

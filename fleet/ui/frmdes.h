@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
 
 class QLabel;
 
@@ -8,7 +8,7 @@ namespace kw {
 
 // frmDes: the small window in the tooltip colour that shows the description of the card under
 // the right mouse button. It belongs to the organizer's window and never takes the focus.
-class FrmDes : public QWidget {
+class FrmDes : public QFrame {
     Q_OBJECT
 
 public:

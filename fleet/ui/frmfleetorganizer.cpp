@@ -154,6 +154,8 @@ void FrmFleetOrganizer::closeByProgram()
 void FrmFleetOrganizer::loadFleet()
 {
     m_organizer.Load();
+    // The user starts by choosing a side, not by typing a limit.
+    m_cmbSide->setFocus();
 }
 
 void FrmFleetOrganizer::mirror()

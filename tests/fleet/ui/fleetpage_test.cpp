@@ -187,6 +187,14 @@ TEST_F(PageTest, DraggingACardWithTheMouse)
     EXPECT_EQ(fleet.draggedCard(), 0);
     mouseOnPage(QEvent::MouseButtonRelease, QPoint(100, 500), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(cardPlace(2), before);
+
+    // A release another window took: the next move finds the button up and ends the drag.
+    mouseOnPage(QEvent::MouseButtonPress, inCard(2), Qt::LeftButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseMove, QPoint(100, 500), Qt::NoButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseMove, QPoint(110, 500), Qt::NoButton, Qt::NoButton);
+    EXPECT_FALSE(view->dragging());
+    EXPECT_EQ(cardPlace(2), before);
+    EXPECT_TRUE(box("txtID", 2)->isVisible());
 }
 
 TEST_F(PageTest, TheRightButtonShowsTheDescriptionBesideThePointer)
@@ -207,6 +215,13 @@ TEST_F(PageTest, TheRightButtonShowsTheDescriptionBesideThePointer)
     EXPECT_GE(des->width(), des->label()->width());
 
     mouseOnPage(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+    EXPECT_FALSE(des->isVisible());
+    EXPECT_EQ(child<QListWidget>("lstFleet")->currentRow(), 1);
+    // Let go where the page could not hear it: the next move hides it all the same.
+    fleet.chooseFleetEntry(0);
+    mouseOnPage(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+    EXPECT_TRUE(des->isVisible());
+    mouseOnPage(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     EXPECT_FALSE(des->isVisible());
     EXPECT_EQ(child<QListWidget>("lstFleet")->currentRow(), 1);
 
