@@ -4,6 +4,8 @@
 #include "storage/fleetship.h"
 
 #include <QImage>
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 namespace kw {
@@ -63,6 +65,18 @@ struct FleetCard {
     // txtMisc stretches over the strip less its left margin on both sides.
     float miscWidth() const { return width() - 2 * FleetDesign::txtMiscLeft; }
 };
+
+// What lies at a place on the page (twips): the picture of card k, the strip of card k, or the
+// page itself. Each card lies over every earlier one, its picture and its strip alike; a hidden
+// strip is not there.
+struct PageHit {
+    enum class Kind { Page, Picture, Strip };
+    Kind kind = Kind::Page;
+    int card = 0;
+
+    bool operator==(const PageHit&) const = default;
+};
+PageHit hitPage(const QList<FleetCard>& cards, QPointF at);
 
 // An entry of the fleet list lstFleet: the text shown and the number of its card.
 struct FleetListEntry {

@@ -185,4 +185,10 @@ bool FleetOrganizer::confirmClose()
     return answerSaveQuestion(kSaveCurrentQuestion);
 }
 
+bool FleetOrganizer::confirmExit()
+{
+    ChangeScope scope(*this);
+    return resolveUnsavedChanges(kSaveCurrentQuestion);
+}
+
 } // namespace kw

@@ -23,6 +23,9 @@ class ShipPictures;
 class UserPrompts;
 
 enum class FleetLimit { Mass, Points, Ships };
+// What letting a dragged card go at a place would do: land it there, make the short move of a
+// drop on its own picture, or leave it where it was.
+enum class DropTarget { Page, DraggedCard, Elsewhere };
 inline constexpr int kFleetLimits = 3;
 
 // The Fleet Organizer without its window: one fleet (its ships, cards, list and limits), the
@@ -42,6 +45,7 @@ public:
 
     // Opened and saved fleets go to the head of the recent fleets list.
     void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
+    const RecentFiles* recentFiles() const { return m_recent; }
     QString programFolder() const { return m_programFolder; }
 
     // The fleet.
@@ -128,6 +132,10 @@ public:
     void dropOnPage(QPointF at);
     void dropOnCard(int k, QPointF pointer); // the pointer inside card k
     void endDragElsewhere();                 // dropped outside the page, or cancelled
+    // The dragged card let go at a place on the page: on the page itself it lands there, on its
+    // own picture it makes the short move, on another card or strip, or off the page, it stays.
+    DropTarget dropTarget(QPointF at) const;
+    void dropAt(QPointF at);
     // A button released over card k.
     void releaseOnCard(int k, bool rightButton);
     // The right button pressed on card k: its description is shown beside the pointer.
@@ -159,6 +167,9 @@ public:
     bool BackToMenu();
     // The user closes the window: true when the program is to end.
     bool confirmClose();
+    // "E&xit Program": true when the program may end. Ending loses the fleet, so unsaved
+    // changes are asked about first.
+    bool confirmExit();
 
     // The roster and the orders sheet.
     FleetSheets composeSheets() const;
@@ -173,6 +184,8 @@ public:
     PrintDocument printDocument() const;
     // The name of the document: the fleet file's name, or "New Fleet".
     QString documentName() const;
+    // Where the file dialogs start: the folder of the fleet's file, else the program folder.
+    QString dialogFolder() const;
 
 private:
     static int index(FleetLimit which) { return static_cast<int>(which); }
@@ -189,7 +202,6 @@ private:
     bool answerSaveQuestion(const QString& question);
     bool resolveUnsavedChanges(const QString& question);
     QString typedCardText(QString FleetCard::*text, int k, QString typed, int typedLength, bool commas);
-    QString dialogFolder() const;
 
     UserPrompts& m_prompts;
     QString m_programFolder;

@@ -111,6 +111,36 @@ void FleetOrganizer::dropOnCard(int k, QPointF pointer)
     dropOnPage(QPointF(c.left + pointer.x(), c.top + pointer.y()));
 }
 
+DropTarget FleetOrganizer::dropTarget(QPointF at) const
+{
+    const bool onPage = at.x() >= 0 && at.y() >= 0 && at.x() < FleetDesign::pageWidth && at.y() < FleetDesign::pageHeight;
+    if (!onPage || m_draggedCard == 0)
+        return DropTarget::Elsewhere;
+    const PageHit hit = hitPage(m_cards, at);
+    if (hit.kind == PageHit::Kind::Page)
+        return DropTarget::Page;
+    return hit.kind == PageHit::Kind::Picture && hit.card == m_draggedCard ? DropTarget::DraggedCard
+                                                                          : DropTarget::Elsewhere;
+}
+
+void FleetOrganizer::dropAt(QPointF at)
+{
+    ChangeScope scope(*this);
+    switch (dropTarget(at)) {
+    case DropTarget::Page:
+        dropOnPage(at);
+        break;
+    case DropTarget::DraggedCard: {
+        const FleetCard& dragged = card(m_draggedCard);
+        dropOnCard(m_draggedCard, at - QPointF(dragged.left, dragged.top));
+        break;
+    }
+    case DropTarget::Elsewhere:
+        endDragElsewhere();
+        break;
+    }
+}
+
 void FleetOrganizer::endDragElsewhere()
 {
     ChangeScope scope(*this);

@@ -12,8 +12,9 @@ set(rules
   "editor:model,storage,display,common,editor"
   "editor/ui:model,storage,display,common,common/ui,editor,editor/ui"
   "fleet:model,storage,display,common,editor,fleet"
+  "fleet/ui:model,storage,display,common,common/ui,editor,fleet,fleet/ui"
   "shell:model,storage,display,common,shell"
-  "shell/ui:model,storage,display,common,common/ui,editor,editor/ui,shell,shell/ui"
+  "shell/ui:model,storage,display,common,common/ui,editor,editor/ui,fleet,fleet/ui,shell,shell/ui"
   "cli:model,storage,display,common,editor,fleet,cli")
 
 set(broken 0)

@@ -1,7 +1,9 @@
 #include "editor/ui/frmkeelwright.h"
 
 #include "common/ui/fieldedit.h"
+#include "common/ui/listmirror.h"
 #include "common/ui/namedbutton.h"
+#include "common/ui/screensizerule.h"
 #include "common/ui/updown.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
@@ -23,7 +25,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kw {
@@ -74,6 +75,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     setCentralWidget(central);
 
     buildMenus();
+    m_sizeRule = new ScreenSizeRule(this);
 
     connect(&m_editor, &ShipEditor::changed, this, &FrmKeelwright::mirror);
     connect(&m_editor, &ShipEditor::shipOpened, this, [this] { m_tabs->setCurrentIndex(0); });
@@ -98,8 +100,7 @@ FrmKeelwright::~FrmKeelwright()
 
 void FrmKeelwright::setSmallScreen(bool small)
 {
-    m_smallScreen = small;
-    applySizeRule();
+    m_sizeRule->setSmallScreen(small);
 }
 
 void FrmKeelwright::closeByProgram()
@@ -149,19 +150,8 @@ void FrmKeelwright::mirror()
         if (m_upDowns[i])
             m_upDowns[i]->setValue(static_cast<int>(parseNumber(f.numbers[i]).value_or(0)));
     }
-    auto fillList = [](QComboBox* box, const QStringList& entries, int index) {
-        const QSignalBlocker block(box);
-        QStringList shown;
-        for (int i = 0; i < box->count(); ++i)
-            shown << box->itemText(i);
-        if (shown != entries) {
-            box->clear();
-            box->addItems(entries);
-        }
-        box->setCurrentIndex(index);
-    };
-    fillList(m_side, f.sides, f.sideIndex);
-    fillList(m_class, f.classes, f.classIndex);
+    showEntries(m_side, f.sides, f.sideIndex);
+    showEntries(m_class, f.classes, f.classIndex);
     for (auto [box, index] : {std::pair{m_shipType, f.shipType}, std::pair{m_hull, f.hullIndex},
                               std::pair{m_streamlining, f.streamliningIndex}, std::pair{m_ftl, f.ftlIndex}}) {
         const QSignalBlocker block(box);
@@ -214,23 +204,6 @@ void FrmKeelwright::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-}
-
-void FrmKeelwright::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        QTimer::singleShot(0, this, &FrmKeelwright::applySizeRule);
-}
-
-void FrmKeelwright::applySizeRule()
-{
-    if (isMinimized())
-        return;
-    if (m_smallScreen && !isMaximized())
-        showMaximized();
-    else if (!m_smallScreen && isMaximized())
-        showNormal();
 }
 
 } // namespace kw

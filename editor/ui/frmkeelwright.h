@@ -22,6 +22,7 @@ namespace kw {
 class DlgPrinter;
 class FieldEdit;
 class RecentFilesMenu;
+class ScreenSizeRule;
 class ShipEditor;
 class UserPrompts;
 class UpDown;
@@ -64,7 +65,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -83,7 +83,6 @@ private:
 
     void mirror();
     void mirrorMenus();
-    void applySizeRule();
 
     // Handlers of the controls that need the window itself, named after the control; every
     // other control goes straight to its controller operation.
@@ -96,8 +95,8 @@ private:
     ShipEditor& m_editor;
     UserPrompts& m_prompts;
     DlgPrinter& m_printSetup;
-    bool m_smallScreen = false;
     bool m_programClose = false;
+    ScreenSizeRule* m_sizeRule = nullptr;
 
     std::array<FieldEdit*, kNumericFieldCount> m_numbers{};
     std::array<UpDown*, kNumericFieldCount> m_upDowns{};

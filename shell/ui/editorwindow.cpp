@@ -9,13 +9,7 @@ namespace kw {
 EditorWindow::EditorWindow(FrmKeelwright& window, WindowHost& host, bool smallScreen)
     : m_window(window), m_smallScreen(smallScreen)
 {
-    QObject::connect(&window, &FrmKeelwright::backToMenuRequested, &window, [&host] { host.backToMenu(); });
-    QObject::connect(&window, &FrmKeelwright::preferencesRequested, &window,
-                     [&host, &window] { host.showPreferences(&window); });
-    QObject::connect(&window, &FrmKeelwright::aboutRequested, &window, [&host, &window] { host.showAbout(&window); });
-    // After the window has finished closing.
-    QObject::connect(&window, &FrmKeelwright::programEndRequested, &window, [&host] { host.EndProgram(); },
-                     Qt::QueuedConnection);
+    connectToHost(window, host);
 }
 
 void EditorWindow::loadIfUnloaded()
@@ -28,9 +22,7 @@ void EditorWindow::bringUp()
 {
     // On an 800 x 600 screen the editor is shown maximised, on larger ones never.
     m_window.setSmallScreen(m_smallScreen);
-    m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
+    bringToFront(m_window);
 }
 
 void EditorWindow::showWindow()

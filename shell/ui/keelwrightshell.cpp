@@ -1,12 +1,14 @@
 #include "shell/ui/keelwrightshell.h"
 
 #include "common/recentfiles.h"
+#include "common/scratchfolder.h"
 #include "common/ui/dlgprinter.h"
 #include "common/ui/qtuserprompts.h"
 #include "display/sheetfonts.h"
 #include "display/systempictures.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
+#include "fleet/ui/frmfleetorganizer.h"
 #include "shell/desktopintegration.h"
 #include "shell/endprogram.h"
 #include "shell/fileregistrybackend.h"
@@ -99,6 +101,7 @@ KeelwrightShell::KeelwrightShell(ShellEnvironment environment, QObject* parent)
     m_registry = std::make_unique<Registry>(*m_env.registry, *m_shellPrompts);
     m_settings = std::make_unique<Settings>(*m_registry, *m_shellPrompts);
     m_recent = std::make_unique<RecentFiles>(m_settings->recentFileStore());
+    m_scratch = std::make_unique<ScratchFolder>(m_env.programFolder);
 }
 
 KeelwrightShell::~KeelwrightShell()
@@ -111,6 +114,16 @@ KeelwrightShell::~KeelwrightShell()
     m_editor.reset();
     m_printSetup.reset();
     m_splash.reset();
+}
+
+ProgramWindow& KeelwrightShell::fleetWindow()
+{
+    return *m_fleetWindow;
+}
+
+FrmFleetOrganizer* KeelwrightShell::fleetForm() const
+{
+    return m_fleetWindow ? &m_fleetWindow->form() : nullptr;
 }
 
 UserPrompts& KeelwrightShell::promptsOver(QWidget* owner)
@@ -166,10 +179,12 @@ void KeelwrightShell::createMainWindows()
     m_shipWindow = std::make_unique<EditorWindow>(*m_shipForm, *this, m_startup->SmallScreen());
 
     UserPrompts& fleetPrompts = promptsOver(nullptr);
-    m_fleetWindow = makeFleetWindow({*this, fleetPrompts, *m_printSetup, *m_editor, *m_recent, m_env.programFolder,
-                                     m_startup->SmallScreen()});
-    if (auto* window = dynamic_cast<QWidget*>(m_fleetWindow.get()); window && !m_env.prompts)
-        m_ownPrompts.back()->setOwner(window);
+    // Without a scratch folder the pictures are made afresh each time a ship joins the fleet.
+    const QString pictures = m_scratch->runFolder();
+    m_fleetWindow = std::make_unique<FleetWindow>(FleetWindowParts{
+        *this, fleetPrompts, *m_printSetup, *m_recent, m_env.programFolder, pictures, m_startup->SmallScreen()});
+    if (!m_env.prompts)
+        m_ownPrompts.back()->setOwner(&m_fleetWindow->form());
 }
 
 void KeelwrightShell::showFirstRunPreferences()
@@ -233,7 +248,7 @@ void KeelwrightShell::EndProgram()
         m_splash->unloadTimer()->stop();
         m_splash->hide();
     }
-    discardScratchFiles(m_env.programFolder);
+    discardScratchFiles(*m_scratch, m_env.programFolder);
     if (m_shipWindow)
         m_shipWindow->unloadByProgram();
     if (m_fleetWindow)

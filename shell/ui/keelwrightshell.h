@@ -15,6 +15,8 @@ namespace kw {
 
 class DesktopIntegration;
 class DlgPrinter;
+class FleetWindow;
+class FrmFleetOrganizer;
 class FrmKeelwright;
 class FrmMenu;
 class FrmSplash;
@@ -24,6 +26,7 @@ class QtUserPrompts;
 class RecentFiles;
 class Registry;
 class RegistryBackend;
+class ScratchFolder;
 class Settings;
 class ShipEditor;
 class UserPrompts;
@@ -70,6 +73,7 @@ public:
     FrmMenu* menu() const { return m_menu.get(); }
     FrmKeelwright* shipForm() const { return m_shipForm.get(); }
     ShipEditor* shipEditor() const { return m_editor.get(); }
+    FrmFleetOrganizer* fleetForm() const;
 
     // StartupHost.
     void showSplash() override;
@@ -79,7 +83,7 @@ public:
     void preloadWindows() override;
     void armUnloadTimer(int milliseconds) override;
     ProgramWindow& shipWindow() override { return *m_shipWindow; }
-    ProgramWindow& fleetWindow() override { return *m_fleetWindow; }
+    ProgramWindow& fleetWindow() override;
     void showMainMenu() override;
 
     // WindowHost; EndProgram is StartupHost's too.
@@ -104,6 +108,8 @@ private:
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<RecentFiles> m_recent;
+    // The run's one scratch folder: the cards' pictures; gone at the end of the run.
+    std::unique_ptr<ScratchFolder> m_scratch;
     std::unique_ptr<Startup> m_startup;
     CommandLineAction m_commandLine;
     bool m_ended = false;
@@ -113,7 +119,7 @@ private:
     std::unique_ptr<ShipEditor> m_editor;
     std::unique_ptr<FrmKeelwright> m_shipForm;
     std::unique_ptr<ProgramWindow> m_shipWindow;
-    std::unique_ptr<ProgramWindow> m_fleetWindow;
+    std::unique_ptr<FleetWindow> m_fleetWindow;
     std::unique_ptr<FrmMenu> m_menu;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
-class QWidget;
+#include <QObject>
+#include <QWidget>
 
 namespace kw {
 
@@ -16,5 +17,25 @@ public:
     virtual void showPreferences(QWidget* owner) = 0;
     virtual void showAbout(QWidget* owner) = 0;
 };
+
+// Hands a main window's requests to the host. Both main windows make the same four.
+template <typename Window>
+void connectToHost(Window& window, WindowHost& host)
+{
+    QObject::connect(&window, &Window::backToMenuRequested, &window, [&host] { host.backToMenu(); });
+    QObject::connect(&window, &Window::preferencesRequested, &window, [&host, &window] { host.showPreferences(&window); });
+    QObject::connect(&window, &Window::aboutRequested, &window, [&host, &window] { host.showAbout(&window); });
+    // After the window has finished closing.
+    QObject::connect(&window, &Window::programEndRequested, &window, [&host] { host.EndProgram(); },
+                     Qt::QueuedConnection);
+}
+
+// A main window comes up in front of the others.
+inline void bringToFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 
 } // namespace kw

@@ -118,6 +118,25 @@ TEST_F(MenusTest, ClosingTheWindow)
     EXPECT_EQ(filesIn("F"), QStringList{"Alpha.flt"});
 }
 
+TEST_F(MenusTest, ExitProgramAsksOnlyAboutUnsavedChanges)
+{
+    EXPECT_TRUE(fleet.confirmExit());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    addFromSide("Hood");
+    prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(fleet.confirmExit());
+    expectQuestion(0, kSaveCurrent, PromptButtons::YesNoCancel);
+    prompts.answers = {PromptAnswer::Yes};
+    prompts.files = {std::nullopt};
+    EXPECT_FALSE(fleet.confirmExit());
+    prompts.answers = {PromptAnswer::Yes};
+    prompts.files = {path("F/Alpha.flt")};
+    EXPECT_TRUE(fleet.confirmExit());
+    EXPECT_EQ(filesIn("F"), QStringList{"Alpha.flt"});
+    EXPECT_EQ(fleet.ShipCount(), 1);
+}
+
 TEST_F(MenusTest, WhatMarksTheFleetChanged)
 {
     const auto changedBy = [this](const std::function<void()>& edit) {

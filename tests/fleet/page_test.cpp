@@ -167,6 +167,48 @@ TEST_F(PageTest, DraggingACard)
     EXPECT_EQ(fleet.card(2).left, 0) << "a drop without a drag moves nothing";
 }
 
+TEST_F(PageTest, WhatLiesWhereAndWhereADropLands)
+{
+    addFromSide("Hood");
+    addFromSide("Scout");
+    placeCard(2, 10, 20);
+    const FleetCard& hood = fleet.card(1);
+    const FleetCard& scout = fleet.card(2);
+    const QPointF inHood(hood.left + 30, hood.top + 30);
+    EXPECT_EQ(hitPage(fleet.cards(), inHood), (PageHit{PageHit::Kind::Picture, 1}));
+    EXPECT_EQ(hitPage(fleet.cards(), QPointF(30, 30)), (PageHit{PageHit::Kind::Strip, 1}));
+    EXPECT_EQ(hitPage(fleet.cards(), QPointF(14000, 9000)), PageHit{});
+    // The later card lies over the earlier one; a picture's right and bottom edges are outside it.
+    placeCard(2, 5, 10);
+    EXPECT_EQ(hitPage(fleet.cards(), QPointF(scout.left + 1, hood.top + 1)), (PageHit{PageHit::Kind::Picture, 2}));
+    EXPECT_EQ(hitPage(fleet.cards(), QPointF(scout.left - 1, hood.top + 1)), (PageHit{PageHit::Kind::Picture, 1}));
+    placeCard(2, 150, 20);
+    const QPointF inScout(scout.left + 30, scout.top + 30);
+
+    EXPECT_EQ(fleet.dropTarget(QPointF(6000, 6000)), DropTarget::Elsewhere) << "nothing is dragged";
+    // On the page itself: the card lands with its grab under the pointer.
+    ASSERT_TRUE(fleet.moveOverCard(1, QPointF(15, 30), true));
+    EXPECT_EQ(hitPage(fleet.cards(), QPointF(30, 30)), PageHit{}) << "the dragged card's strip is hidden";
+    EXPECT_EQ(fleet.dropTarget(QPointF(6000, 6000)), DropTarget::Page);
+    fleet.dropAt(QPointF(6000, 6000));
+    EXPECT_EQ(QPointF(hood.left, hood.top), QPointF(5985, 5970));
+    // On its own picture: the short move.
+    ASSERT_TRUE(fleet.moveOverCard(1, QPointF(15, 30), true));
+    EXPECT_EQ(fleet.dropTarget(QPointF(hood.left + 45, hood.top + 60)), DropTarget::DraggedCard);
+    fleet.dropAt(QPointF(hood.left + 45, hood.top + 60));
+    EXPECT_EQ(QPointF(hood.left, hood.top), QPointF(6015, 6000));
+    // On another card, on a strip, or off the page: it stays, with its strip back.
+    for (const QPointF at : {inScout, QPointF(scout.left + 30, scout.top - 30), QPointF(-15, 300),
+                             QPointF(15137, 300), QPointF(300, 10205)}) {
+        ASSERT_TRUE(fleet.moveOverCard(1, QPointF(15, 30), true));
+        EXPECT_EQ(fleet.dropTarget(at), DropTarget::Elsewhere);
+        fleet.dropAt(at);
+        EXPECT_EQ(QPointF(hood.left, hood.top), QPointF(6015, 6000));
+        EXPECT_TRUE(hood.stripVisible);
+        EXPECT_EQ(fleet.draggedCard(), 0);
+    }
+}
+
 TEST_F(PageTest, TheDescriptionWindowAndReleasingTheButton)
 {
     addFromSide("Hood");

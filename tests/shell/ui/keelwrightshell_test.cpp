@@ -1,6 +1,7 @@
 #include "common/recentfiles.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmkeelwright.h"
+#include "fleet/ui/frmfleetorganizer.h"
 #include "shell/programwindow.h"
 #include "shell/settings.h"
 #include "shell/ui/frmmenu.h"
@@ -11,8 +12,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +37,15 @@ protected:
     QString vigilant() { return run.folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
     QPushButton* menuButton(const char* name) { return run.shell->menu()->findChild<QPushButton*>(name); }
     QAction* editorItem(const char* name) { return run.shell->shipForm()->findChild<QAction*>(name); }
+    QAction* fleetItem(FrmFleetOrganizer::FileItem item) { return run.shell->fleetForm()->fileItem(item); }
+    ProgramWindow& fleetWindow() { return run.shell->fleetWindow(); }
+    // The fixture fleet of three ships, copied into the program folder with its own folder.
+    QString escortGroup()
+    {
+        for (const char* file : {"Escort Group/Hood.shp", "Escort Group/Scout.shp"})
+            run.folder.write(QStringLiteral("Fleets/") + file, test::readFile(test::dataFile(QStringLiteral("fleets/") + file)));
+        return run.folder.write("Fleets/Escort Group.flt", test::readFile(test::dataFile("fleets/Escort Group.flt")));
+    }
 
     test::ShellRun run;
 };
@@ -141,25 +154,79 @@ TEST_F(ShellTest, AMissingShipIsNotFoundAndTheEditorShowsAllTheSame)
 
 TEST_F(ShellTest, TheFleetSwitchAndTheMenuButtonReachTheFleetOrganizer)
 {
-    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, "/home/me/Home.flt"}));
+    const QString escort = escortGroup();
+    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, escort}));
     run.shell->splash()->unload();
-    auto* fleet = dynamic_cast<QWidget*>(&run.shell->fleetWindow());
-    ASSERT_NE(fleet, nullptr);
-    EXPECT_EQ(fleet->objectName(), "frmFleetOrganizer");
+    FrmFleetOrganizer* fleet = run.shell->fleetForm();
+    EXPECT_TRUE(fleetWindow().isWindowVisible());
     EXPECT_TRUE(fleet->isVisible());
-    EXPECT_EQ(fleet->windowTitle(), "Keelwright - Fleet Organizer");
-    EXPECT_TRUE(fleet->findChild<QLabel*>("lblPlaceholder")->text().contains("Home.flt"));
     EXPECT_FALSE(run.shell->menu()->isVisible());
+    EXPECT_EQ(fleet->findChild<QListWidget*>("lstFleet")->count(), 3);
+    EXPECT_EQ(fleet->findChild<QLineEdit*>("txtID_1")->text(), "E1");
+    EXPECT_EQ(run.shell->settings().recentFileStore().readPlace(RecentKind::Fleets, 1), escort);
+    // The cards' pictures are kept in the run's scratch folder.
+    EXPECT_FALSE(QDir(scratchFolder(run.folder.path())).isEmpty());
 
-    fleet->findChild<QAction*>("mnuBackToMenu")->trigger();
+    fleetItem(FrmFleetOrganizer::FileItem::BackToMenu)->trigger();   // nothing changed, nothing asked
     EXPECT_TRUE(run.shell->menu()->isVisible());
     EXPECT_FALSE(fleet->isVisible());
     menuButton("cmdFO")->click();
     EXPECT_TRUE(fleet->isVisible());
     EXPECT_FALSE(run.shell->menu()->isVisible());
+    EXPECT_EQ(fleet->findChild<QListWidget*>("lstFleet")->count(), 0) << "loaded afresh";
+    EXPECT_EQ(fleet->findChild<QComboBox*>("cmbSide")->currentText(), "Blue");
+    EXPECT_TRUE(run.prompts.asked.isEmpty());
+}
+
+TEST_F(ShellTest, ClosingTheFleetOrganizerAsksTwiceThenEndsAtOnceLeavingNoScratchFiles)
+{
+    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, escortGroup()}));
+    run.shell->splash()->unload();
+    FrmFleetOrganizer* fleet = run.shell->fleetForm();
     QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
+    run.prompts.answers = {PromptAnswer::No};
     fleet->close();
+    EXPECT_TRUE(fleet->isVisible());
+    run.prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
+    fleet->close();
+    EXPECT_EQ(run.prompts.texts(), (QStringList{"Are you sure you want to quit?", "Are you sure you want to quit?",
+                                                "Do you want to Save the current fleet?"}));
     EXPECT_TRUE(test::eventually([&] { return ended.count() == 1; }));
+    EXPECT_FALSE(fleet->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(scratchFolder(run.folder.path())));
+}
+
+TEST_F(ShellTest, TheFleetOrganizersExitPreferencesAndAbout)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    menuButton("cmdFO")->click();
+    FrmFleetOrganizer* fleet = run.shell->fleetForm();
+    QStringList seen;
+    for (const char* item : {"mnuToolsItem_0", "mnuHelpItem_2"}) {
+        test::whenModal([&](QWidget* dialog) {
+            seen << dialog->windowTitle();
+            EXPECT_EQ(dialog->parentWidget(), fleet);
+            dialog->close();
+        });
+        fleet->findChild<QAction*>(item)->trigger();
+    }
+    EXPECT_EQ(seen, (QStringList{"Keelwright Preferences", "About Starmarch Keelwright"}));
+
+    QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
+    fleetItem(FrmFleetOrganizer::FileItem::ExitProgram)->trigger();
+    EXPECT_TRUE(test::eventually([&] { return ended.count() == 1; }));
+    EXPECT_FALSE(fleet->isVisible());
+    EXPECT_TRUE(run.prompts.asked.isEmpty());
+}
+
+TEST_F(ShellTest, AMissingFleetIsReportedAndTheOrganizerShowsAllTheSame)
+{
+    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, run.folder.path() + "/gone.flt"}));
+    run.shell->splash()->unload();
+    EXPECT_EQ(run.prompts.texts(), QStringList{"File not Found"});
+    EXPECT_TRUE(run.shell->fleetForm()->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
 }
 
 TEST_F(ShellTest, ATooSmallScreenEndsTheProgramWithoutTheSplash)

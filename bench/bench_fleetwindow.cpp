@@ -1,0 +1,71 @@
+// The Fleet Organizer's window over a fleet of 100 ships: opening the fleet, which lays out
+// the cards' 300 text boxes, and a pointer move over a card, which the whole window follows.
+#include "bench/hundredships.h"
+
+#include "common/ui/dlgprinter.h"
+#include "fleet/fleetorganizer.h"
+#include "fleet/ui/fleetpageview.h"
+#include "fleet/ui/frmfleetorganizer.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+using namespace kw;
+
+namespace {
+
+// The window shown, over an organizer that has made every card's picture once.
+struct FleetWindow : bench::HundredShips {
+    FleetWindow()
+    {
+        organizer.Load();
+        organizer.OpenFleet(fleetPath);
+        window.show();
+    }
+
+    bench::SilentPrompts prompts;
+    QTemporaryDir pictures;
+    FleetOrganizer organizer{prompts, program.path(), pictures.path()};
+    DlgPrinter printSetup{QList<PrinterChoice>{pdfEntry()}, pdfEntryName()};
+    FrmFleetOrganizer window{organizer, prompts, printSetup};
+};
+
+} // namespace
+
+static void OpenHundredShipsInTheWindow(benchmark::State& state)
+{
+    FleetWindow fleet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fleet.organizer.Load();
+        state.ResumeTiming();
+        fleet.organizer.OpenFleet(fleet.fleetPath);
+        fleet.window.page()->repaint();
+    }
+}
+BENCHMARK(OpenHundredShipsInTheWindow)->Unit(benchmark::kMillisecond);
+
+static void MoveOverACardOfHundred(benchmark::State& state)
+{
+    FleetWindow fleet;
+    int x = 0;
+    for (auto _ : state) {
+        fleet.organizer.moveOverCard(50, QPointF(++x % 100, 30), false);
+        fleet.window.page()->repaint();
+    }
+}
+BENCHMARK(MoveOverACardOfHundred)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    // The window is made of widgets, so this benchmark needs a full application object.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
