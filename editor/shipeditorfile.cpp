@@ -310,6 +310,7 @@ ShipFileData ShipEditor::fileData(bool lock) const
     data.side = m_fields.sideText();
     data.hullIntegrity = hullIntegrityTexts().value(m_fields.hullIndex);
     data.towCapacity = m_fields.number(NumericField::FTL);
+    data.hasTmf = data.hasNpv = data.hasFtl = data.hasHullPoints = data.hasCrewFactor = true;
     for (const SystemIcon& icon : m_display.icons())
         data.icons.append({icon.tag, icon.left, icon.top});
     // Only finished links are stored; a link being made has an end still missing.

@@ -16,6 +16,7 @@ struct StoredIcon {
     float top = 0;
     int share = 0;            // cargo or passenger box share
     int capacity = 0;         // hangar bay capacity
+    int bay = -1;             // hangar: its bay (from 0); -1: the k-th hangar icon is bay k
     int mount = -1;           // weapon: position of its mount in the weapon list
 };
 
@@ -27,7 +28,8 @@ struct StoredSalvoLink {
 
 // The content of a ship file: the record plus the values the editor window keeps. Optional
 // members are set only when the file holds their key, so a missing key leaves the editor's
-// fresh value in place.
+// fresh value in place; the writer writes them only when set, so that writing what was read
+// does not invent a value the file never held. The editor sets them all.
 struct ShipFileData {
     ShipRecord ship;
     bool isProtected = false;
@@ -46,7 +48,9 @@ struct ShipFileData {
 };
 
 // Reads a ship file's text. Never fails: unreadable lines and items are skipped and the rest
-// is kept; counts outside the record's 16-bit range make their key unreadable.
+// is kept; counts outside the record's 16-bit range make their key unreadable. A key that comes
+// again replaces what its earlier line set. Mounts are numbered by their places, their icons
+// coded so, and salvo links name those places.
 ShipFileData readShipFile(const QByteArray& bytes);
 
 // Writes a ship file's text. The record's icons are given as StoredIcon entries in icon order

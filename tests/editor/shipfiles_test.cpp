@@ -4,6 +4,7 @@
 #include "tests/editor/salvodesign.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,17 @@ using kw::test::placeAllIcons;
 
 class ShipFilesTest : public EditorTest {
 protected:
+    // The icons with their places, grouped by code in their order: the writer puts the systems
+    // in an order of its own.
+    QStringList iconsByCode() const
+    {
+        QList<SystemIcon> icons = editor.display().icons();
+        std::stable_sort(icons.begin(), icons.end(), [](const SystemIcon& a, const SystemIcon& b) { return a.tag < b.tag; });
+        QStringList shown;
+        for (const SystemIcon& icon : icons)
+            shown << QStringLiteral("%1 %2,%3 %4x%5").arg(icon.tag).arg(icon.left).arg(icon.top).arg(icon.width).arg(icon.height);
+        return shown;
+    }
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
@@ -201,4 +213,30 @@ TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     EXPECT_FALSE(QFileInfo::exists(folder.path() + "/Escape.shp"));
     EXPECT_EQ(editor.ship().FileName, path);
+}
+
+TEST_F(ShipFilesTest, EveryFixtureSavedTwiceGivesTheSameFileAndKeepsItsIcons)
+{
+    QDirIterator it(test::dataFile("ships"), {"*.shp"}, QDir::Files, QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString source = it.next();
+        SCOPED_TRACE(source.toStdString());
+        ++files;
+        ASSERT_TRUE(editor.OpenShip(source));
+        const QStringList opened = iconsByCode();
+        const QList<WeaponEntry> mounts = editor.ship().Weapons;
+        const QList<SalvoLink> links = editor.ship().SalvoLinks;
+        const QString first = folder.path() + "/first.shp";
+        const QString second = folder.path() + "/second.shp";
+        QString error;
+        ASSERT_TRUE(editor.exportShipFile(first, editor.Ship_Locked(), &error)) << error.toStdString();
+        ASSERT_TRUE(editor.OpenShip(first));
+        EXPECT_EQ(iconsByCode(), opened);
+        EXPECT_EQ(editor.ship().Weapons, mounts);
+        EXPECT_EQ(editor.ship().SalvoLinks, links);
+        ASSERT_TRUE(editor.exportShipFile(second, editor.Ship_Locked(), &error));
+        EXPECT_EQ(test::readFile(second), test::readFile(first));
+    }
+    EXPECT_GE(files, 14);
 }
