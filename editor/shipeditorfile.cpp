@@ -17,6 +17,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <climits>
 
 namespace kw {
 
@@ -153,31 +155,26 @@ void ShipEditor::placeStoredIcons(const ShipFileData& data)
     // Icons lie on the display at their stored places.
     m_display.removeAllIcons();
     m_display.templateContainer = IconContainer::Display;
+    IconPictureCache pictures;
+    QHash<int, int> iconOfMount;
     for (const StoredIcon& stored : data.icons) {
         if (stored.mount >= 0 && stored.mount < m_ship.WeaponCount()) {
-            addLoadedWeaponIcon(m_display, m_ship.Weapons[stored.mount], stored.left, stored.top);
+            addLoadedWeaponIcon(m_display, m_ship.Weapons[stored.mount], stored.left, stored.top, pictures);
+            iconOfMount.insert(m_ship.Weapons[stored.mount].Number, m_display.iconCount());
         } else {
             IconArt art;
             art.share = stored.share;
             art.capacity = stored.capacity;
-            addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art);
+            addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art, pictures);
         }
     }
-    // Links name mount numbers; they become the indices of the icons with those codes (the
-    // launcher compared as text, the magazine as a number). A link whose ends are not both
-    // found is left out.
+    // Links name mounts; they become the indices of those mounts' icons. A link whose ends are
+    // not both found is left out.
     for (const StoredSalvoLink& link : data.salvoLinks) {
-        int launcher = 0;
-        int magazine = 0;
-        for (const SystemIcon& icon : m_display.icons()) {
-            const std::optional<int> mount = icon.mountNumber();
-            if (!mount)
-                continue;
-            if (icon.tag == link.launcher)
-                launcher = icon.index;
-            if (*mount == link.magazine)
-                magazine = icon.index;
-        }
+        bool isNumber = false;
+        const int mount = link.launcher.toInt(&isNumber);
+        const int launcher = isNumber ? iconOfMount.value(mount, 0) : 0;
+        const int magazine = iconOfMount.value(static_cast<int>(qBound(qint64{-1}, link.magazine, qint64{INT_MAX})), 0);
         if (launcher != 0 && magazine != 0)
             m_ship.SalvoLinks.append({launcher, magazine});
     }
@@ -186,21 +183,30 @@ void ShipEditor::placeStoredIcons(const ShipFileData& data)
 bool ShipEditor::iconsMatchDesign() const
 {
     const ShipRecord& s = m_ship;
-    auto count = [this](const QString& code) { return m_display.iconsWithCode(code).size(); };
+    // The icons of each code, counted in one pass; each mount has exactly the icon coded with
+    // its position, so a mount removed or added since the last full update breaks this until
+    // the icons are rebuilt.
+    QHash<QString, qint64> icons;
+    QList<int> ofMount(s.WeaponCount(), 0);
+    int weaponIcons = 0;
+    for (const SystemIcon& icon : m_display.icons()) {
+        if (const std::optional<int> mount = icon.mountNumber()) {
+            ++weaponIcons;
+            if (*mount >= 0 && *mount < s.WeaponCount() && icon.tag == QString::number(*mount))
+                ++ofMount[*mount];
+        } else {
+            ++icons[icon.tag];
+        }
+    }
     const FittedSystems fitted = kw::fittedSystems(s);
     for (const ShipSystemRow& row : shipSystems()) {
-        if (row.iconCode && count(*row.iconCode) != iconCount(row, fitted))
+        if (row.iconCode && icons.value(*row.iconCode) != iconCount(row, fitted))
             return false;
     }
-    // Each mount has exactly the icon coded with its position; a mount removed or added since
-    // the last full update breaks this until the icons are rebuilt.
-    int weaponIcons = 0;
-    for (const SystemIcon& icon : m_display.icons())
-        weaponIcons += icon.isWeapon() ? 1 : 0;
     if (weaponIcons != s.WeaponCount())
         return false;
     for (int i = 0; i < s.WeaponCount(); ++i) {
-        if (s.Weapons[i].Number != i || count(QString::number(i)) != 1)
+        if (s.Weapons[i].Number != i || ofMount[i] != 1)
             return false;
     }
     return true;
