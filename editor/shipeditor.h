@@ -5,6 +5,7 @@
 #include "display/iconbuilder.h"
 #include "editor/editorstate.h"
 #include "model/shiprecord.h"
+#include "storage/filesaving.h"
 
 #include <QImage>
 #include <QLineF>
@@ -152,7 +153,8 @@ public:
     bool iconsMatchDesign() const;
     // The design as the ship file stores it, and writing it without asking anything.
     ShipFileData fileData(bool lock) const;
-    bool exportShipFile(const QString& path, bool lock, QString* error) const;
+    bool exportShipFile(const QString& path, bool lock, QString* error,
+                        ReadOnlyFile readOnly = ReadOnlyFile::Refuse) const;
 
 Q_SIGNALS:
     // A ship was opened: the window brings its first tab to the front.
@@ -174,13 +176,17 @@ private:
     void applyShipFile(const ShipFileData& data, const QString& path);
     void placeStoredIcons(const ShipFileData& data);
     void baysChanged();
-    bool writeShipTo(const QString& path, bool lock);
+    bool writeShipTo(const QString& path, bool lock, ReadOnlyFile readOnly);
     bool checkSavable();
-    std::optional<QString> chooseSaveTarget(bool& newTarget);
+    // Saving, exporting and printing the record sheet all need one icon for every system and
+    // mount of the design, each placed; otherwise this tells what to do and gives false.
+    bool checkSheetReady();
+    std::optional<QString> chooseSaveTarget(bool& bySide);
     // The folder of the design's side for saving by side; nothing (after telling why) when the
-    // side cannot name a folder below Ships.
+    // side cannot name a folder below Ships. The folder is not made here.
     std::optional<QString> sideTargetFolder();
-    std::optional<QString> choosePictureTarget();
+    bool makeSideFolder(const QString& file);
+    std::optional<QString> choosePictureTarget(bool& bySide);
 
     UserPrompts& m_prompts;
     QString m_programFolder;

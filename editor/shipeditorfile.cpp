@@ -26,7 +26,6 @@ namespace {
 
 const QString kShipFilter = QStringLiteral("Ship File (*.shp)|*.shp|");
 const QString kSaveTitle = QStringLiteral("SM Keelwright:- Save ship");
-const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
 const QString kSaveChangesQuestion = QStringLiteral("Do you want to Save changes to the current ship?");
 
 } // namespace
@@ -214,12 +213,13 @@ bool ShipEditor::iconsMatchDesign() const
 
 bool ShipEditor::checkSavable()
 {
-    if (!m_display.allPlaced() || !iconsMatchDesign()) {
-        m_prompts.tell(kPlaceAllMessage);
+    if (!checkSheetReady())
         return false;
-    }
-    const QString name = m_fields.name;
-    if (!isValidName(trimSpaces(name))) {
+    // The name as leaving its field leaves it: a name typed with blanks around it is saved
+    // without them.
+    m_fields.name = trimSpaces(m_fields.name);
+    const QString& name = m_fields.name;
+    if (!isValidName(name)) {
         m_prompts.tell(invalidShipNameMessage());
         return false;
     }
@@ -229,30 +229,55 @@ bool ShipEditor::checkSavable()
                                       "belongs to inorder to save it."));
         return false;
     }
+    // A text the file cannot hold is found before anything is asked or made.
+    QByteArray bytes;
+    QString problem;
+    if (!writeShipFile(fileData(m_locked), bytes, &problem)) {
+        m_prompts.tell(QStringLiteral("The ship cannot be saved:\r\n%1.").arg(problem), PromptIcon::Exclamation);
+        return false;
+    }
     return true;
 }
 
 std::optional<QString> ShipEditor::sideTargetFolder()
 {
     // The side comes from the sides list or from the ship file; a hand-edited one such as ".."
-    // or "../x" would put the file outside Ships. Without a side the file goes into Ships itself.
+    // or "../x" would put the file outside Ships, and no side at all would put it into Ships
+    // itself.
     const QString side = m_fields.sideText();
-    if (!side.isEmpty() && !isSideFolderName(side)) {
-        m_prompts.tell(QStringLiteral("The side \"%1\" cannot be a folder in %2.\r\nChoose another side, or save in "
-                                      "another directory.")
-                           .arg(side, QDir::toNativeSeparators(shipsFolder(m_programFolder))),
+    const QString ships = QDir::toNativeSeparators(shipsFolder(m_programFolder));
+    if (trimSpaces(side).isEmpty()) {
+        m_prompts.tell(QStringLiteral("The ship has no side, so it cannot be saved according to its side.\r\n"
+                                      "Choose a side, or save in another directory."),
                        PromptIcon::Exclamation);
         return std::nullopt;
     }
-    // The side's folder is made when it is missing, rather than failing the save.
-    const QString folder = sideFolder(m_programFolder, side);
-    QDir().mkpath(folder);
+    const std::optional<QString> folder = sideFolder(m_programFolder, side);
+    if (!folder) {
+        m_prompts.tell((isTooLongForAFolder(side) ? QStringLiteral("The side \"%1\" is too long to be a folder name in %2.")
+                                                  : QStringLiteral("The side \"%1\" cannot be a folder in %2."))
+                               .arg(side, ships)
+                           + QStringLiteral("\r\nChoose another side, or save in another directory."),
+                       PromptIcon::Exclamation);
+        return std::nullopt;
+    }
     return folder;
 }
 
-std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
+bool ShipEditor::makeSideFolder(const QString& file)
 {
-    newTarget = true;
+    // Saving by side makes the side's folder when it is missing, just before the file is written.
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        return true;
+    m_prompts.tell(QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)),
+                   PromptIcon::Exclamation);
+    return false;
+}
+
+std::optional<QString> ShipEditor::chooseSaveTarget(bool& bySide)
+{
+    bySide = false;
     const PromptAnswer where = m_prompts.ask({QStringLiteral("Do you want to save:\r\n"
                                                              "Yes:- According to the side the ship belongs to\r\n"
                                                              "\t\t-- or --\r\n"
@@ -264,6 +289,7 @@ std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
         const std::optional<QString> folder = sideTargetFolder();
         if (!folder)
             return std::nullopt;
+        bySide = true;
         return QDir::toNativeSeparators(*folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".shp"));
     }
     const std::optional<QString> chosen =
@@ -281,24 +307,38 @@ bool ShipEditor::SaveShip(bool saveAs)
         return true;
     QString target;
     bool newTarget = false;
+    bool bySide = false;
+    // Only a confirmed overwrite replaces a read-only file.
+    ReadOnlyFile readOnly = ReadOnlyFile::Refuse;
     if (!saveAs && !m_ship.FileName.isEmpty()) {
         target = m_ship.FileName;
+        if (isReadOnlyFile(target)) {
+            m_prompts.tell(QStringLiteral("The ship could not be saved as %1:\r\nthe file is read-only. Use Save As to "
+                                          "save it elsewhere.")
+                               .arg(QDir::toNativeSeparators(target)),
+                           PromptIcon::Exclamation);
+            return true;
+        }
     } else {
-        const std::optional<QString> chosen = chooseSaveTarget(newTarget);
+        const std::optional<QString> chosen = chooseSaveTarget(bySide);
         if (!chosen)
             return true;
         target = *chosen;
+        newTarget = true;
         if (QFileInfo::exists(target)) {
             const PromptAnswer overwrite = m_prompts.ask(
                 {QStringLiteral("The filename specified already exists.  Do you want to overwrite?\r\n\r\n") + target,
                  kSaveTitle, PromptButtons::YesNo, PromptIcon::Critical});
             if (overwrite != PromptAnswer::Yes)
                 return true;
+            readOnly = ReadOnlyFile::Replace;
         }
     }
     const bool lock = m_prompts.ask({QStringLiteral("Lock the ship to prevent editing?"), kAppTitle,
                                      PromptButtons::YesNo, PromptIcon::None}) == PromptAnswer::Yes;
-    if (!writeShipTo(target, lock))
+    if (bySide && !makeSideFolder(target))
+        return true;
+    if (!writeShipTo(target, lock, readOnly))
         return true;
     if (newTarget && m_recent)
         m_recent->AddRecentFile(target, RecentKind::Ships);
@@ -329,16 +369,16 @@ ShipFileData ShipEditor::fileData(bool lock) const
     return data;
 }
 
-bool ShipEditor::exportShipFile(const QString& path, bool lock, QString* error) const
+bool ShipEditor::exportShipFile(const QString& path, bool lock, QString* error, ReadOnlyFile readOnly) const
 {
     QByteArray bytes;
-    return writeShipFile(fileData(lock), bytes, error) && saveFileAtomically(path, bytes, error);
+    return writeShipFile(fileData(lock), bytes, error) && saveFileAtomically(path, bytes, error, readOnly);
 }
 
-bool ShipEditor::writeShipTo(const QString& path, bool lock)
+bool ShipEditor::writeShipTo(const QString& path, bool lock, ReadOnlyFile readOnly)
 {
     QString problem;
-    if (!exportShipFile(path, lock, &problem)) {
+    if (!exportShipFile(path, lock, &problem, readOnly)) {
         m_prompts.tell(QStringLiteral("The ship could not be saved as %1:\r\n%2").arg(QDir::toNativeSeparators(path), problem),
                        PromptIcon::Exclamation);
         return false;

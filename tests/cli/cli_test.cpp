@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -160,6 +161,17 @@ TEST_F(CliTest, RenderWritesTheSheetInEveryFormat)
         EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n")));
         EXPECT_TRUE(text.contains("A4"));
     }
+}
+
+TEST_F(CliTest, RenderRefusesWhatSavingAPictureRefuses)
+{
+    // Two fire controls with one position: the display does not show the design.
+    const QString stale = folder.write("stale.shp", "Name=Stale\r\nTMF=100\r\nFCS=2,100,100\r\nWeapons=0\r\n");
+    const CliRun run = cli({"render", stale, folder.path() + "/stale.png"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.startsWith("error: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("The System Display no longer matches the design."));
+    EXPECT_FALSE(QFile::exists(folder.path() + "/stale.png"));
 }
 
 TEST_F(CliTest, ErrorsAndUsage)
