@@ -86,6 +86,8 @@ public:
     void chooseShipType(int index);
     void chooseClass(int index);
     void chooseSide(int index);
+    // Takes the sides list afresh after the side names were edited, keeping the design's side.
+    void reloadSides();
     void setShip_Locked(bool locked);
 
     // Files. OpenShip returns whether a ship was read; SaveShip whether the save was abandoned.
@@ -166,6 +168,8 @@ private:
     double fieldValue(NumericField field) const;
     qint64 fieldWhole(NumericField field) const;
     void setFieldNumber(NumericField field, qint64 value);
+    // The field check without its recalculation: the text corrected, a refusal told.
+    bool checkField(NumericField field);
     double crewShown() const;
     void resetFields();
     void reselectClass();
@@ -208,6 +212,7 @@ private:
     QString m_loadedName;
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
+    quint64 m_designGeneration = 0;   // counts the designs this editor has held
 };
 
 } // namespace kw

@@ -43,6 +43,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     columns->setSpacing(6);
 
     auto* leftColumn = new QWidget(central);
+    m_leftColumn = leftColumn;
     leftColumn->setFixedWidth(336);
     auto* left = new QVBoxLayout(leftColumn);
     left->setContentsMargins(0, 0, 0, 0);
@@ -60,6 +61,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     right->setSpacing(4);
     // The record sheet keeps its own scale; where the window is smaller, it scrolls.
     auto* sheetScroll = new QScrollArea(central);
+    m_sheetScroll = sheetScroll;
     sheetScroll->setObjectName(QStringLiteral("sheetScroll"));
     sheetScroll->setFrameShape(QFrame::NoFrame);
     auto* panel = new SheetPanel(m_editor, sheetScroll);
@@ -194,11 +196,21 @@ void FrmKeelwright::mirror()
                                                       m_tabGen, m_tabSys, m_checks[static_cast<int>(CheckBox::Wave)],
                                                       m_checks[static_cast<int>(CheckBox::Nova)]})
         w->setEnabled(!locked);
+    // Auto Calc owns the design while it runs: only Stop Calc, looking on and leaving remain.
+    const bool searching = m_editor.editMode() == EditMode::AutoCalc;
+    for (QWidget* w : {m_leftColumn, m_sheetScroll})
+        w->setEnabled(!searching);
+    if (searching) {
+        for (QWidget* w : {m_auto, m_updateDisplay, m_updateStats})
+            w->setEnabled(false);
+    }
     mirrorMenus();
 }
 
 void FrmKeelwright::closeEvent(QCloseEvent* event)
 {
+    // A running search ends first; the questions then speak of the design as it stands.
+    m_editor.StopCalc();
     if (m_programClose || m_editor.confirmQuit()) {
         event->accept();
         if (!m_programClose)

@@ -122,11 +122,14 @@ private:
     QPushButton* m_removeWeapon = nullptr;
     QPushButton* m_cancelRemove = nullptr;
     QPushButton* m_hangarButton = nullptr;
+    QWidget* m_leftColumn = nullptr;
+    QWidget* m_sheetScroll = nullptr;
 
     QList<QAction*> m_fileItems;
     QList<QAction*> m_toolsItems;
     RecentFilesMenu* m_recentMenu = nullptr;
     QAction* m_aboutItem = nullptr;
+    QAction* m_editSideNames = nullptr;
 };
 
 } // namespace kw

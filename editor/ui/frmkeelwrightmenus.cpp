@@ -77,9 +77,9 @@ void FrmKeelwright::buildMenus()
         connect(action, &QAction::triggered, this, [this, item] { mnuToolsItem_Click(item); });
     }
     // The side names are edited here until the preferences dialog, their usual door, exists.
-    QAction* sides = tools->addAction(QStringLiteral("Edit &Side Names..."));
-    sides->setObjectName(QStringLiteral("mnuEditSideNames"));
-    connect(sides, &QAction::triggered, this, &FrmKeelwright::mnuEditSideNames_Click);
+    m_editSideNames = tools->addAction(QStringLiteral("Edit &Side Names..."));
+    m_editSideNames->setObjectName(QStringLiteral("mnuEditSideNames"));
+    connect(m_editSideNames, &QAction::triggered, this, &FrmKeelwright::mnuEditSideNames_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -90,11 +90,18 @@ void FrmKeelwright::buildMenus()
 
 void FrmKeelwright::mirrorMenus()
 {
-    fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled());
+    // While Auto Calc runs, nothing may change or replace the design it works on.
+    const bool searching = m_editor.editMode() == EditMode::AutoCalc;
+    fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled() && !searching);
     for (FileItem item : {FileItem::SaveAs, FileItem::SavePicture, FileItem::PrintShipDiagram})
-        fileItem(item)->setEnabled(m_editor.saveAsEnabled());
+        fileItem(item)->setEnabled(m_editor.saveAsEnabled() && !searching);
+    for (QAction* item : {fileItem(FileItem::NewShip), fileItem(FileItem::Open), toolsItem(ToolsItem::LockShip),
+                          m_editSideNames})
+        item->setEnabled(!searching);
     toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
     m_recentMenu->follow(m_editor.recentFiles());
+    for (QAction* recent : m_recentMenu->actions())
+        recent->setEnabled(!searching);
     // These wait for the parts of the program they lead to: the main menu, the preferences and
     // the About box.
     fileItem(FileItem::BackToMenu)->setEnabled(false);
@@ -164,6 +171,7 @@ void FrmKeelwright::mnuEditSideNames_Click()
 {
     FrmEditSideNames dialog(m_editor.programFolder(), m_prompts, this);
     dialog.exec();
+    m_editor.reloadSides();
 }
 
 void FrmKeelwright::cmdHangar_Click()

@@ -3,11 +3,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -172,6 +174,24 @@ TEST_F(CliTest, RenderRefusesWhatSavingAPictureRefuses)
     EXPECT_TRUE(run.err.startsWith("error: ")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("The System Display no longer matches the design."));
     EXPECT_FALSE(QFile::exists(folder.path() + "/stale.png"));
+}
+
+TEST_F(CliTest, NothingIsLeftBehindButTheOutput)
+{
+    // Without a runtime folder the toolkit would make one in the temp folder.
+    QTemporaryDir temp;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", temp.path());
+    env.insert("KEELWRIGHT_HOME", folder.path());
+    process.setProcessEnvironment(env);
+    const QString out = folder.path() + "/v.png";
+    process.start(QStringLiteral(KEELWRIGHT_CLI), {"render", vigilant(), out});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(out));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 TEST_F(CliTest, ErrorsAndUsage)

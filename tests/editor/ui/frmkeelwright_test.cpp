@@ -324,3 +324,78 @@ TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
     EXPECT_EQ(child<QAction>("mnuRecent_1")->text(), "&2.  " + path);
     EXPECT_TRUE(child<QAction>("mnuRecent_1")->isVisible());
 }
+
+TEST_F(WindowTest, AutoCalcOwnsTheWindowWhileItRuns)
+{
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    using Item = FrmKeelwright::FileItem;
+    QStringList enabledWhileSearching;
+    bool closedDuringSearch = false;
+    editor.setEventPump([&] {
+        if (!enabledWhileSearching.isEmpty() || closedDuringSearch)
+            return;
+        for (Item item : {Item::NewShip, Item::SaveShip, Item::SaveAs, Item::SavePicture, Item::Open, Item::PrintShipDiagram})
+            if (fileItem(item)->isEnabled())
+                enabledWhileSearching << fileItem(item)->text();
+        for (const char* name : {"mnuRecent_0", "mnuToolsItem_0", "mnuEditSideNames"})
+            if (child<QAction>(name)->isEnabled())
+                enabledWhileSearching << name;
+        for (const char* name : {"txtTMF", "txtName", "cmdAuto", "cmdUpdate_0", "cmdUpdate_1", "cmdAdd", "cmdHangar"})
+            if (child<QWidget>(name)->isEnabled())
+                enabledWhileSearching << name;
+        for (const char* name : {"cmdStop"})
+            if (!child<QWidget>(name)->isEnabled())
+                enabledWhileSearching << QStringLiteral("not ") + name;
+        if (fileItem(Item::PrintSetup)->isEnabled() && fileItem(Item::ExitProgram)->isEnabled())
+            enabledWhileSearching << "(done)";
+        // Closing stops the search first and then asks as usual.
+        prompts.answers = {PromptAnswer::No};
+        window.close();
+        closedDuringSearch = true;
+    });
+    editor.setFieldText(NumericField::TMF, "400");
+    child<QPushButton>("cmdAuto")->click();
+    EXPECT_EQ(enabledWhileSearching, QStringList{"(done)"});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    // Everything comes back afterwards.
+    EXPECT_TRUE(fileItem(Item::Open)->isEnabled());
+    EXPECT_TRUE(child<QWidget>("txtTMF")->isEnabled());
+    EXPECT_TRUE(child<QAction>("mnuRecent_0")->isEnabled());
+}
+
+TEST_F(WindowTest, EditedSideNamesReachTheSideListAtOnce)
+{
+    editor.chooseSide(1);   // Red
+    QTimer::singleShot(0, &window, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* text = dialog->findChild<QLineEdit*>("txtEdit");
+        QTest::keyClicks(text, "Green");
+        QTest::keyClick(text, Qt::Key_Return);
+        dialog->findChild<QPushButton*>("cmdDone")->click();
+    });
+    child<QAction>("mnuEditSideNames")->trigger();
+    auto* sides = child<QComboBox>("cmbSide");
+    ASSERT_EQ(sides->count(), 3);
+    EXPECT_EQ(sides->itemText(2), "Green");
+    EXPECT_EQ(sides->currentText(), "Red");
+}
+
+TEST_F(WindowTest, EnterInTheMassFieldTellsABrokenRuleOnce)
+{
+    editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
+    WeaponEntry battery;
+    battery.Kind = "Class 1 Battery";
+    battery.Mass = 9;
+    editor.addWeapons({battery});
+    auto* mass = child<QLineEdit>("txtTMF");
+    mass->setFocus();
+    mass->selectAll();
+    QTest::keyClicks(mass, "60");
+    prompts.clear();
+    QTest::keyClick(mass, Qt::Key_Return);
+    EXPECT_EQ(prompts.texts().size(), 1);
+    EXPECT_TRUE(child<QLineEdit>("txtName")->hasFocus());
+}
