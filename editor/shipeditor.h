@@ -129,6 +129,9 @@ public:
     void chooseLinkEnd(int iconIndex);
     // The lines of finished links whose two icons both lie on the display.
     QList<QLineF> shownLinkLines() const;
+    // What an icon stands for, as its tooltip names it: the system (which of how many, a box's
+    // share, a bay's capacity) or the weapon mount's kind, details and arcs.
+    QString iconDescription(int iconIndex) const;
 
     // Placement on the System Display. The views turn mouse and keys into these.
     bool canDragIcons() const;

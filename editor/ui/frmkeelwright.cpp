@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -73,7 +74,14 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     right->addWidget(buildCommandButtons());
     right->addStretch();
     columns->addLayout(right, 1);
-    setCentralWidget(central);
+    // Below the size the fields and the sheet need, the window scrolls rather than letting its
+    // parts cover each other (a window manager may force a window smaller than it asks to be).
+    auto* windowScroll = new QScrollArea(this);
+    windowScroll->setObjectName(QStringLiteral("windowScroll"));
+    windowScroll->setFrameShape(QFrame::NoFrame);
+    windowScroll->setWidgetResizable(true);
+    windowScroll->setWidget(central);
+    setCentralWidget(windowScroll);
 
     buildMenus();
 
@@ -88,7 +96,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     // let it go.
     m_numbers[static_cast<int>(NumericField::TMF)]->setFocus();
     // Big enough for the fields and the whole sheet, never bigger than the screen.
-    const QSize wanted = sizeHint().expandedTo(QSize(800, 560));
+    const QSize wanted = (central->sizeHint() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(800, 560));
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 800, 600);
     resize(wanted.boundedTo(screen.size() - QSize(16, 48)));
 }
@@ -120,6 +128,11 @@ QWidget* FrmKeelwright::buildCommandButtons()
     m_updateStats = namedButton("cmdUpdate_1", QStringLiteral("UpDate Stats"), box);
     m_auto = namedButton("cmdAuto", QStringLiteral("Auto Calc"), box);
     m_stop = namedButton("cmdStop", QStringLiteral("Stop Calc"), box);
+    m_updateDisplay->setToolTip(QStringLiteral("Recalculate, redraw the System Display and put every system back into "
+                                               "the holding box"));
+    m_updateStats->setToolTip(QStringLiteral("Recalculate the figures"));
+    m_auto->setToolTip(QStringLiteral("Find the smallest mass that fits everything fitted"));
+    m_stop->setToolTip(QStringLiteral("Stop Auto Calc"));
     for (QPushButton* b : {m_updateDisplay, m_updateStats, m_auto, m_stop})
         grid->addWidget(b);
     grid->addStretch();

@@ -180,6 +180,12 @@ WeaponListView::RowLabels WeaponListView::makeRow(int index)
         label->setAlignment(kAlign[c]);
         labels[c] = label;
     }
+    // The weapon's name gets its tip with its text.
+    static const char* const tips[ColumnCount] = {"How many mounts of this row", nullptr, "Fire arcs", "Mass of one mount",
+                                                  "Points cost of one mount",
+                                                  "Magazine mass, mines, or the kind of missile or rack"};
+    for (int c = 0; c < ColumnCount; ++c)
+        labels[c]->setToolTip(QString::fromLatin1(tips[c]));
     labels[Weapon]->setProperty("weaponRow", index);
     labels[Weapon]->setCursor(Qt::PointingHandCursor);
     labels[Weapon]->installEventFilter(this);
@@ -212,7 +218,9 @@ void WeaponListView::fillRow(const RowLabels& labels, const WeaponListRow& row)
     labels[Num]->setText(row.count > 0 ? QString::number(row.count) : QString());
     labels[Num]->setVisible(row.count > 0);
     labels[Weapon]->setText(row.kind);
-    labels[Weapon]->setToolTip(row.kind);
+    // The whole name, which the column may cut short, and what a click on it does.
+    labels[Weapon]->setToolTip((row.kind.isEmpty() ? QString() : row.kind + QStringLiteral(": "))
+                               + QStringLiteral("click while removing a weapon to remove one of these"));
     labels[Arcs]->setText(row.arcs);
     labels[Mass]->setText(row.mass);
     labels[Cost]->setText(row.cost);

@@ -5,7 +5,9 @@
 #include "tests/support/fakeprompts.h"
 #include "tests/support/testfolder.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QHelpEvent>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,10 +17,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -398,4 +403,58 @@ TEST_F(WindowTest, EnterInTheMassFieldTellsABrokenRuleOnce)
     QTest::keyClick(mass, Qt::Key_Return);
     EXPECT_EQ(prompts.texts().size(), 1);
     EXPECT_TRUE(child<QLineEdit>("txtName")->hasFocus());
+}
+
+TEST_F(WindowTest, EveryControlAndIconSaysWhatItIs)
+{
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                             || w->objectName().startsWith("tmf") || w->objectName().startsWith("npv")
+                             || w->objectName().startsWith("lbl") || w->objectName().startsWith("udc");
+        // Captions, and the toolkit's own parts of the tab bar and the menu bar.
+        const bool captionOnly = w->objectName().startsWith("lblLock") || w->objectName() == "lblTowCap"
+                                 || w->objectName() == "lblHangar" || w->objectName().isEmpty()
+                                 || w->objectName().startsWith("Scroll") || w->objectName().startsWith("qt_");
+        if (control && !captionOnly && !qobject_cast<QScrollBar*>(w->parentWidget()))
+            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    }
+
+    // Icons on the display and in the holding box answer with what they are.
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    auto* display = window.findChild<QWidget*>("picSysDisplay");
+    ASSERT_NE(display, nullptr);
+    const SystemIcon& placed = editor.display().icon(1);
+    const QPoint onIcon(qRound(placed.left / 15) + 2, qRound(placed.top / 15) + 2);
+    QHelpEvent help(QEvent::ToolTip, onIcon, display->mapToGlobal(onIcon));
+    QApplication::sendEvent(display, &help);
+    EXPECT_EQ(QToolTip::text(), "Fire Control Systems: 1 of 1");
+
+    child<QPushButton>("cmdUpdate_0")->click();
+    auto* canvas = window.findChild<QWidget*>("picSystems");
+    const SystemIcon& waiting = editor.display().icon(1);
+    const QPoint inBox(qRound(waiting.left / 15) + 2, qRound(waiting.top / 15) + 2);
+    QHelpEvent boxHelp(QEvent::ToolTip, inBox, canvas->mapToGlobal(inBox));
+    QApplication::sendEvent(canvas, &boxHelp);
+    EXPECT_EQ(QToolTip::text(), "Fire Control Systems: 1 of 1");
+}
+
+TEST_F(WindowTest, ForcedBelowItsSizeTheWindowScrollsInsteadOfOverlapping)
+{
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    // As a window manager or a 640 x 480 screen may force it.
+    window.windowHandle()->resize(QSize(640, 480));
+    QApplication::processEvents();
+    ASSERT_EQ(window.size(), QSize(640, 480));
+    auto* content = child<QScrollArea>("windowScroll")->widget();
+    const QRect sheet(child<QWidget>("sheetScroll")->mapTo(content, QPoint()), child<QWidget>("sheetScroll")->size());
+    for (const char* figure : {"npvHULL", "npvFCS", "tmfHULL", "lblNPVS"}) {
+        QWidget* label = child<QWidget>(figure);
+        const QRect at(label->mapTo(content, QPoint()), label->size());
+        EXPECT_FALSE(at.intersects(sheet)) << figure;
+    }
+    for (const char* button : {"cmdUpdate_0", "cmdUpdate_1", "cmdAuto", "cmdStop"}) {
+        QWidget* b = child<QWidget>(button);
+        EXPECT_TRUE(content->rect().contains(QRect(b->mapTo(content, QPoint()), b->size()))) << button;
+    }
+    EXPECT_GT(child<QScrollArea>("windowScroll")->horizontalScrollBar()->maximum(), 0);
 }
