@@ -55,8 +55,11 @@ ShipFileData readShipFile(const QByteArray& bytes);
 
 // Writes a ship file's text. The record's icons are given as StoredIcon entries in icon order
 // (weapons by mount number as their code). Returns false when a text cannot be written in the
-// file's code page; `problem` then names it.
+// file's code page, or a count is beyond what the file can hold; `problem` then names it.
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem = nullptr);
+
+// The counts a file holds are 16-bit: no more mounts, bays or salvo links than this.
+constexpr int kMostMounts = 32767;
 
 // Largest file accepted as a ship file; anything bigger is not one of ours.
 constexpr qint64 kMaxShipFileBytes = 16 * 1024 * 1024;

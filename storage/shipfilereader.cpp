@@ -433,6 +433,8 @@ void Reader::convertOrtillery()
     ShipRecord& s = m_data.ship;
     if (s.Ortillery <= 0)
         return;
+    // No more mounts than a file can count.
+    s.Ortillery = qMin(s.Ortillery, kMostMounts - s.WeaponCount());
     const WeaponFigures figures = weaponMassAndCost(WeaponKind::OrtillerySystem, {});
     for (int k = 0; k < s.Ortillery; ++k) {
         WeaponEntry mount;
@@ -445,8 +447,10 @@ void Reader::convertOrtillery()
         s.Weapons.append(mount);
     }
     // The first icon stands for the last mount appended.
+    QList<StoredIcon>& icons = m_groups[static_cast<std::size_t>(ShipSystem::Ortillery)].icons;
+    icons.resize(qMin(icons.size(), qsizetype{s.Ortillery}));
     int k = 0;
-    for (StoredIcon& icon : m_groups[static_cast<std::size_t>(ShipSystem::Ortillery)].icons) {
+    for (StoredIcon& icon : icons) {
         const int mount = s.WeaponCount() - ++k;
         icon.code = mountCode(mount);
         icon.mount = mount;

@@ -413,6 +413,17 @@ private:
 
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem)
 {
+    // Written, a larger count could not be read back, and every mount, bay or link would be lost.
+    for (const auto& [count, what] : {std::pair{data.ship.WeaponCount(), "weapon mounts"},
+                                      std::pair{data.ship.HangarCount(), "hangar bays"},
+                                      std::pair{static_cast<int>(data.salvoLinks.size()), "salvo links"}}) {
+        if (count > kMostMounts) {
+            if (problem)
+                *problem = QStringLiteral("the design has more than %1 %2").arg(kMostMounts).arg(QLatin1String(what));
+            out.clear();
+            return false;
+        }
+    }
     LineBuffer buffer(expectedSize(data));
     Writer(data).write(buffer);
     if (buffer.failed()) {

@@ -50,6 +50,13 @@ protected:
     }
     QAction* fileItem(int index) { return child<QAction>(QStringLiteral("mnuFileItem_%1").arg(index)); }
     QAction* fileItem(FrmKeelwright::FileItem item) { return window.fileItem(item); }
+    void addBattery(int batteryClass, int mass)
+    {
+        WeaponEntry battery;
+        battery.Kind = QStringLiteral("Class %1 Battery").arg(batteryClass);
+        battery.Mass = mass;
+        editor.addWeapons({battery});
+    }
     QString vigilant() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 
     test::TestFolder folder;
@@ -252,10 +259,7 @@ TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
 TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
 {
     editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
-    WeaponEntry heavy;
-    heavy.Kind = "Class 5 Battery";
-    heavy.Mass = 400;
-    editor.addWeapons({heavy});
+    addBattery(5, 400);
     // A click that arrives while the search runs.
     QTimer::singleShot(0, &window, [this] { child<QPushButton>("cmdStop")->click(); });
     child<QPushButton>("cmdAuto")->click();
@@ -391,10 +395,7 @@ TEST_F(WindowTest, EditedSideNamesReachTheSideListAtOnce)
 TEST_F(WindowTest, EnterInTheMassFieldTellsABrokenRuleOnce)
 {
     editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
-    WeaponEntry battery;
-    battery.Kind = "Class 1 Battery";
-    battery.Mass = 9;
-    editor.addWeapons({battery});
+    addBattery(1, 9);
     auto* mass = child<QLineEdit>("txtTMF");
     mass->setFocus();
     mass->selectAll();
