@@ -1,30 +1,30 @@
 #pragma once
 
-#include "common/userprompts.h"
+#include "common/collectingprompts.h"
 
-#include <QStringList>
+#include <QList>
 
 namespace kw {
 
-// The command-line tool asks nobody: messages are collected for the report, questions are
-// answered with the safe choice (No, Cancel) and file dialogs are cancelled.
-class CliPrompts : public UserPrompts {
-public:
-    PromptAnswer ask(const PromptMessage& message) override
-    {
-        messages << message.text;
-        switch (message.buttons) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::OkCancel: return PromptAnswer::Cancel;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
-        }
-        return PromptAnswer::Cancel;
-    }
-    std::optional<QString> openFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogRequest&) override { return std::nullopt; }
+// The command-line tool asks nobody.
+using CliPrompts = CollectingPrompts;
 
-    QStringList messages;
+// The same, with the files the command line names given as the answers of the file dialogs,
+// in the order they are asked for; a dialog nobody answered is cancelled.
+class AnsweringPrompts : public CollectingPrompts {
+public:
+    std::optional<QString> openFileName(const FileDialogRequest&) override { return next(); }
+    std::optional<QString> saveFileName(const FileDialogRequest&) override { return next(); }
+
+    QList<QString> files;
+
+private:
+    std::optional<QString> next()
+    {
+        if (files.isEmpty())
+            return std::nullopt;
+        return files.takeFirst();
+    }
 };
 
 } // namespace kw

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/clioutput.h"
 #include "cli/cliprompts.h"
 #include "cli/shipreport.h"
 #include "editor/shipeditor.h"
@@ -8,50 +9,15 @@
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
-#include <QTextStream>
-#include <cstdio>
 
 namespace kw {
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-int refuse(const QString& message)
-{
-    err() << "error: " << message << Qt::endl;
-    return 1;
-}
-
-int usage(QCommandLineParser& parser, const QString& message)
-{
-    err() << "error: " << message << "\n\n" << parser.helpText() << Qt::flush;
-    return 2;
-}
-
-// Parses the arguments; returns -1 to go on, otherwise the exit code (help shown: 0).
+// Parses the arguments of a command with a fixed number of files.
 int parse(QCommandLineParser& parser, const QString& command, const QStringList& args, qsizetype positionals)
 {
-    parser.addHelpOption();
-    if (!parser.parse(QStringList{QStringLiteral("keelwright-cli ") + command} + args))
-        return usage(parser, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText() << Qt::flush;
-        return 0;
-    }
-    if (parser.positionalArguments().size() != positionals)
-        return usage(parser, QStringLiteral("expected %1 file argument(s)").arg(positionals));
-    return -1;
+    return parseCommand(parser, command, args, positionals, positionals);
 }
 
 const QStringList& typeKeywords()
@@ -100,9 +66,9 @@ int applyType(QCommandLineParser& parser, ShipEditor& editor)
 int report(const ShipEditor& editor, bool json)
 {
     if (json)
-        out() << QJsonDocument(shipReportJson(editor)).toJson(QJsonDocument::Indented) << Qt::flush;
+        cliOut() << QJsonDocument(shipReportJson(editor)).toJson(QJsonDocument::Indented) << Qt::flush;
     else
-        out() << shipReportTable(editor) << Qt::flush;
+        cliOut() << shipReportTable(editor) << Qt::flush;
     return 0;
 }
 

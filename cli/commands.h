@@ -10,5 +10,7 @@ int runStats(const QStringList& args);
 int runAutoCalc(const QStringList& args);
 int runResave(const QStringList& args);
 int runRender(const QStringList& args);
+int runFleet(const QStringList& args);
+int runFleetNew(const QStringList& args);
 
 } // namespace kw

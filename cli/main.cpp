@@ -13,13 +13,17 @@ namespace {
 const char* const kHelp =
     "Usage: keelwright-cli COMMAND [OPTIONS] FILES\n"
     "\n"
-    "Works on Starmarch ship designs without a window.\n"
+    "Works on Starmarch ship designs and fleets without a window.\n"
     "\n"
     "Commands:\n"
     "  stats SHIP.shp [--type TYPE] [--display] [--json]   figures of a design\n"
     "  autocalc SHIP.shp [--type TYPE] [--json]             find the mass that fits\n"
     "  resave SHIP.shp OUT.shp                              write a design again\n"
     "  render SHIP.shp OUT.bmp|OUT.png|OUT.pdf              the record sheet picture\n"
+    "  fleet FLEET.flt [--json] [--save OUT.flt] [--pictures OUT.bmp|OUT.png|OUT.pdf]\n"
+    "                                                       open a fleet; save it, draw its sheets\n"
+    "  fleet-new OUT.flt SHIP.shp... [--mass-limit N] [--points-limit N] [--ship-limit N] [--json]\n"
+    "                                                       build and save a new fleet\n"
     "\n"
     "Run keelwright-cli COMMAND --help for a command's options.\n";
 
@@ -72,6 +76,10 @@ int main(int argc, char** argv)
         return kw::runResave(args);
     if (command == QLatin1String("render"))
         return kw::runRender(args);
+    if (command == QLatin1String("fleet"))
+        return kw::runFleet(args);
+    if (command == QLatin1String("fleet-new"))
+        return kw::runFleetNew(args);
     err << "error: unknown command \"" << command << "\"\n\n" << kHelp;
     return 2;
 }

@@ -16,6 +16,8 @@ struct PromptMessage {
     QString title = kAppTitle;
     PromptButtons buttons = PromptButtons::Ok;
     PromptIcon icon = PromptIcon::None;
+    // The button Enter presses; without one, the first.
+    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
 };
 
 // A file dialog request. The filter is written as the program's own text, in the form

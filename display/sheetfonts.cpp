@@ -40,8 +40,7 @@ QFont windowFont()
 
 QFont driveFont()
 {
-    static const QFont font = namedFont("MS Sans Serif", 11);
-    return font;
+    return formDefaultFont();
 }
 
 QFont batteryClassFont()
@@ -53,6 +52,12 @@ QFont batteryClassFont()
 QFont captionFont()
 {
     static const QFont font = namedFont("Tahoma", 9);
+    return font;
+}
+
+QFont formDefaultFont()
+{
+    static const QFont font = namedFont("MS Sans Serif", 11);
     return font;
 }
 

@@ -11,6 +11,7 @@ QFont windowFont();        // Tahoma 8.25 pt: icons and the display
 QFont driveFont();         // MS Sans Serif 8.25 pt: the main drive rating and the tug's "T"
 QFont batteryClassFont();  // Small Fonts 7: a beam battery's class
 QFont captionFont();       // the streamlining caption, size 7
+QFont formDefaultFont();   // MS Sans Serif 8.25 pt: what a window writes in unless told otherwise
 
 // Makes the look-alike fonts that ship with the system available when they are installed
 // outside the font path. Safe to call more than once.

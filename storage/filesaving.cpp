@@ -1,5 +1,6 @@
 #include "storage/filesaving.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -92,6 +93,16 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QStr
         return false;
     }
     return true;
+}
+
+std::optional<QString> readUserFile(const QString& path, qint64 maxBytes, const QString& kind, QByteArray& bytes)
+{
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("File not Found");
+    QString error;
+    if (!readWholeFile(path, maxBytes, bytes, &error))
+        return QStringLiteral("The %1 %2 could not be read:\r\n%3").arg(kind, QDir::toNativeSeparators(path), error);
+    return std::nullopt;
 }
 
 } // namespace kw

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace kw {
 
@@ -20,5 +21,10 @@ bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* e
 
 // Reads a whole file of at most maxBytes; on failure `error` says why.
 bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString* error);
+
+// Reads a whole file the user named (a ship or fleet file to open). Returns what to tell the
+// user when it cannot be had: "File not Found" when it is not there, otherwise the file's kind
+// ("ship file"), its path and the reason.
+std::optional<QString> readUserFile(const QString& path, qint64 maxBytes, const QString& kind, QByteArray& bytes);
 
 } // namespace kw

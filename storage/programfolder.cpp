@@ -11,13 +11,18 @@ namespace kw {
 
 QString resolveProgramFolder()
 {
-    const QString home = qEnvironmentVariable("KEELWRIGHT_HOME");
+    return chooseProgramFolder(qEnvironmentVariable("KEELWRIGHT_HOME"), QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString chooseProgramFolder(const QString& home, const QString& executableFolder, const QString& userDataFolder)
+{
     if (!home.isEmpty())
         return QDir::cleanPath(home);
-    const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (!exeFolder.isEmpty() && QFileInfo(exeFolder).isWritable())
-        return exeFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!executableFolder.isEmpty()
+        && (QFileInfo(shipsFolder(executableFolder)).isDir() || QFileInfo::exists(executableFolder + QLatin1Char('/') + kPortableMarker)))
+        return executableFolder;
+    return userDataFolder;
 }
 
 QString shipsFolder(const QString& programFolder)

@@ -11,7 +11,10 @@ set(rules
   "common/ui:model,storage,display,common,common/ui"
   "editor:model,storage,display,common,editor"
   "editor/ui:model,storage,display,common,common/ui,editor,editor/ui"
-  "cli:model,storage,display,common,editor,cli")
+  "fleet:model,storage,display,common,editor,fleet"
+  "shell:model,storage,display,common,shell"
+  "shell/ui:model,storage,display,common,common/ui,editor,editor/ui,shell,shell/ui"
+  "cli:model,storage,display,common,editor,fleet,cli")
 
 set(broken 0)
 foreach(rule IN LISTS rules)

@@ -1,32 +1,17 @@
 #include "common/ui/qtpageprinter.h"
 
+#include "common/pdfdocument.h"
 #include "common/userprompts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace kw {
 
 namespace {
-
-// The painter works in device dots; every place is measured from the paper's corner. A page
-// after the first starts a new sheet.
-bool paintPages(QPagedPaintDevice& device, QPainter& painter, int resolution, const PrintDocument& document)
-{
-    const double dotsPerMm = resolution / 25.4;
-    for (qsizetype i = 0; i < document.pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        const PrintedPage& page = document.pages[i];
-        painter.drawImage(QRectF(page.topLeftMm * dotsPerMm, page.sizeMm * dotsPerMm), page.picture);
-    }
-    return true;
-}
 
 QPageSize localPaper()
 {
@@ -84,40 +69,9 @@ bool QtPagePrinter::print(const PrintDocument& document, QString* error)
 
 bool QtPagePrinter::printToPdf(const PrintDocument& document, QString* error) const
 {
-    const QString shownPath = QDir::toNativeSeparators(m_pdfPath);
-    // Written through a save file, so a failed print never leaves half a PDF behind.
-    QSaveFile file(m_pdfPath);
-    if (m_pdfPath.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("The PDF file %1 could not be written: %2").arg(shownPath, file.errorString());
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(m_documentName);
-        writer.setCreator(kAppTitle);
-        writer.setResolution(qualityResolution(m_settings.quality));
-        QPageLayout layout(localPaper(), orientationOf(document), QMarginsF());
-        layout.setMode(QPageLayout::FullPageMode);
-        writer.setPageLayout(layout);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            *error = QStringLiteral("The PDF file %1 could not be started.").arg(shownPath);
-            return false;
-        }
-        const bool painted = paintPages(writer, painter, writer.resolution(), document);
-        painter.end();
-        if (!painted) {
-            file.cancelWriting();
-            *error = QStringLiteral("The PDF file %1 could not take another page.").arg(shownPath);
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("The PDF file %1 could not be written: %2").arg(shownPath, file.errorString());
-        return false;
-    }
-    return true;
+    return writePdfDocument(
+        document, m_pdfPath,
+        {m_documentName, localPaper(), orientationOf(document), qualityResolution(m_settings.quality)}, error);
 }
 
 bool QtPagePrinter::printToPrinter(const PrintDocument& document, QString* error) const
@@ -136,7 +90,7 @@ bool QtPagePrinter::printToPrinter(const PrintDocument& document, QString* error
         *error = QStringLiteral("The printer %1 could not be started.").arg(m_settings.printerName);
         return false;
     }
-    const bool painted = paintPages(printer, painter, printer.resolution(), document);
+    const bool painted = paintDocumentPages(printer, painter, printer.resolution(), document);
     if (!painter.end() || !painted || printer.printerState() == QPrinter::Error) {
         *error = QStringLiteral("The printer %1 did not accept the document.").arg(m_settings.printerName);
         return false;

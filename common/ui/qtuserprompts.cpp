@@ -46,6 +46,14 @@ PromptAnswer QtUserPrompts::ask(const PromptMessage& message)
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    if (message.defaultAnswer) {
+        switch (*message.defaultAnswer) {
+        case PromptAnswer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
+        case PromptAnswer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
+        case PromptAnswer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+        case PromptAnswer::No: box.setDefaultButton(QMessageBox::No); break;
+        }
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return PromptAnswer::Yes;
     case QMessageBox::No: return PromptAnswer::No;

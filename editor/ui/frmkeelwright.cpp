@@ -116,6 +116,14 @@ void FrmKeelwright::closeByProgram()
 {
     m_programClose = true;
     close();
+    // Shown again later, the window asks again when the user closes it.
+    m_programClose = false;
+}
+
+void FrmKeelwright::loadDesign()
+{
+    m_editor.Load();
+    m_tabs->setCurrentIndex(0);
 }
 
 QWidget* FrmKeelwright::buildCommandButtons()
@@ -227,7 +235,7 @@ void FrmKeelwright::closeEvent(QCloseEvent* event)
     if (m_programClose || m_editor.confirmQuit()) {
         event->accept();
         if (!m_programClose)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            Q_EMIT programEndRequested();
         return;
     }
     event->ignore();

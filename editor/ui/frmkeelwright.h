@@ -51,6 +51,16 @@ public:
     void setSmallScreen(bool small);
     // Closing by the program itself passes without questions.
     void closeByProgram();
+    // The window's load: a fresh design, the first tab in front.
+    void loadDesign();
+
+Q_SIGNALS:
+    // "Back to &Menu", once the unsaved changes are dealt with; the window then closes itself.
+    void backToMenuRequested();
+    void preferencesRequested();
+    void aboutRequested();
+    // The user confirmed quitting: the program is to end.
+    void programEndRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,7 +90,6 @@ private:
     void mnuFileItem_Click(FileItem item);
     void mnuToolsItem_Click(ToolsItem item);
     void mnuRecent_Click(int index);
-    void mnuEditSideNames_Click();
     void cmdHangar_Click();
     void cmdAdd_Click();
 
@@ -129,7 +138,6 @@ private:
     QList<QAction*> m_toolsItems;
     RecentFilesMenu* m_recentMenu = nullptr;
     QAction* m_aboutItem = nullptr;
-    QAction* m_editSideNames = nullptr;
 };
 
 } // namespace kw

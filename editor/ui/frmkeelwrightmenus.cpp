@@ -2,7 +2,6 @@
 
 #include "common/recentfiles.h"
 #include "common/ui/dlgprinter.h"
-#include "common/ui/frmeditsidenames.h"
 #include "common/ui/qtpageprinter.h"
 #include "common/ui/recentfilesmenu.h"
 #include "editor/shipeditor.h"
@@ -76,16 +75,13 @@ void FrmKeelwright::buildMenus()
                                   QString::fromLatin1(caption), shortcut);
         connect(action, &QAction::triggered, this, [this, item] { mnuToolsItem_Click(item); });
     }
-    // The side names are edited here until the preferences dialog, their usual door, exists.
-    m_editSideNames = tools->addAction(QStringLiteral("Edit &Side Names..."));
-    m_editSideNames->setObjectName(QStringLiteral("mnuEditSideNames"));
-    connect(m_editSideNames, &QAction::triggered, this, &FrmKeelwright::mnuEditSideNames_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     // "&Help" and its separator (items 0 and 1) are never shown, so About is the only item.
     m_aboutItem = help->addAction(QStringLiteral("&About SMKW"));
     m_aboutItem->setObjectName(QStringLiteral("mnuHelpItem_2"));
+    connect(m_aboutItem, &QAction::triggered, this, &FrmKeelwright::aboutRequested);
 }
 
 void FrmKeelwright::mirrorMenus()
@@ -95,18 +91,13 @@ void FrmKeelwright::mirrorMenus()
     fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled() && !searching);
     for (FileItem item : {FileItem::SaveAs, FileItem::SavePicture, FileItem::PrintShipDiagram})
         fileItem(item)->setEnabled(m_editor.saveAsEnabled() && !searching);
-    for (QAction* item : {fileItem(FileItem::NewShip), fileItem(FileItem::Open), toolsItem(ToolsItem::LockShip),
-                          m_editSideNames})
+    for (QAction* item : {fileItem(FileItem::NewShip), fileItem(FileItem::Open), fileItem(FileItem::BackToMenu),
+                          toolsItem(ToolsItem::LockShip), toolsItem(ToolsItem::Preferences)})
         item->setEnabled(!searching);
     toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
     m_recentMenu->follow(m_editor.recentFiles());
     for (QAction* recent : m_recentMenu->actions())
         recent->setEnabled(!searching);
-    // These wait for the parts of the program they lead to: the main menu, the preferences and
-    // the About box.
-    fileItem(FileItem::BackToMenu)->setEnabled(false);
-    toolsItem(ToolsItem::Preferences)->setEnabled(false);
-    m_aboutItem->setEnabled(false);
 }
 
 void FrmKeelwright::mnuFileItem_Click(FileItem item)
@@ -115,8 +106,7 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
     case FileItem::NewShip:
         if (!m_editor.resolveUnsavedChanges())
             return;
-        m_editor.Load();
-        m_tabs->setCurrentIndex(0);
+        loadDesign();
         break;
     case FileItem::SaveShip:
         m_editor.SaveShip(false);
@@ -142,6 +132,13 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
         m_editor.PrintShip(printer);
         break;
     }
+    case FileItem::BackToMenu:
+        // The menu comes up before the editor goes; the editor's next showing loads it afresh.
+        if (!m_editor.resolveUnsavedChanges())
+            return;
+        Q_EMIT backToMenuRequested();
+        closeByProgram();
+        break;
     case FileItem::ExitProgram:
         close();
         break;
@@ -149,7 +146,6 @@ void FrmKeelwright::mnuFileItem_Click(FileItem item)
     case FileItem::PrintSeparator:
     case FileItem::RecentShips:
     case FileItem::RecentSeparator:
-    case FileItem::BackToMenu:
         break;
     }
 }
@@ -158,6 +154,11 @@ void FrmKeelwright::mnuToolsItem_Click(ToolsItem item)
 {
     if (item == ToolsItem::LockShip)
         m_editor.setShip_Locked(!m_editor.Ship_Locked());
+    else if (item == ToolsItem::Preferences) {
+        // The preferences are modal and may edit the side names; the side list follows at once.
+        Q_EMIT preferencesRequested();
+        m_editor.reloadSides();
+    }
 }
 
 void FrmKeelwright::mnuRecent_Click(int index)
@@ -165,13 +166,6 @@ void FrmKeelwright::mnuRecent_Click(int index)
     // A recent ship opens at once, without the question about unsaved changes.
     if (const RecentFiles* recent = m_editor.recentFiles())
         m_editor.OpenShip(recent->GetRecentFile(index + 1, RecentKind::Ships));
-}
-
-void FrmKeelwright::mnuEditSideNames_Click()
-{
-    FrmEditSideNames dialog(m_editor.programFolder(), m_prompts, this);
-    dialog.exec();
-    m_editor.reloadSides();
 }
 
 void FrmKeelwright::cmdHangar_Click()

@@ -3,6 +3,7 @@
 #include "cli/cliprompts.h"
 #include "editor/shipeditor.h"
 #include "editor/weaponlist.h"
+#include "fuzz/checks/scratchfile.h"
 #include "model/numbertext.h"
 #include "model/shipsystems.h"
 #include "storage/shipfile.h"
@@ -50,11 +51,8 @@ std::optional<QString> ShipFileOpening::check(const QByteArray& bytes)
 {
     // A scratch file of the checker's own, rewritten for every input.
     const QString path = m_parts->programFolder + QStringLiteral("/fuzzed.shp");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            return QStringLiteral("the scratch file %1 could not be written").arg(path);
-    }
+    if (std::optional<QString> problem = writeScratchFile(path, bytes))
+        return problem;
     ShipEditor& editor = m_parts->editor;
     m_parts->prompts.messages.clear();
     if (!editor.OpenShip(path))

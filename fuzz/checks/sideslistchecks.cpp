@@ -1,5 +1,6 @@
 #include "fuzz/checks/sideslistchecks.h"
 
+#include "fuzz/checks/scratchfile.h"
 #include "storage/programfolder.h"
 #include "storage/sideslist.h"
 
@@ -12,11 +13,8 @@ namespace kw::fuzz {
 std::optional<QString> sidesListProblem(const QByteArray& bytes, const QString& programFolder)
 {
     QDir().mkpath(shipsFolder(programFolder));
-    {
-        QFile file(sidesFile(programFolder));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            return QStringLiteral("the scratch list %1 could not be written").arg(file.fileName());
-    }
+    if (std::optional<QString> problem = writeScratchFile(sidesFile(programFolder), bytes))
+        return problem;
     QStringList sides;
     QString error;
     if (!readSidesFile(programFolder, sides, &error))

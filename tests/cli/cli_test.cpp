@@ -1,12 +1,11 @@
-#include "tests/support/testfolder.h"
+#include "tests/cli/clitest.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,35 +15,8 @@ using namespace kw;
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    CliRun cli(const QStringList& args)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KEELWRIGHT_HOME", folder.path());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(KEELWRIGHT_CLI), args);
-        process.waitForFinished(60000);
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    }
-    QJsonObject json(const QStringList& args)
-    {
-        const CliRun run = cli(args);
-        EXPECT_EQ(run.code, 0) << run.err.toStdString();
-        return QJsonDocument::fromJson(run.out).object();
-    }
-    QString vigilant() { return test::dataFile("ships/vigilant.shp"); }
-
-    test::TestFolder folder;
-};
+using kw::test::CliRun;
+using kw::test::CliTest;
 
 QList<int> ints(const QJsonValue& value)
 {

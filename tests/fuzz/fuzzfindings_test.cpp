@@ -1,5 +1,7 @@
 // The fuzz targets' properties over the files players exchange and over every finding kept
 // from fuzzing, so a fixed fault stays fixed in the normal build.
+#include "fuzz/checks/fleetfilechecks.h"
+#include "fuzz/checks/registryfilechecks.h"
 #include "fuzz/checks/shipfilechecks.h"
 #include "fuzz/checks/sideslistchecks.h"
 #include "tests/support/testfolder.h"
@@ -80,4 +82,27 @@ TEST(FuzzFindings, PendingRoundTripFindingsStillBreakTheProperty)
     const QStringList files = filesIn({QStringLiteral(KEELWRIGHT_TEST_DATA "/../../fuzz/pending/shipfile_roundtrip")});
     for (const QString& file : files)
         EXPECT_TRUE(fuzz::roundTripProblem(test::readFile(file))) << file.toStdString() << " now keeps its design";
+}
+
+TEST(FuzzFindings, EverySettingsFileReadsAndWritesBackUnchanged)
+{
+    const QStringList files = filesIn({test::dataFile("registry"), test::dataFile("fuzz/registryfile")});
+    ASSERT_GE(files.size(), 1);
+    for (const QString& file : files) {
+        const std::optional<QString> problem = fuzz::registryFileProblem(test::readFile(file));
+        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
+    }
+}
+
+TEST(FuzzFindings, EveryFleetFileReadsWholeAndSavesToItself)
+{
+    const QStringList files = filesIn({test::dataFile("fleets")}, {"*.flt"})
+                              + filesIn({test::dataFile("fuzz/fleetfile")});
+    ASSERT_GE(files.size(), 3);
+    QTemporaryDir scratch;
+    fuzz::FleetFileOpening opening(scratch.path());
+    for (const QString& file : files) {
+        const std::optional<QString> problem = opening.check(test::readFile(file));
+        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
+    }
 }

@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -127,7 +129,7 @@ TEST_F(WindowTest, MenusStartAsTheyShould)
         {2, "Save &As", QKeySequence("F12"), false},        {3, "Save Ship Picture", QKeySequence(), false},
         {4, "&Open", QKeySequence("Ctrl+O"), true},         {6, "Print Setup...", QKeySequence(), true},
         {7, "&Print Ship Diagram", QKeySequence("Ctrl+P"), false}, {9, "&Recent Ships", QKeySequence(), false},
-        {11, "Back to &Menu", QKeySequence("Ctrl+M"), false}, {12, "E&xit Program", QKeySequence("Ctrl+X"), true}};
+        {11, "Back to &Menu", QKeySequence("Ctrl+M"), true}, {12, "E&xit Program", QKeySequence("Ctrl+X"), true}};
     for (auto [index, caption, shortcut, enabled] : items) {
         QAction* action = fileItem(index);
         EXPECT_EQ(action->text(), caption);
@@ -139,7 +141,34 @@ TEST_F(WindowTest, MenusStartAsTheyShould)
     EXPECT_EQ(lock->text(), "&Lock Ship");
     EXPECT_EQ(lock->shortcut(), QKeySequence("Ctrl+L"));
     EXPECT_EQ(child<QAction>("mnuToolsItem_2")->text(), "&Preferences");
+    EXPECT_EQ(child<QAction>("mnuToolsItem_2")->shortcut(), QKeySequence("F11"));
+    EXPECT_TRUE(child<QAction>("mnuToolsItem_2")->isEnabled());
     EXPECT_EQ(child<QAction>("mnuHelpItem_2")->text(), "&About SMKW");
+    EXPECT_TRUE(child<QAction>("mnuHelpItem_2")->isEnabled());
+    // The Tools menu holds the lock, a separator and the preferences, nothing more.
+    EXPECT_EQ(child<QMenu>("mnuTools")->actions().size(), 3);
+}
+
+TEST_F(WindowTest, BackToMenuAsksAboutChangesThenHandsOverAndCloses)
+{
+    QSignalSpy back(&window, &FrmKeelwright::backToMenuRequested);
+    child<QPushButton>("cmdUpdate_1")->click();   // a change
+    prompts.answers = {PromptAnswer::Cancel};
+    fileItem(FrmKeelwright::FileItem::BackToMenu)->trigger();
+    EXPECT_EQ(prompts.texts(), QStringList{"Do you want to Save changes to the current ship?"});
+    EXPECT_EQ(back.count(), 0);
+    EXPECT_TRUE(window.isVisible());
+
+    prompts.answers = {PromptAnswer::No};
+    fileItem(FrmKeelwright::FileItem::BackToMenu)->trigger();
+    EXPECT_EQ(back.count(), 1);
+    EXPECT_FALSE(window.isVisible());
+    // Shown again, the window asks again when the user closes it.
+    window.show();
+    prompts.clear();
+    prompts.answers = {PromptAnswer::No};
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
 }
 
 TEST_F(WindowTest, FileItemsFollowDisplayedAndSavedBefore)
@@ -223,8 +252,10 @@ TEST_F(WindowTest, TheCloseConfirmation)
 
 TEST_F(WindowTest, ClosingAnUnchangedDesignAsksOnlyOnce)
 {
+    QSignalSpy end(&window, &FrmKeelwright::programEndRequested);
     prompts.answers = {PromptAnswer::Yes};
     EXPECT_TRUE(window.close());
+    EXPECT_EQ(end.count(), 1);
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
 }
 
@@ -346,7 +377,7 @@ TEST_F(WindowTest, AutoCalcOwnsTheWindowWhileItRuns)
         for (Item item : {Item::NewShip, Item::SaveShip, Item::SaveAs, Item::SavePicture, Item::Open, Item::PrintShipDiagram})
             if (fileItem(item)->isEnabled())
                 enabledWhileSearching << fileItem(item)->text();
-        for (const char* name : {"mnuRecent_0", "mnuToolsItem_0", "mnuEditSideNames"})
+        for (const char* name : {"mnuRecent_0", "mnuToolsItem_0", "mnuToolsItem_2", "mnuFileItem_11"})
             if (child<QAction>(name)->isEnabled())
                 enabledWhileSearching << name;
         for (const char* name : {"txtTMF", "txtName", "cmdAuto", "cmdUpdate_0", "cmdUpdate_1", "cmdAdd", "cmdHangar"})
@@ -374,21 +405,16 @@ TEST_F(WindowTest, AutoCalcOwnsTheWindowWhileItRuns)
     EXPECT_TRUE(child<QAction>("mnuRecent_0")->isEnabled());
 }
 
-TEST_F(WindowTest, EditedSideNamesReachTheSideListAtOnce)
+TEST_F(WindowTest, SideNamesEditedInThePreferencesReachTheSideListAtOnce)
 {
     editor.chooseSide(1);   // Red
-    QTimer::singleShot(0, &window, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        auto* text = dialog->findChild<QLineEdit*>("txtEdit");
-        QTest::keyClicks(text, "Green");
-        QTest::keyClick(text, Qt::Key_Return);
-        dialog->findChild<QPushButton*>("cmdDone")->click();
-    });
-    child<QAction>("mnuEditSideNames")->trigger();
+    // The preferences are modal; their side-names editor rewrites the list.
+    QObject::connect(&window, &FrmKeelwright::preferencesRequested, &window,
+                     [this] { folder.write("Ships/Sides.txt", "Green\r\nRed\r\n"); });
+    child<QAction>("mnuToolsItem_2")->trigger();
     auto* sides = child<QComboBox>("cmbSide");
-    ASSERT_EQ(sides->count(), 3);
-    EXPECT_EQ(sides->itemText(2), "Green");
+    ASSERT_EQ(sides->count(), 2);
+    EXPECT_EQ(sides->itemText(0), "Green");
     EXPECT_EQ(sides->currentText(), "Red");
 }
 

@@ -1,0 +1,235 @@
+#pragma once
+
+#include "common/changenotifier.h"
+#include "common/pageprinter.h"
+#include "common/recentfiles.h"
+#include "fleet/fleetcard.h"
+#include "fleet/fleetsheets.h"
+#include "storage/fleetship.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace kw {
+
+class PagePrinter;
+class ShipPictures;
+class UserPrompts;
+
+enum class FleetLimit { Mass, Points, Ships };
+inline constexpr int kFleetLimits = 3;
+
+// The Fleet Organizer without its window: one fleet (its ships, cards, list and limits), the
+// side browser, the page's selection, dragging and description window, and every operation of
+// the window's buttons and menus. The window mirrors this state and forwards its events here;
+// the command-line tool and the tests drive it directly. Positions are twips on the page
+// (picArea), 15 to a pixel.
+class FleetOrganizer : public ChangeNotifier {
+    Q_OBJECT
+
+public:
+    // Card pictures made for the fleet are kept in pictureFolder, a folder that lives only as
+    // long as the run (the program's scratch folder of this run); empty keeps none.
+    FleetOrganizer(UserPrompts& prompts, const QString& programFolder, const QString& pictureFolder,
+                   QObject* parent = nullptr);
+    ~FleetOrganizer() override;
+
+    // Opened and saved fleets go to the head of the recent fleets list.
+    void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
+    QString programFolder() const { return m_programFolder; }
+
+    // The fleet.
+    bool FleetChanged() const { return m_fleetChanged; }
+    bool SaveEnabled() const { return m_saveEnabled; } // "&Save Fleet"
+    bool HasShips() const { return m_hasShips; }       // "Save &As", "Save Fleet Picture", "&Print Fleet"
+    bool SaveAbandoned() const { return m_saveAbandoned; }
+    const QList<FleetShip>& FleetShips() const { return m_ships; } // ship k at k - 1
+    int ShipCount() const { return static_cast<int>(m_ships.size()); }
+    qint64 FleetMass() const { return m_fleetMass; }
+    qint64 FleetPoints() const { return m_fleetPoints; }
+    int MassLimit() const { return limit(FleetLimit::Mass); }
+    int PointsLimit() const { return limit(FleetLimit::Points); }
+    int ShipLimit() const { return limit(FleetLimit::Ships); }
+    int limit(FleetLimit which) const { return m_limits[index(which)]; }
+    int GrabX() const { return m_grabX; }
+    int GrabY() const { return m_grabY; }
+    // The file the fleet was last opened from or saved to; empty for a new fleet.
+    QString fleetPath() const { return m_fleetPath; }
+    // Why the last OpenFleet stopped reading ("Error in Fleet File." or a file that could not be
+    // read); nothing when it read to the end.
+    std::optional<QString> readingError() const { return m_readingError; }
+
+    // Cards 1..ShipCount and the fleet list.
+    const QList<FleetCard>& cards() const { return m_cards; }
+    const FleetCard& card(int k) const { return m_cards[k - 1]; }
+    const QList<FleetListEntry>& fleetList() const { return m_fleetList; }
+    int selectedFleetEntry() const { return m_selectedFleetEntry; } // -1: none
+
+    // The statistics block: the limit boxes (txtMass, txtPoints, txtShips) and the labels of the
+    // rows Current (lblCMass...) and Left (lblAMass...).
+    QString limitText(FleetLimit which) const { return m_limitTexts[index(which)]; }
+    QString currentText(FleetLimit which) const { return m_currentTexts[index(which)]; }
+    QString leftText(FleetLimit which) const { return m_leftTexts[index(which)]; }
+
+    // The side browser: cmbSide, lstAdd and the folder its files come from.
+    const QStringList& sides() const { return m_sides; }
+    int sideIndex() const { return m_sideIndex; }
+    const QStringList& addList() const { return m_addLabels; }
+    int selectedAddEntry() const { return m_selectedAddEntry; }
+    QString addFolder() const { return m_addFolder; }
+
+    // The page: the selection rectangle shpSelect (pixels; its tag is the selected card or -1)
+    // and the scroll bars (millimetres, 0 to 67 and 0 to 64).
+    int selectTag() const { return m_selectTag; }
+    bool selectionVisible() const { return m_selectionVisible; }
+    QRect selectionRect() const { return m_selectionRect; }
+    int hScroll() const { return m_hScroll; }
+    int vScroll() const { return m_vScroll; }
+    // The card being dragged (its strip is hidden meanwhile), or 0.
+    int draggedCard() const { return m_draggedCard; }
+    // The card whose description window is shown, or 0; where the window's top-left corner
+    // lies, in twips from the page's top-left corner (the window adds the page's place on
+    // screen).
+    int describedCard() const { return m_describedCard; }
+    QPointF descriptionPlace() const { return m_descriptionPlace; }
+
+    // The recent fleets submenu.
+    RecentMenu recentMenu() const;
+
+    // The window's load: the sides and the first side's ships, an empty fleet without limits.
+    void Load();
+
+    // The side browser.
+    void chooseSide(int index);
+    void chooseAddEntry(int index); // -1: nothing selected
+    // "Add >>" (also a double-click or Enter in lstAdd).
+    void AddFromSide();
+    // "Open Other".
+    void OpenOther();
+    // "<< Remove" (also a double-click or Enter in lstFleet, and Delete in the window).
+    void Remove();
+    // The ship of the given file joins the fleet with a new card and the given list entry. False,
+    // after telling why, when the file cannot be read; nothing is then added.
+    bool OpenShip(const QString& path, const QString& listLabel);
+
+    // The fleet list and the page.
+    void chooseFleetEntry(int index); // a click: selects the ship and scrolls to its card
+    void clickPage();                 // hides the selection
+    void setScroll(int horizontal, int vertical);
+    // The pointer moves over card k at a place inside it; with the left button down a drag of
+    // the card starts (returns true: the window starts dragging).
+    bool moveOverCard(int k, QPointF pointer, bool leftButton);
+    void dropOnPage(QPointF at);
+    void dropOnCard(int k, QPointF pointer); // the pointer inside card k
+    void endDragElsewhere();                 // dropped outside the page, or cancelled
+    // A button released over card k.
+    void releaseOnCard(int k, bool rightButton);
+    // The right button pressed on card k: its description is shown beside the pointer.
+    void pressRightOnCard(int k, QPointF pointer);
+
+    // The card's texts as typed: commas are refused in the ID and the name, which may not grow
+    // past 2 and 11 typed characters. Each returns the text the box then holds.
+    QString typeCardId(int k, const QString& text);
+    QString typeCardName(int k, const QString& text);
+    QString typeCardNotes(int k, const QString& text);
+
+    // The limit boxes: typing (at most four characters), then leaving the box enters the limit.
+    QString typeLimitText(FleetLimit which, const QString& text);
+    void leaveLimit(FleetLimit which);
+    // A limit entered as a whole text, as the command line gives it.
+    void enterLimit(FleetLimit which, const QString& text);
+    void updatestats();
+
+    // Files. OpenFleet returns whether a fleet file was read (perhaps only in part); SaveFleet
+    // whether it was written.
+    bool OpenFleet(const QString& path);
+    bool SaveFleet();
+    void SaveAs();
+    // The menus: each returns false when the user kept the current fleet.
+    bool NewFleet();
+    bool Open();
+    bool OpenRecent(int index); // index 0..4
+    // "Back to &Menu": true when the window may go back to the main menu.
+    bool BackToMenu();
+    // The user closes the window: true when the program is to end.
+    bool confirmClose();
+
+    // The roster and the orders sheet.
+    FleetSheets composeSheets() const;
+    // "&Print Fleet": print setup first, then both pages, landscape. Returns whether it printed.
+    bool PrintFleet(PagePrinter& printer);
+    // "Save Fleet Picture": two bitmaps, the roster and "... Orders Sheet.bmp".
+    bool SaveFleetPicture();
+    // Both pictures in a format of the image writer (for example "BMP" or "PNG"): the roster as
+    // rosterPath, the orders sheet beside it. False with the reason when one is not written.
+    bool writeFleetPictures(const QString& rosterPath, const char* format, QString* error) const;
+    // The document "&Print Fleet" prints.
+    PrintDocument printDocument() const;
+    // The name of the document: the fleet file's name, or "New Fleet".
+    QString documentName() const;
+
+private:
+    static int index(FleetLimit which) { return static_cast<int>(which); }
+    void resetFleet();
+    // Adds the ship of a file with its card and list entry; the message that refuses it.
+    std::optional<QString> appendShip(const QString& path, const QString& listLabel);
+    void fillAddList();
+    bool limitTestPasses(const QString& secondLine);
+    int cardOfEntry(int entry) const;
+    void selectCardRectangle(int k);
+    void hideSelection();
+    void setChanged() { m_fleetChanged = true; }
+    // Asks whether to save the fleet first: true to go on (No, or Yes and saved).
+    bool answerSaveQuestion(const QString& question);
+    bool resolveUnsavedChanges(const QString& question);
+    QString typedCardText(QString FleetCard::*text, int k, QString typed, int typedLength, bool commas);
+    QString dialogFolder() const;
+
+    UserPrompts& m_prompts;
+    QString m_programFolder;
+    std::unique_ptr<ShipPictures> m_pictures;
+    RecentFiles* m_recent = nullptr;
+
+    bool m_fleetChanged = false;
+    bool m_saveEnabled = false;
+    bool m_hasShips = false;
+    bool m_saveAbandoned = false;
+    QList<FleetShip> m_ships;
+    QList<FleetCard> m_cards;
+    QList<FleetListEntry> m_fleetList;
+    int m_selectedFleetEntry = -1;
+    qint64 m_fleetMass = 0;
+    qint64 m_fleetPoints = 0;
+    std::array<int, kFleetLimits> m_limits{-1, -1, -1};
+    std::array<QString, kFleetLimits> m_limitTexts;
+    std::array<QString, kFleetLimits> m_currentTexts;
+    std::array<QString, kFleetLimits> m_leftTexts;
+    int m_grabX = 0;
+    int m_grabY = 0;
+    QString m_fleetPath;
+    std::optional<QString> m_readingError;
+
+    QStringList m_sides;
+    int m_sideIndex = -1;
+    QString m_addFolder;
+    QStringList m_addFiles;  // flbAdd
+    QStringList m_addLabels; // lstAdd
+    int m_selectedAddEntry = -1;
+
+    int m_selectTag = -1;
+    bool m_selectionVisible = false;
+    QRect m_selectionRect;
+    int m_hScroll = 0;
+    int m_vScroll = 0;
+    int m_draggedCard = 0;
+    int m_describedCard = 0;
+    QPointF m_descriptionPlace;
+};
+
+} // namespace kw

@@ -1,0 +1,94 @@
+// The roster and the orders sheet: printing and the two pictures.
+#include "fleet/fleetorganizer.h"
+
+#include "common/pageprinter.h"
+#include "common/userprompts.h"
+#include "storage/filesaving.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+
+namespace kw {
+
+namespace {
+
+// Both pages lie this far from the paper's left and top edges.
+constexpr double kPageMarginMm = 15;
+
+} // namespace
+
+FleetSheets FleetOrganizer::composeSheets() const
+{
+    return composeFleetSheets(m_cards);
+}
+
+QString FleetOrganizer::documentName() const
+{
+    return m_fleetPath.isEmpty() ? QStringLiteral("New Fleet") : QFileInfo(m_fleetPath).completeBaseName();
+}
+
+PrintDocument FleetOrganizer::printDocument() const
+{
+    const FleetSheets sheets = composeSheets();
+    const QPointF margin(kPageMarginMm, kPageMarginMm);
+    return {PageOrientation::Landscape,
+            {{sheets.roster, margin, paperSizeMm(sheets.roster)}, {sheets.orders, margin, paperSizeMm(sheets.orders)}}};
+}
+
+bool FleetOrganizer::PrintFleet(PagePrinter& printer)
+{
+    ChangeScope scope(*this);
+    if (!m_hasShips || !printer.setup(documentName()))
+        return false;
+    QString error;
+    if (!printer.print(printDocument(), &error)) {
+        m_prompts.tell(QStringLiteral("The fleet could not be printed:\r\n") + error, PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool FleetOrganizer::writeFleetPictures(const QString& rosterPath, const char* format, QString* error) const
+{
+    const FleetSheets sheets = composeSheets();
+    const QFileInfo roster(rosterPath);
+    const QString suffix = roster.suffix().isEmpty() ? QString() : QLatin1Char('.') + roster.suffix();
+    const QString ordersPath = rosterPath.chopped(suffix.size()) + QStringLiteral(" Orders Sheet") + suffix;
+    const std::pair<const QImage*, QString> pictures[] = {{&sheets.roster, rosterPath}, {&sheets.orders, ordersPath}};
+    for (const auto& [picture, path] : pictures) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QString why;
+        if (!picture->save(&buffer, format))
+            why = QStringLiteral("the picture could not be encoded");
+        else if (saveFileAtomically(path, bytes, &why))
+            continue;
+        *error = QStringLiteral("The picture %1 could not be saved:\r\n%2").arg(QDir::toNativeSeparators(path), why);
+        return false;
+    }
+    return true;
+}
+
+bool FleetOrganizer::SaveFleetPicture()
+{
+    ChangeScope scope(*this);
+    if (!m_hasShips)
+        return false;
+    const std::optional<QString> chosen = m_prompts.saveFileName(
+        {QString(), dialogFolder(), QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), QStringLiteral("New Fleet.bmp")});
+    if (!chosen || chosen->isEmpty())
+        return false;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".bmp");
+    QString error;
+    if (!writeFleetPictures(path, "BMP", &error)) {
+        m_prompts.tell(error, PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kw

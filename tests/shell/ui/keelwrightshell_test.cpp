@@ -1,0 +1,234 @@
+#include "common/recentfiles.h"
+#include "editor/shipeditor.h"
+#include "editor/ui/frmkeelwright.h"
+#include "shell/programwindow.h"
+#include "shell/settings.h"
+#include "shell/ui/frmmenu.h"
+#include "shell/ui/frmsplash.h"
+#include "shell/version.h"
+#include "storage/programfolder.h"
+#include "tests/shell/ui/shellfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kw;
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    // A program that has run before, so that no first-run questions come.
+    bool startAgain(const CommandLineAction& action = {})
+    {
+        run.shell->settings().SetAppValue("Version", versionText());
+        return run.shell->start(action);
+    }
+    QString vigilant() { return run.folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
+    QPushButton* menuButton(const char* name) { return run.shell->menu()->findChild<QPushButton*>(name); }
+    QAction* editorItem(const char* name) { return run.shell->shipForm()->findChild<QAction*>(name); }
+
+    test::ShellRun run;
+};
+
+} // namespace
+
+TEST_F(ShellTest, TheSplashGivesWayToTheMainMenu)
+{
+    ASSERT_TRUE(startAgain());
+    FrmSplash* splash = run.shell->splash();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version 1.5");
+    EXPECT_TRUE(splash->findChild<QLabel*>("imgBG")->pixmap().width() > 0);
+    EXPECT_TRUE(splash->unloadTimer()->isActive());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+    QTest::keyClick(splash, Qt::Key_Space);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_TRUE(run.shell->menu()->isVisible());
+    EXPECT_FALSE(run.shell->shipForm()->isVisible());
+    EXPECT_TRUE(run.prompts.asked.isEmpty());
+    // The samples came with the first start.
+    EXPECT_TRUE(QFileInfo::exists(sidesFile(run.folder.path())));
+}
+
+TEST_F(ShellTest, StartKeelwrightThenBackToMenuBringsTheMenuBackAndAFreshEditorNextTime)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    menuButton("cmdKW")->click();
+    FrmKeelwright* editor = run.shell->shipForm();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+
+    ASSERT_TRUE(run.shell->shipEditor()->OpenShip(vigilant()));
+    editorItem("mnuFileItem_11")->trigger();   // Back to &Menu: nothing changed, nothing asked
+    EXPECT_TRUE(run.shell->menu()->isVisible());
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(run.prompts.asked.isEmpty());
+
+    menuButton("cmdKW")->click();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(run.shell->shipEditor()->fields().name, "");
+    EXPECT_FALSE(run.shell->shipEditor()->SavedBefore());
+    // The ship opened before is the first recent ship, kept in the settings.
+    EXPECT_EQ(run.shell->settings().recentFileStore().readPlace(RecentKind::Ships, 1), run.folder.ships() + "/Blue/Vigilant.shp");
+}
+
+TEST_F(ShellTest, BackToMenuWithChangesAsksFirstAndCancelStays)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    menuButton("cmdKW")->click();
+    run.shell->shipEditor()->UpdateShip(false);
+    run.prompts.answers = {PromptAnswer::Cancel};
+    editorItem("mnuFileItem_11")->trigger();
+    EXPECT_EQ(run.prompts.texts(), QStringList{"Do you want to Save changes to the current ship?"});
+    EXPECT_TRUE(run.shell->shipForm()->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+}
+
+TEST_F(ShellTest, ClosingTheMenuEndsTheProgramAndTakesOnlyAnEmptyScratchFolder)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    QDir().mkpath(scratchFolder(run.folder.path()));
+    QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
+    run.shell->menu()->close();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(run.quits, 1);
+    EXPECT_TRUE(run.shell->ended());
+    EXPECT_FALSE(QFileInfo::exists(scratchFolder(run.folder.path())));
+}
+
+TEST_F(ShellTest, ExitProgramAndTheEditorsConfirmedQuitBothEndThroughEndProgram)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    menuButton("cmdKW")->click();
+    QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
+    run.prompts.answers = {PromptAnswer::Yes};
+    editorItem("mnuFileItem_12")->trigger();   // E&xit Program
+    EXPECT_EQ(run.prompts.texts(), QStringList{"Are you sure you want to quit?"});
+    EXPECT_TRUE(test::eventually([&] { return ended.count() == 1; }));
+    EXPECT_FALSE(run.shell->shipForm()->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+}
+
+TEST_F(ShellTest, ALowerCaseShipSwitchOpensTheShipAndTheMenuStaysHidden)
+{
+    const QString path = vigilant();
+    ASSERT_TRUE(startAgain(ProcessCommandLine("\"/s " + path + "\"")));
+    run.shell->splash()->unload();
+    EXPECT_TRUE(run.shell->shipForm()->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+    EXPECT_EQ(run.shell->shipEditor()->fields().name, "Vigilant");
+}
+
+TEST_F(ShellTest, AMissingShipIsNotFoundAndTheEditorShowsAllTheSame)
+{
+    ASSERT_TRUE(startAgain({CommandLineAction::Target::Ship, run.folder.path() + "/gone.shp"}));
+    run.shell->splash()->unload();
+    EXPECT_EQ(run.prompts.texts(), QStringList{"File not Found"});
+    EXPECT_TRUE(run.shell->shipForm()->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+}
+
+TEST_F(ShellTest, TheFleetSwitchAndTheMenuButtonReachTheFleetOrganizer)
+{
+    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, "/home/me/Home.flt"}));
+    run.shell->splash()->unload();
+    auto* fleet = dynamic_cast<QWidget*>(&run.shell->fleetWindow());
+    ASSERT_NE(fleet, nullptr);
+    EXPECT_EQ(fleet->objectName(), "frmFleetOrganizer");
+    EXPECT_TRUE(fleet->isVisible());
+    EXPECT_EQ(fleet->windowTitle(), "Keelwright - Fleet Organizer");
+    EXPECT_TRUE(fleet->findChild<QLabel*>("lblPlaceholder")->text().contains("Home.flt"));
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+
+    fleet->findChild<QAction*>("mnuBackToMenu")->trigger();
+    EXPECT_TRUE(run.shell->menu()->isVisible());
+    EXPECT_FALSE(fleet->isVisible());
+    menuButton("cmdFO")->click();
+    EXPECT_TRUE(fleet->isVisible());
+    EXPECT_FALSE(run.shell->menu()->isVisible());
+    QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
+    fleet->close();
+    EXPECT_TRUE(test::eventually([&] { return ended.count() == 1; }));
+}
+
+TEST_F(ShellTest, ATooSmallScreenEndsTheProgramWithoutTheSplash)
+{
+    test::ShellRun small({800, 599});
+    QSignalSpy ended(small.shell.get(), &KeelwrightShell::programEnded);
+    EXPECT_FALSE(small.shell->start({}));
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(small.shell->splash(), nullptr);
+    EXPECT_TRUE(small.prompts.lastText().startsWith("This program requires a minimum screen resolution of 800x600."));
+}
+
+TEST_F(ShellTest, TheFirstRunShowsThePreferencesWithoutCancelOverTheSplash)
+{
+    bool cancelShown = true;
+    test::whenModal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), "frmPrefs");
+        cancelShown = dialog->findChild<QPushButton*>("cmdCancel")->isVisible();
+        dialog->close();   // refused
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->findChild<QCheckBox*>("chkAssocFleet")->setChecked(true);
+        dialog->findChild<QPushButton*>("cmdOkay")->click();
+    });
+    ASSERT_TRUE(run.shell->start({}));
+    EXPECT_FALSE(cancelShown);
+    EXPECT_EQ(run.prompts.texts(), QStringList{"As this is the first time you have run the Starmarch Keelwright, \r\n"
+                                               "you are required to select a few preferences."});
+    EXPECT_EQ(run.shell->settings().GetPref("FleetAssoc"), "1");
+    EXPECT_EQ(run.shell->settings().storedVersion(), "1.5.3");
+}
+
+TEST_F(ShellTest, TheEditorOpensThePreferencesAndTheAboutBox)
+{
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    menuButton("cmdKW")->click();
+    QString seen;
+    test::whenModal([&](QWidget* dialog) {
+        seen = dialog->windowTitle();
+        EXPECT_EQ(dialog->parentWidget(), run.shell->shipForm());
+        dialog->findChild<QPushButton*>("cmdCancel")->click();
+    });
+    editorItem("mnuToolsItem_2")->trigger();
+    EXPECT_EQ(seen, "Keelwright Preferences");
+    EXPECT_EQ(editorItem("mnuToolsItem_2")->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(run.shell->shipForm()->findChild<QAction*>("mnuEditSideNames"), nullptr);
+
+    test::whenModal([&](QWidget* dialog) {
+        seen = dialog->windowTitle();
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    editorItem("mnuHelpItem_2")->trigger();
+    EXPECT_EQ(seen, "About Starmarch Keelwright");
+}
+
+TEST_F(ShellTest, TheRecentShipsOfOneRunAreInTheEditorsMenuOfTheNext)
+{
+    const QString settingsFile = run.settings.filePath("registry.txt");
+    ASSERT_TRUE(startAgain());
+    run.shell->splash()->unload();
+    const QString path = vigilant();
+    ASSERT_TRUE(run.shell->shipEditor()->OpenShip(path));
+    run.shell.reset();
+
+    test::ShellRun next({1024, 768}, settingsFile);
+    ASSERT_TRUE(next.shell->start({}));
+    next.shell->splash()->unload();
+    next.shell->menu()->findChild<QPushButton*>("cmdKW")->click();
+    QAction* first = next.shell->shipForm()->findChild<QAction*>("mnuRecent_0");
+    EXPECT_EQ(first->text(), "&1.  " + path);
+    EXPECT_TRUE(first->isVisible());
+}
