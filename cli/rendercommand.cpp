@@ -77,7 +77,8 @@ int runRender(const QStringList& args)
     prompts.messages.clear();
     const std::optional<QImage> sheet = editor.composeSheet();
     if (!sheet) {
-        err << "error: " << files[0] << ": " << prompts.messages.value(0) << Qt::endl;
+        err << "error: " << files[0] << ": " << prompts.messages.value(0).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+            << Qt::endl;
         return 1;
     }
     QByteArray bytes;

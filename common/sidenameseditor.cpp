@@ -108,6 +108,11 @@ std::optional<PromptMessage> SideNamesEditor::nameRefusal(const QString& name, i
 {
     if (!isSideFolderName(name))
         return PromptMessage{invalidSideNameMessage()};
+    // Checked here, not left to the file system, whose refusal would read like a full disk.
+    if (isTooLongForAFolder(name)) {
+        return PromptMessage{QStringLiteral("The side's name is too long: a folder name holds at most 255 characters."),
+                             kAppTitle, PromptButtons::Ok, PromptIcon::Exclamation};
+    }
     QByteArray encoded;
     if (!encodeCodePage(name, encoded)) {
         return PromptMessage{QStringLiteral("The side's name cannot contain the character \"%1\": the list of sides "
@@ -132,7 +137,8 @@ void SideNamesEditor::reportFolderFailure(const QString& error, const QString& c
 
 bool SideNamesEditor::createFolderFor(const QString& name)
 {
-    const QString path = sideFolder(m_programFolder, name);
+    // The name passed nameRefusal, so it names a folder.
+    const QString path = sideFolder(m_programFolder, name).value_or(QString());
     const QFileInfo info(path);
     // A side removed earlier may have left its ships behind; taking them back is the user's call.
     if (info.isDir()) {
@@ -153,12 +159,11 @@ bool SideNamesEditor::createFolderFor(const QString& name)
 
 bool SideNamesEditor::renameFolder(const QString& from, const QString& to)
 {
-    const QString oldPath = sideFolder(m_programFolder, from);
-    if (!isSideFolderName(from) || !QFileInfo(oldPath).isDir()) {
-        reportFolderFailure(isSideFolderName(from)
-                                ? QStringLiteral("The folder %1 does not exist, so the side cannot be renamed.")
-                                      .arg(native(oldPath))
-                                : QStringLiteral("The side %1 has no folder, so it cannot be renamed.").arg(from),
+    const std::optional<QString> oldPath = sideFolder(m_programFolder, from);
+    if (!oldPath || !QFileInfo(*oldPath).isDir()) {
+        reportFolderFailure(oldPath ? QStringLiteral("The folder %1 does not exist, so the side cannot be renamed.")
+                                          .arg(native(*oldPath))
+                                    : QStringLiteral("The side %1 has no folder, so it cannot be renamed.").arg(from),
                             QStringLiteral("Remove the side and add it again under the new name."));
         return false;
     }
@@ -166,9 +171,10 @@ bool SideNamesEditor::renameFolder(const QString& from, const QString& to)
     if (renameSideFolder(m_programFolder, from, to, &error))
         return true;
     // renameSideFolder never merges into an existing folder; its message says which one.
-    reportFolderFailure(error, QFileInfo::exists(sideFolder(m_programFolder, to))
+    const std::optional<QString> newPath = sideFolder(m_programFolder, to);
+    reportFolderFailure(error, newPath && QFileInfo::exists(*newPath)
                                    ? QStringLiteral("Choose another name, or move that folder away first.")
-                                   : likelyCause({shipsFolder(m_programFolder), oldPath}));
+                                   : likelyCause({shipsFolder(m_programFolder), *oldPath}));
     return false;
 }
 
@@ -176,13 +182,13 @@ bool SideNamesEditor::deleteFolderOf(const QString& name)
 {
     // A name from a hand-edited list that cannot be a folder owns nothing on disk; deleting its
     // "folder" would reach Ships itself or above.
-    if (!isSideFolderName(name))
+    const std::optional<QString> path = sideFolder(m_programFolder, name);
+    if (!path)
         return true;
-    const QString path = sideFolder(m_programFolder, name);
     QString error;
     if (deleteSideFolder(m_programFolder, name, &error))
         return true;
-    reportFolderFailure(error, likelyCause({path, shipsFolder(m_programFolder)}));
+    reportFolderFailure(error, likelyCause({*path, shipsFolder(m_programFolder)}));
     return false;
 }
 

@@ -30,7 +30,7 @@ public:
                                                 prevLeft + prevWidth + SheetDesign::holdingIconGap, prevTop, size.width,
                                                 size.height);
         if (m_paint)
-            paintIconPicture(icon, art);
+            m_pictures.paint(icon, art);
         WrapHoldingRow(m_display, icon.index);
     }
 
@@ -87,6 +87,7 @@ private:
 
     DisplayModel& m_display;
     bool m_paint;
+    IconPictureCache m_pictures;
 };
 
 } // namespace
@@ -111,21 +112,23 @@ void layoutSystemIcons(DisplayModel& display, const FittedSystems& systems, QLis
     HoldingBoxFiller(display, false).build(systems, weapons);
 }
 
-void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art)
+void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art,
+                         IconPictureCache& pictures)
 {
     const IconSize size = systemIconSize(code);
     SystemIcon& icon = display.appendIcon(code, IconContainer::Display, left, top, size.width, size.height);
-    paintIconPicture(icon, art);
+    pictures.paint(icon, art);
 }
 
-void addLoadedWeaponIcon(DisplayModel& display, const WeaponEntry& mount, float left, float top)
+void addLoadedWeaponIcon(DisplayModel& display, const WeaponEntry& mount, float left, float top,
+                         IconPictureCache& pictures)
 {
     const IconSize size = weaponIconSize(mount);
     SystemIcon& icon = display.appendIcon(QString::number(mount.Number), IconContainer::Display, left, top,
                                           size.width, size.height);
     IconArt art;
     art.mount = &mount;
-    paintIconPicture(icon, art);
+    pictures.paint(icon, art);
 }
 
 } // namespace kw

@@ -10,6 +10,7 @@ class DisplayModel;
 struct WeaponEntry;
 struct ShipRecord;
 struct IconArt;
+class IconPictureCache;
 
 // Discards every icon and makes the complete set for the systems fitted in the holding box, in
 // catalogue order, weapons last; each weapon's Number becomes its position.
@@ -21,8 +22,11 @@ void layoutSystemIcons(DisplayModel& display, const FittedSystems& systems, QLis
 // Starts a new holding-box row when icon i would reach past the right margin.
 void WrapHoldingRow(DisplayModel& display, int index);
 
-// Icons read from a ship file lie on the display at their stored places.
-void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art);
-void addLoadedWeaponIcon(DisplayModel& display, const WeaponEntry& mount, float left, float top);
+// Icons read from a ship file lie on the display at their stored places; icons alike share the
+// cache's pictures.
+void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art,
+                         IconPictureCache& pictures);
+void addLoadedWeaponIcon(DisplayModel& display, const WeaponEntry& mount, float left, float top,
+                         IconPictureCache& pictures);
 
 } // namespace kw

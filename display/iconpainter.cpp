@@ -8,6 +8,7 @@
 #include "model/weaponkinds.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 namespace kw {
@@ -145,7 +146,84 @@ void paintWeapon(QImage& image, const WeaponEntry& w)
     }
 }
 
+// Of a mount's details, what its picture shows: a missile's or a rack's variant. A magazine's or
+// a mine layer's details show as its width; other details show nothing.
+QString detailsShown(WeaponKind kind, const QString& details)
+{
+    switch (kind) {
+    case WeaponKind::Missile:
+        return details == kStandardDetails || details == kEmpDetails || details == kNeedleDetails ? details : QString();
+    case WeaponKind::SalvoMissileRack:
+        return details == kStandardDetails || details == kExtendedRangeDetails ? details : QString();
+    default:
+        return QString();
+    }
+}
+
+struct PictureKey {
+    QString code;      // a system's code; empty for a weapon
+    int kind = -1;     // a weapon's kind; -1 for none that paints
+    QString variant;   // the details shown, or a battery's class
+    int arcs = 0;
+    int width = 0;
+    int height = 0;
+    int share = 0;
+    int capacity = 0;
+
+    bool operator==(const PictureKey&) const = default;
+};
+
+size_t qHash(const PictureKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.code, key.kind, key.variant, key.arcs, key.width, key.height, key.share, key.capacity);
+}
+
+PictureKey keyOf(const SystemIcon& icon, const IconArt& art)
+{
+    PictureKey key;
+    key.width = qMax(1, twipsToPixels(icon.width));
+    key.height = qMax(1, twipsToPixels(icon.height));
+    if (!art.mount) {
+        key.code = icon.tag;
+        key.share = art.share;
+        key.capacity = art.capacity;
+        return key;
+    }
+    const WeaponEntry& w = *art.mount;
+    if (const std::optional<WeaponKind> kind = weaponKindOf(w.Kind)) {
+        key.kind = static_cast<int>(*kind);
+        key.variant = *kind == WeaponKind::BeamBattery ? batteryClassText(w.Kind) : detailsShown(*kind, w.Details);
+        for (int a = 0; a < 6; ++a)
+            key.arcs |= w.Arc[a] ? 1 << a : 0;
+    }
+    return key;
+}
+
 } // namespace
+
+struct IconPictureCache::Pictures {
+    QHash<PictureKey, QImage> byKey;
+};
+
+IconPictureCache::IconPictureCache() : m_pictures(std::make_unique<Pictures>()) {}
+
+IconPictureCache::~IconPictureCache() = default;
+
+void IconPictureCache::paint(SystemIcon& icon, const IconArt& art)
+{
+    const PictureKey key = keyOf(icon, art);
+    if (const auto found = m_pictures->byKey.constFind(key); found != m_pictures->byKey.cend()) {
+        icon.picture = *found;
+        return;
+    }
+    paintIconPicture(icon, art);
+    m_pictures->byKey.insert(key, icon.picture);
+}
+
+qsizetype IconPictureCache::pictureCount() const
+{
+    return m_pictures->byKey.size();
+}
 
 void paintIconPicture(SystemIcon& icon, const IconArt& art)
 {

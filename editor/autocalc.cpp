@@ -17,13 +17,18 @@ void ShipEditor::AutoCalc()
     const auto mass = [this] { return fieldValue(NumericField::TMF); };
     const auto available = [this] { return parseNumber(m_figures.tmfAvailable).value_or(0.0); };
     const auto setMass = [this](double value) { m_fields.number(NumericField::TMF) = formatNumber(value); };
-    // The window shows every step: it hears "changed" before events are processed.
-    const auto step = [this] {
+    // The window shows every step: it hears "changed" before events are processed. Should they
+    // replace the design (a ship opened meanwhile), the search ends at once and leaves the new
+    // design as it came.
+    const quint64 design = m_designGeneration;
+    const auto replaced = [this, design] { return m_designGeneration != design; };
+    const auto step = [this, &replaced] {
         if (m_pump) {
             Q_EMIT changed();
             m_pump();
         }
-        UpdateShip(false);
+        if (!replaced())
+            UpdateShip(false);
     };
 
     cancelPendingModes();
@@ -59,6 +64,8 @@ void ShipEditor::AutoCalc()
         if (m_editMode == EditMode::AutoCalc)
             setMass(needed);
         step();
+        if (replaced())
+            return;
     }
 
     // Fine search: the smallest mass at which nothing is missing.
@@ -70,6 +77,8 @@ void ShipEditor::AutoCalc()
             }
             setMass(mass() - 1);
             step();
+            if (replaced())
+                return;
         }
         setMass(mass() + 1);
     }

@@ -21,6 +21,9 @@ constexpr double kPageMarginMm = 25;
 bool ShipEditor::PrintShip(PagePrinter& printer)
 {
     ChangeScope scope(*this);
+    // Nothing to choose a printer for when the sheet cannot be printed.
+    if (!checkSheetReady())
+        return false;
     const QString name = trimSpaces(m_fields.name);
     if (!printer.setup(name.isEmpty() ? QStringLiteral("Ship Diagram") : name))
         return false;

@@ -3,6 +3,8 @@
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
 #include "display/sheetpainter.h"
+#include "model/fieldchecks.h"
+#include "model/numbertext.h"
 #include "storage/filesaving.h"
 #include "storage/programfolder.h"
 
@@ -11,35 +13,53 @@
 
 namespace kw {
 
-namespace {
-const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
+bool ShipEditor::checkSheetReady()
+{
+    // Icons made before the design last changed would draw a removed weapon and leave out a new
+    // one: placing them cannot mend that, only a full update can.
+    if (!iconsMatchDesign()) {
+        m_prompts.tell(QStringLiteral("The System Display no longer matches the design.\r\n"
+                                      "Press UpDate Stats and Display Ship and place the systems again."));
+        return false;
+    }
+    if (!m_display.allPlaced()) {
+        m_prompts.tell(QStringLiteral("You must place all systems into the Ship's System Display"));
+        return false;
+    }
+    return true;
 }
 
 std::optional<QImage> ShipEditor::composeSheet()
 {
-    if (!m_display.allPlaced()) {
-        m_prompts.tell(kPlaceAllMessage);
+    if (!checkSheetReady())
         return std::nullopt;
-    }
     return composeRecordSheet(m_display, shownLinkLines());
 }
 
-std::optional<QString> ShipEditor::choosePictureTarget()
+std::optional<QString> ShipEditor::choosePictureTarget(bool& bySide)
 {
+    bySide = false;
     const PromptAnswer where = m_prompts.ask({QStringLiteral("Save according to side (yes) or in another directory (no)?"),
                                               QStringLiteral("Save Ship Picture"), PromptButtons::YesNoCancel,
                                               PromptIcon::Question});
     if (where == PromptAnswer::Cancel)
         return std::nullopt;
     if (where == PromptAnswer::Yes) {
+        // The picture is named after the ship, so the name must be one a file can have.
+        const QString name = trimSpaces(m_fields.name);
+        if (!isValidName(name)) {
+            m_prompts.tell(invalidShipNameMessage());
+            return std::nullopt;
+        }
         const std::optional<QString> folder = sideTargetFolder();
         if (!folder)
             return std::nullopt;
-        return QDir::toNativeSeparators(*folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".bmp"));
+        bySide = true;
+        return QDir::toNativeSeparators(*folder + QLatin1Char('/') + name + QStringLiteral(".bmp"));
     }
     const std::optional<QString> chosen = m_prompts.saveFileName(
         {QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder) + QLatin1Char('/')),
-         QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), m_fields.name + QStringLiteral(".bmp")});
+         QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), trimSpaces(m_fields.name) + QStringLiteral(".bmp")});
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     return chosen;
@@ -48,14 +68,13 @@ std::optional<QString> ShipEditor::choosePictureTarget()
 bool ShipEditor::SavePic(const std::optional<QString>& target)
 {
     ChangeScope scope(*this);
-    if (!m_display.allPlaced()) {
-        m_prompts.tell(kPlaceAllMessage);
+    if (!checkSheetReady())
         return false;
-    }
     // An empty target names no file, so it asks as no target does.
     const bool given = target && !target->isEmpty();
-    const std::optional<QString> path = given ? target : choosePictureTarget();
-    if (!path)
+    bool bySide = false;
+    const std::optional<QString> path = given ? target : choosePictureTarget(bySide);
+    if (!path || (bySide && !makeSideFolder(*path)))
         return false;
     const QImage sheet = composeRecordSheet(m_display, shownLinkLines());
     QByteArray bytes;

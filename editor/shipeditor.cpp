@@ -84,6 +84,7 @@ void ShipEditor::resetFields()
 void ShipEditor::Load()
 {
     ChangeScope scope(*this);
+    ++m_designGeneration;
     m_formLoading = true;
     resetFields();
     m_fields.sides = readSides(m_programFolder);
@@ -315,17 +316,23 @@ void ShipEditor::setNameText(const QString& text)
     m_fields.name = text;
 }
 
+bool ShipEditor::checkField(NumericField field)
+{
+    const FieldCheckOutcome outcome = checkNumericField(field, m_fields.number(field), crewShown());
+    m_fields.number(field) = outcome.text;
+    if (outcome.accepted)
+        return true;
+    m_prompts.tell(*outcome.message);
+    if (numericFieldRule(field).recalcAfterRefusal)
+        UpdateShip(false);
+    return false;
+}
+
 bool ShipEditor::leaveField(NumericField field)
 {
     ChangeScope scope(*this);
-    const FieldCheckOutcome outcome = checkNumericField(field, m_fields.number(field), crewShown());
-    m_fields.number(field) = outcome.text;
-    if (!outcome.accepted) {
-        m_prompts.tell(*outcome.message);
-        if (numericFieldRule(field).recalcAfterRefusal)
-            UpdateShip(false);
+    if (!checkField(field))
         return false;
-    }
     // The mass recalculates only when it actually changed.
     if (field != NumericField::TMF || fieldWhole(NumericField::TMF) != m_ship.TMF)
         UpdateShip(false);
@@ -347,8 +354,9 @@ bool ShipEditor::pressEnterInMassField()
 {
     ChangeScope scope(*this);
     // The mass is checked before it is used, so a text that is no number never reaches the
-    // calculation.
-    if (!leaveField(NumericField::TMF))
+    // calculation; then Enter's one recalculation (with the check's own as well, a broken rule
+    // would be told twice).
+    if (!checkField(NumericField::TMF))
         return false;
     UpdateShip(false);
     return true;
@@ -454,6 +462,20 @@ void ShipEditor::chooseSide(int index)
         return;
     ChangeScope scope(*this);
     m_fields.sideIndex = index;
+}
+
+void ShipEditor::reloadSides()
+{
+    ChangeScope scope(*this);
+    // The design keeps its side: one no longer in the list joins it, as a ship file's does.
+    const QString current = m_fields.sideText();
+    m_fields.sides = readSides(m_programFolder);
+    qsizetype at = m_fields.sides.indexOf(current);
+    if (at < 0 && m_fields.sideIndex >= 0) {
+        m_fields.sides.append(current);
+        at = m_fields.sides.size() - 1;
+    }
+    m_fields.sideIndex = at >= 0 ? static_cast<int>(at) : (m_fields.sides.isEmpty() ? -1 : 0);
 }
 
 void ShipEditor::setShip_Locked(bool locked)

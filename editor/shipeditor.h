@@ -5,6 +5,7 @@
 #include "display/iconbuilder.h"
 #include "editor/editorstate.h"
 #include "model/shiprecord.h"
+#include "storage/filesaving.h"
 
 #include <QImage>
 #include <QLineF>
@@ -85,6 +86,8 @@ public:
     void chooseShipType(int index);
     void chooseClass(int index);
     void chooseSide(int index);
+    // Takes the sides list afresh after the side names were edited, keeping the design's side.
+    void reloadSides();
     void setShip_Locked(bool locked);
 
     // Files. OpenShip returns whether a ship was read; SaveShip whether the save was abandoned.
@@ -126,6 +129,9 @@ public:
     void chooseLinkEnd(int iconIndex);
     // The lines of finished links whose two icons both lie on the display.
     QList<QLineF> shownLinkLines() const;
+    // What an icon stands for, as its tooltip names it: the system (which of how many, a box's
+    // share, a bay's capacity) or the weapon mount's kind, details and arcs.
+    QString iconDescription(int iconIndex) const;
 
     // Placement on the System Display. The views turn mouse and keys into these.
     bool canDragIcons() const;
@@ -152,7 +158,8 @@ public:
     bool iconsMatchDesign() const;
     // The design as the ship file stores it, and writing it without asking anything.
     ShipFileData fileData(bool lock) const;
-    bool exportShipFile(const QString& path, bool lock, QString* error) const;
+    bool exportShipFile(const QString& path, bool lock, QString* error,
+                        ReadOnlyFile readOnly = ReadOnlyFile::Refuse) const;
 
 Q_SIGNALS:
     // A ship was opened: the window brings its first tab to the front.
@@ -164,6 +171,8 @@ private:
     double fieldValue(NumericField field) const;
     qint64 fieldWhole(NumericField field) const;
     void setFieldNumber(NumericField field, qint64 value);
+    // The field check without its recalculation: the text corrected, a refusal told.
+    bool checkField(NumericField field);
     double crewShown() const;
     void resetFields();
     void reselectClass();
@@ -174,13 +183,17 @@ private:
     void applyShipFile(const ShipFileData& data, const QString& path);
     void placeStoredIcons(const ShipFileData& data);
     void baysChanged();
-    bool writeShipTo(const QString& path, bool lock);
+    bool writeShipTo(const QString& path, bool lock, ReadOnlyFile readOnly);
     bool checkSavable();
-    std::optional<QString> chooseSaveTarget(bool& newTarget);
+    // Saving, exporting and printing the record sheet all need one icon for every system and
+    // mount of the design, each placed; otherwise this tells what to do and gives false.
+    bool checkSheetReady();
+    std::optional<QString> chooseSaveTarget(bool& bySide);
     // The folder of the design's side for saving by side; nothing (after telling why) when the
-    // side cannot name a folder below Ships.
+    // side cannot name a folder below Ships. The folder is not made here.
     std::optional<QString> sideTargetFolder();
-    std::optional<QString> choosePictureTarget();
+    bool makeSideFolder(const QString& file);
+    std::optional<QString> choosePictureTarget(bool& bySide);
 
     UserPrompts& m_prompts;
     QString m_programFolder;
@@ -202,6 +215,7 @@ private:
     QString m_loadedName;
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
+    quint64 m_designGeneration = 0;   // counts the designs this editor has held
 };
 
 } // namespace kw

@@ -17,6 +17,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <climits>
 
 namespace kw {
 
@@ -24,7 +26,6 @@ namespace {
 
 const QString kShipFilter = QStringLiteral("Ship File (*.shp)|*.shp|");
 const QString kSaveTitle = QStringLiteral("SM Keelwright:- Save ship");
-const QString kPlaceAllMessage = QStringLiteral("You must place all systems into the Ship's System Display");
 const QString kSaveChangesQuestion = QStringLiteral("Do you want to Save changes to the current ship?");
 
 } // namespace
@@ -153,31 +154,26 @@ void ShipEditor::placeStoredIcons(const ShipFileData& data)
     // Icons lie on the display at their stored places.
     m_display.removeAllIcons();
     m_display.templateContainer = IconContainer::Display;
+    IconPictureCache pictures;
+    QHash<int, int> iconOfMount;
     for (const StoredIcon& stored : data.icons) {
         if (stored.mount >= 0 && stored.mount < m_ship.WeaponCount()) {
-            addLoadedWeaponIcon(m_display, m_ship.Weapons[stored.mount], stored.left, stored.top);
+            addLoadedWeaponIcon(m_display, m_ship.Weapons[stored.mount], stored.left, stored.top, pictures);
+            iconOfMount.insert(m_ship.Weapons[stored.mount].Number, m_display.iconCount());
         } else {
             IconArt art;
             art.share = stored.share;
             art.capacity = stored.capacity;
-            addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art);
+            addLoadedSystemIcon(m_display, stored.code, stored.left, stored.top, art, pictures);
         }
     }
-    // Links name mount numbers; they become the indices of the icons with those codes (the
-    // launcher compared as text, the magazine as a number). A link whose ends are not both
-    // found is left out.
+    // Links name mounts; they become the indices of those mounts' icons. A link whose ends are
+    // not both found is left out.
     for (const StoredSalvoLink& link : data.salvoLinks) {
-        int launcher = 0;
-        int magazine = 0;
-        for (const SystemIcon& icon : m_display.icons()) {
-            const std::optional<int> mount = icon.mountNumber();
-            if (!mount)
-                continue;
-            if (icon.tag == link.launcher)
-                launcher = icon.index;
-            if (*mount == link.magazine)
-                magazine = icon.index;
-        }
+        bool isNumber = false;
+        const int mount = link.launcher.toInt(&isNumber);
+        const int launcher = isNumber ? iconOfMount.value(mount, 0) : 0;
+        const int magazine = iconOfMount.value(static_cast<int>(qBound(qint64{-1}, link.magazine, qint64{INT_MAX})), 0);
         if (launcher != 0 && magazine != 0)
             m_ship.SalvoLinks.append({launcher, magazine});
     }
@@ -186,21 +182,30 @@ void ShipEditor::placeStoredIcons(const ShipFileData& data)
 bool ShipEditor::iconsMatchDesign() const
 {
     const ShipRecord& s = m_ship;
-    auto count = [this](const QString& code) { return m_display.iconsWithCode(code).size(); };
+    // The icons of each code, counted in one pass; each mount has exactly the icon coded with
+    // its position, so a mount removed or added since the last full update breaks this until
+    // the icons are rebuilt.
+    QHash<QString, qint64> icons;
+    QList<int> ofMount(s.WeaponCount(), 0);
+    int weaponIcons = 0;
+    for (const SystemIcon& icon : m_display.icons()) {
+        if (const std::optional<int> mount = icon.mountNumber()) {
+            ++weaponIcons;
+            if (*mount >= 0 && *mount < s.WeaponCount() && icon.tag == QString::number(*mount))
+                ++ofMount[*mount];
+        } else {
+            ++icons[icon.tag];
+        }
+    }
     const FittedSystems fitted = kw::fittedSystems(s);
     for (const ShipSystemRow& row : shipSystems()) {
-        if (row.iconCode && count(*row.iconCode) != iconCount(row, fitted))
+        if (row.iconCode && icons.value(*row.iconCode) != iconCount(row, fitted))
             return false;
     }
-    // Each mount has exactly the icon coded with its position; a mount removed or added since
-    // the last full update breaks this until the icons are rebuilt.
-    int weaponIcons = 0;
-    for (const SystemIcon& icon : m_display.icons())
-        weaponIcons += icon.isWeapon() ? 1 : 0;
     if (weaponIcons != s.WeaponCount())
         return false;
     for (int i = 0; i < s.WeaponCount(); ++i) {
-        if (s.Weapons[i].Number != i || count(QString::number(i)) != 1)
+        if (s.Weapons[i].Number != i || ofMount[i] != 1)
             return false;
     }
     return true;
@@ -208,12 +213,13 @@ bool ShipEditor::iconsMatchDesign() const
 
 bool ShipEditor::checkSavable()
 {
-    if (!m_display.allPlaced() || !iconsMatchDesign()) {
-        m_prompts.tell(kPlaceAllMessage);
+    if (!checkSheetReady())
         return false;
-    }
-    const QString name = m_fields.name;
-    if (!isValidName(trimSpaces(name))) {
+    // The name as leaving its field leaves it: a name typed with blanks around it is saved
+    // without them.
+    m_fields.name = trimSpaces(m_fields.name);
+    const QString& name = m_fields.name;
+    if (!isValidName(name)) {
         m_prompts.tell(invalidShipNameMessage());
         return false;
     }
@@ -223,30 +229,55 @@ bool ShipEditor::checkSavable()
                                       "belongs to inorder to save it."));
         return false;
     }
+    // A text the file cannot hold is found before anything is asked or made.
+    QByteArray bytes;
+    QString problem;
+    if (!writeShipFile(fileData(m_locked), bytes, &problem)) {
+        m_prompts.tell(QStringLiteral("The ship cannot be saved:\r\n%1.").arg(problem), PromptIcon::Exclamation);
+        return false;
+    }
     return true;
 }
 
 std::optional<QString> ShipEditor::sideTargetFolder()
 {
     // The side comes from the sides list or from the ship file; a hand-edited one such as ".."
-    // or "../x" would put the file outside Ships. Without a side the file goes into Ships itself.
+    // or "../x" would put the file outside Ships, and no side at all would put it into Ships
+    // itself.
     const QString side = m_fields.sideText();
-    if (!side.isEmpty() && !isSideFolderName(side)) {
-        m_prompts.tell(QStringLiteral("The side \"%1\" cannot be a folder in %2.\r\nChoose another side, or save in "
-                                      "another directory.")
-                           .arg(side, QDir::toNativeSeparators(shipsFolder(m_programFolder))),
+    const QString ships = QDir::toNativeSeparators(shipsFolder(m_programFolder));
+    if (trimSpaces(side).isEmpty()) {
+        m_prompts.tell(QStringLiteral("The ship has no side, so it cannot be saved according to its side.\r\n"
+                                      "Choose a side, or save in another directory."),
                        PromptIcon::Exclamation);
         return std::nullopt;
     }
-    // The side's folder is made when it is missing, rather than failing the save.
-    const QString folder = sideFolder(m_programFolder, side);
-    QDir().mkpath(folder);
+    const std::optional<QString> folder = sideFolder(m_programFolder, side);
+    if (!folder) {
+        m_prompts.tell((isTooLongForAFolder(side) ? QStringLiteral("The side \"%1\" is too long to be a folder name in %2.")
+                                                  : QStringLiteral("The side \"%1\" cannot be a folder in %2."))
+                               .arg(side, ships)
+                           + QStringLiteral("\r\nChoose another side, or save in another directory."),
+                       PromptIcon::Exclamation);
+        return std::nullopt;
+    }
     return folder;
 }
 
-std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
+bool ShipEditor::makeSideFolder(const QString& file)
 {
-    newTarget = true;
+    // Saving by side makes the side's folder when it is missing, just before the file is written.
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        return true;
+    m_prompts.tell(QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)),
+                   PromptIcon::Exclamation);
+    return false;
+}
+
+std::optional<QString> ShipEditor::chooseSaveTarget(bool& bySide)
+{
+    bySide = false;
     const PromptAnswer where = m_prompts.ask({QStringLiteral("Do you want to save:\r\n"
                                                              "Yes:- According to the side the ship belongs to\r\n"
                                                              "\t\t-- or --\r\n"
@@ -258,6 +289,7 @@ std::optional<QString> ShipEditor::chooseSaveTarget(bool& newTarget)
         const std::optional<QString> folder = sideTargetFolder();
         if (!folder)
             return std::nullopt;
+        bySide = true;
         return QDir::toNativeSeparators(*folder + QLatin1Char('/') + m_fields.name + QStringLiteral(".shp"));
     }
     const std::optional<QString> chosen =
@@ -275,24 +307,38 @@ bool ShipEditor::SaveShip(bool saveAs)
         return true;
     QString target;
     bool newTarget = false;
+    bool bySide = false;
+    // Only a confirmed overwrite replaces a read-only file.
+    ReadOnlyFile readOnly = ReadOnlyFile::Refuse;
     if (!saveAs && !m_ship.FileName.isEmpty()) {
         target = m_ship.FileName;
+        if (isReadOnlyFile(target)) {
+            m_prompts.tell(QStringLiteral("The ship could not be saved as %1:\r\nthe file is read-only. Use Save As to "
+                                          "save it elsewhere.")
+                               .arg(QDir::toNativeSeparators(target)),
+                           PromptIcon::Exclamation);
+            return true;
+        }
     } else {
-        const std::optional<QString> chosen = chooseSaveTarget(newTarget);
+        const std::optional<QString> chosen = chooseSaveTarget(bySide);
         if (!chosen)
             return true;
         target = *chosen;
+        newTarget = true;
         if (QFileInfo::exists(target)) {
             const PromptAnswer overwrite = m_prompts.ask(
                 {QStringLiteral("The filename specified already exists.  Do you want to overwrite?\r\n\r\n") + target,
                  kSaveTitle, PromptButtons::YesNo, PromptIcon::Critical});
             if (overwrite != PromptAnswer::Yes)
                 return true;
+            readOnly = ReadOnlyFile::Replace;
         }
     }
     const bool lock = m_prompts.ask({QStringLiteral("Lock the ship to prevent editing?"), kAppTitle,
                                      PromptButtons::YesNo, PromptIcon::None}) == PromptAnswer::Yes;
-    if (!writeShipTo(target, lock))
+    if (bySide && !makeSideFolder(target))
+        return true;
+    if (!writeShipTo(target, lock, readOnly))
         return true;
     if (newTarget && m_recent)
         m_recent->AddRecentFile(target, RecentKind::Ships);
@@ -310,6 +356,7 @@ ShipFileData ShipEditor::fileData(bool lock) const
     data.side = m_fields.sideText();
     data.hullIntegrity = hullIntegrityTexts().value(m_fields.hullIndex);
     data.towCapacity = m_fields.number(NumericField::FTL);
+    data.hasTmf = data.hasNpv = data.hasFtl = data.hasHullPoints = data.hasCrewFactor = true;
     for (const SystemIcon& icon : m_display.icons())
         data.icons.append({icon.tag, icon.left, icon.top});
     // Only finished links are stored; a link being made has an end still missing.
@@ -322,16 +369,16 @@ ShipFileData ShipEditor::fileData(bool lock) const
     return data;
 }
 
-bool ShipEditor::exportShipFile(const QString& path, bool lock, QString* error) const
+bool ShipEditor::exportShipFile(const QString& path, bool lock, QString* error, ReadOnlyFile readOnly) const
 {
     QByteArray bytes;
-    return writeShipFile(fileData(lock), bytes, error) && saveFileAtomically(path, bytes, error);
+    return writeShipFile(fileData(lock), bytes, error) && saveFileAtomically(path, bytes, error, readOnly);
 }
 
-bool ShipEditor::writeShipTo(const QString& path, bool lock)
+bool ShipEditor::writeShipTo(const QString& path, bool lock, ReadOnlyFile readOnly)
 {
     QString problem;
-    if (!exportShipFile(path, lock, &problem)) {
+    if (!exportShipFile(path, lock, &problem, readOnly)) {
         m_prompts.tell(QStringLiteral("The ship could not be saved as %1:\r\n%2").arg(QDir::toNativeSeparators(path), problem),
                        PromptIcon::Exclamation);
         return false;

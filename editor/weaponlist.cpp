@@ -1,6 +1,6 @@
 #include "editor/weaponlist.h"
 
-#include <algorithm>
+#include <QHash>
 
 namespace kw {
 
@@ -11,19 +11,37 @@ bool rowStandsFor(const WeaponListRow& row, const WeaponEntry& mount, const QStr
     return row.kind == mount.Kind && row.arcs == mountArcs && row.details == mount.Details;
 }
 
+// What a row stands for.
+struct RowKey {
+    QString kind;
+    QString arcs;
+    QString details;
+
+    bool operator==(const RowKey&) const = default;
+};
+
+size_t qHash(const RowKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.kind, key.arcs, key.details);
+}
+
 } // namespace
 
 QList<WeaponListRow> groupWeaponRows(const QList<WeaponEntry>& weapons)
 {
+    // Rows are found by what they stand for, so a list of thousands of different mounts groups
+    // in one pass.
     QList<WeaponListRow> rows;
+    QHash<RowKey, qsizetype> rowOf;
     for (const WeaponEntry& mount : weapons) {
         const QString arcs = arcText(mount.Arc);
-        auto it = std::find_if(rows.begin(), rows.end(), [&](const WeaponListRow& row) {
-            return !row.kind.isEmpty() && rowStandsFor(row, mount, arcs);
-        });
-        if (it != rows.end()) {
-            ++it->count;
-            continue;
+        const RowKey key{mount.Kind, arcs, mount.Details};
+        if (!mount.Kind.isEmpty()) {
+            if (const auto it = rowOf.constFind(key); it != rowOf.cend()) {
+                ++rows[*it].count;
+                continue;
+            }
+            rowOf.insert(key, rows.size());
         }
         rows.append({1, mount.Kind, arcs, QString::number(mount.Mass), QString::number(mount.Cost), mount.Details});
     }

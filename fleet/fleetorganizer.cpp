@@ -125,7 +125,7 @@ void FleetOrganizer::fillAddList()
     const QString& side = m_sides[m_sideIndex];
     // A side that cannot be a folder directly below Ships lists nothing rather than some other
     // folder.
-    m_addFolder = isSideFolderName(side) ? sideFolder(m_programFolder, side) : QString();
+    m_addFolder = sideFolder(m_programFolder, side).value_or(QString());
     if (m_addFolder.isEmpty())
         return;
     QDir folder(m_addFolder);

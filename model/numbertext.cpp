@@ -114,15 +114,22 @@ bool parseWholeNumberUnits(const Unit* text, qsizetype n, qint64 min, qint64 max
 {
     const bool negative = n > 0 && text[0] == '-';
     const qsizetype first = negative ? 1 : 0;
-    if (n == first || n - first > 18)
+    if (n == first)
         return false;
-    qint64 magnitude = 0;
+    // Every 64-bit value reads, the most negative one too, so whatever the writer wrote reads back.
+    constexpr quint64 kLargest = quint64{1} << 63;
+    quint64 magnitude = 0;
     for (qsizetype i = first; i < n; ++i) {
         if (!isDigit(text[i]))
             return false;
-        magnitude = magnitude * 10 + (text[i] - '0');
+        const auto digit = static_cast<quint64>(text[i] - '0');
+        if (magnitude > (kLargest - digit) / 10)
+            return false;
+        magnitude = magnitude * 10 + digit;
     }
-    value = negative ? -magnitude : magnitude;
+    if (!negative && magnitude == kLargest)
+        return false;
+    value = negative ? static_cast<qint64>(0 - magnitude) : static_cast<qint64>(magnitude);
     return value >= min && value <= max;
 }
 

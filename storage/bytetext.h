@@ -11,7 +11,8 @@ namespace kw {
 // Reading 8-bit files as bytes: keys, numbers and separators are ASCII, so only the text
 // values need decoding, and a line can be taken apart without copying it.
 
-// Hands out the lines of a text one by one, without their "\n" or "\r\n" ends.
+// Hands out the lines of a text one by one, without their ends: CR LF, LF and a lone CR each
+// end a line (files edited on other machines mix them).
 class ByteLines {
 public:
     explicit ByteLines(QByteArrayView text) : m_rest(text) {}
@@ -23,17 +24,26 @@ public:
     // The next line; only while not atEnd().
     QByteArrayView next()
     {
-        const auto* newline = static_cast<const char*>(std::memchr(m_rest.data(), '\n', static_cast<size_t>(m_rest.size())));
-        const qsizetype length = newline ? newline - m_rest.data() : m_rest.size();
-        QByteArrayView line = m_rest.first(length);
-        m_rest = m_rest.sliced(newline ? length + 1 : length);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        return line;
+        const char* const begin = m_rest.data();
+        const char* const end = begin + m_rest.size();
+        // The next LF is remembered, so a file of lone CRs is not searched to its end per line.
+        if (!m_lf || m_lf < begin) {
+            const void* lf = std::memchr(begin, '\n', static_cast<size_t>(end - begin));
+            m_lf = lf ? static_cast<const char*>(lf) : end;
+        }
+        const char* stop = m_lf;
+        const char* after = m_lf == end ? end : m_lf + 1;
+        if (const void* cr = std::memchr(begin, '\r', static_cast<size_t>(m_lf - begin))) {
+            stop = static_cast<const char*>(cr);
+            after = stop + 1 == m_lf && m_lf != end ? m_lf + 1 : stop + 1;
+        }
+        m_rest = QByteArrayView(after, end - after);
+        return QByteArrayView(begin, stop - begin);
     }
 
 private:
     QByteArrayView m_rest;
+    const char* m_lf = nullptr;   // the first LF at or after the rest, or its end
 };
 
 // Takes a value apart at its commas, item by item; items are views into the value. A value

@@ -7,12 +7,11 @@
 
 namespace kw {
 
-bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+namespace {
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    // A read-only target is replaced all the same, as a user who confirmed an overwrite expects.
-    if (QFileInfo::exists(path))
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
@@ -30,6 +29,33 @@ bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* e
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool isReadOnlyFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* error, ReadOnlyFile readOnly)
+{
+    if (!isReadOnlyFile(path))
+        return writeWhole(path, bytes, error);
+    if (readOnly == ReadOnlyFile::Refuse) {
+        if (error)
+            *error = QStringLiteral("the file is read-only");
+        return false;
+    }
+    // The replacement is written beside the file and renamed over it; it may only start once the
+    // file may be written. Should it fail, the file is read-only again as before.
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    QFile::setPermissions(path, permissions | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    if (writeWhole(path, bytes, error))
+        return true;
+    QFile::setPermissions(path, permissions);
+    return false;
 }
 
 bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString* error)

@@ -1,5 +1,7 @@
 #include "storage/programfolder.h"
 
+#include "storage/sideslist.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,9 +35,16 @@ QString sidesFile(const QString& programFolder)
     return shipsFolder(programFolder) + QStringLiteral("/Sides.txt");
 }
 
-QString sideFolder(const QString& programFolder, const QString& side)
+std::optional<QString> sideFolder(const QString& programFolder, const QString& side)
 {
-    return shipsFolder(programFolder) + QLatin1Char('/') + side;
+    if (!isSideFolderName(side) || isTooLongForAFolder(side))
+        return std::nullopt;
+    const QString ships = QDir::cleanPath(shipsFolder(programFolder));
+    const QString folder = QDir::cleanPath(ships + QLatin1Char('/') + side);
+    const QString inside = folder.mid(ships.size() + 1);
+    if (!folder.startsWith(ships + QLatin1Char('/')) || inside.isEmpty() || inside.contains(QLatin1Char('/')))
+        return std::nullopt;
+    return folder;
 }
 
 QString scratchFolder(const QString& programFolder)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kw {
 
@@ -16,7 +17,10 @@ inline const QString kPortableMarker = QStringLiteral("Keelwright.portable");
 
 QString shipsFolder(const QString& programFolder);
 QString sidesFile(const QString& programFolder);
-QString sideFolder(const QString& programFolder, const QString& side);
+// The folder of a side, directly below Ships; nothing when the side cannot name one there (it
+// breaks the side name rule or is too long for a folder name). Every path built from a side
+// comes from here, and is checked once more after cleaning to lie directly inside Ships.
+std::optional<QString> sideFolder(const QString& programFolder, const QString& side);
 QString scratchFolder(const QString& programFolder);
 
 } // namespace kw

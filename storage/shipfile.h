@@ -16,6 +16,7 @@ struct StoredIcon {
     float top = 0;
     int share = 0;            // cargo or passenger box share
     int capacity = 0;         // hangar bay capacity
+    int bay = -1;             // hangar: its bay (from 0); -1: the k-th hangar icon is bay k
     int mount = -1;           // weapon: position of its mount in the weapon list
 };
 
@@ -27,7 +28,8 @@ struct StoredSalvoLink {
 
 // The content of a ship file: the record plus the values the editor window keeps. Optional
 // members are set only when the file holds their key, so a missing key leaves the editor's
-// fresh value in place.
+// fresh value in place; the writer writes them only when set, so that writing what was read
+// does not invent a value the file never held. The editor sets them all.
 struct ShipFileData {
     ShipRecord ship;
     bool isProtected = false;
@@ -46,13 +48,18 @@ struct ShipFileData {
 };
 
 // Reads a ship file's text. Never fails: unreadable lines and items are skipped and the rest
-// is kept; counts outside the record's 16-bit range make their key unreadable.
+// is kept; counts outside the record's 16-bit range make their key unreadable. A key that comes
+// again replaces what its earlier line set. Mounts are numbered by their places, their icons
+// coded so, and salvo links name those places.
 ShipFileData readShipFile(const QByteArray& bytes);
 
 // Writes a ship file's text. The record's icons are given as StoredIcon entries in icon order
 // (weapons by mount number as their code). Returns false when a text cannot be written in the
-// file's code page; `problem` then names it.
+// file's code page, or a count is beyond what the file can hold; `problem` then names it.
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem = nullptr);
+
+// The counts a file holds are 16-bit: no more mounts, bays or salvo links than this.
+constexpr int kMostMounts = 32767;
 
 // Largest file accepted as a ship file; anything bigger is not one of ours.
 constexpr qint64 kMaxShipFileBytes = 16 * 1024 * 1024;

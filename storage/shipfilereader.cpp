@@ -9,6 +9,9 @@
 #include "storage/shipfileitems.h"
 #include "storage/shipfilekeys.h"
 
+#include <QHash>
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace kw {
@@ -34,20 +37,25 @@ void forEachPair(ItemCursor& items, qsizetype wanted, Place place)
     }
 }
 
+// A count or mass of something fitted: a negative one fits nothing. The writer leaves such a
+// count out, so reading it as 0 opens the design as it will be after saving.
+std::optional<int> readAmount(QByteArrayView item)
+{
+    const std::optional<int> v = readCount16(item);
+    return v ? std::optional<int>(qMax(0, *v)) : std::nullopt;
+}
+
 // Works on the file's bytes: keys, numbers and separators are ASCII, and only the texts are
 // decoded from the code page.
 class Reader {
 public:
-    explicit Reader(QByteArrayView bytes) : m_lines(bytes)
-    {
-        // The largest designs hold an icon for about every 34 bytes; denser files grow the list.
-        m_data.icons.reserve(bytes.size() / 32);
-    }
+    explicit Reader(QByteArrayView bytes) : m_lines(bytes) {}
 
     ShipFileData read()
     {
         while (!m_lines.atEnd()) {
             const QByteArrayView line = m_lines.next();
+            ++m_lineNumber;
             if (line.startsWith('#'))
                 continue;
             const qsizetype eq = line.indexOf('=');
@@ -56,6 +64,8 @@ public:
             dispatch(shipFileKey(line.first(eq)), line.sliced(eq + 1));
         }
         convertOrtillery();
+        joinIconGroups();
+        numberSalvoLinks();
         return std::move(m_data);
     }
 
@@ -76,6 +86,28 @@ private:
     void readWeaponLine(QByteArrayView line);
     void readSalvoLinks(QByteArrayView value);
     void convertOrtillery();
+    void joinIconGroups();
+    void numberSalvoLinks();
+
+    // The icons of one key. A key that comes again replaces what its earlier line set, count
+    // and icons alike, so no file makes more icons than its counts allow; the groups keep the
+    // order of the lines that last set them.
+    struct IconGroup {
+        qsizetype line = -1;
+        QList<StoredIcon> icons;
+    };
+    static constexpr std::size_t kWeaponGroup = kShipSystemCount;
+    IconGroup& restartGroup(std::size_t group)
+    {
+        IconGroup& g = m_groups[group];
+        g.line = m_lineNumber;
+        g.icons.clear();
+        return g;
+    }
+    IconGroup& restartGroup(const ShipSystemRow& row)
+    {
+        return restartGroup(static_cast<std::size_t>(&row - shipSystems().data()));
+    }
 
     template <typename T>
     static void setIfRead(T& field, std::optional<T> value, bool* found = nullptr)
@@ -87,22 +119,24 @@ private:
             *found = true;
     }
 
-    void addIcon(QString code, float left, float top, int share = 0, int capacity = 0, int mount = -1)
+    static StoredIcon& addIcon(IconGroup& group, const QString& code, float left, float top)
     {
         // Filled in place: a temporary icon copied in costs a stall on every icon.
-        StoredIcon& icon = m_data.icons.emplaceBack();
-        icon.code = std::move(code);
+        StoredIcon& icon = group.icons.emplaceBack();
+        icon.code = code;
         icon.left = left;
         icon.top = top;
-        icon.share = share;
-        icon.capacity = capacity;
-        icon.mount = mount;
+        return icon;
     }
 
     ByteLines m_lines;
+    qsizetype m_lineNumber = 0;
     SharedTexts m_weaponTexts;
     ShipFileData m_data;
     int m_nextCrewBox = 0;
+    std::array<IconGroup, kShipSystemCount + 1> m_groups;
+    // The mount numbers the weapon lines gave, to their positions: salvo links name mounts by them.
+    QHash<int, int> m_mountAt;
 };
 
 void Reader::dispatch(ShipFileKeyHit hit, QByteArrayView value)
@@ -133,7 +167,7 @@ void Reader::dispatch(ShipFileKeyHit hit, QByteArrayView value)
     case K::Md:
         return setIfRead(s.MD, readCount16(value));
     case K::Armour:
-        return setIfRead(s.Armour, readCount16(value));
+        return setIfRead(s.Armour, readAmount(value));
     case K::HullPoints:
         return setIfRead(s.HullPoints, readCount16(value), &m_data.hasHullPoints);
     case K::HullIntegrity:
@@ -192,7 +226,9 @@ void Reader::readCrewFactor(QByteArrayView value)
     if (!v)
         return;
     s.CrewFactor = *v;
-    s.CrewBoxes = QList<int>(qMax(0, *v), 0);
+    // Room for the marks; marks of rows read before the factor stay.
+    if (s.CrewBoxes.size() < *v)
+        s.CrewBoxes.resize(*v, 0);
     m_data.hasCrewFactor = true;
 }
 
@@ -246,7 +282,7 @@ void Reader::readCounted(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
     const QByteArrayView first = items.next();
-    std::optional<int> n = readCount16(first);
+    std::optional<int> n = readAmount(first);
     if (!n && row.countMayBeFlag) {
         if (const auto flag = readBoolean(first))
             n = *flag ? 1 : 0;
@@ -254,8 +290,9 @@ void Reader::readCounted(const ShipSystemRow& row, QByteArrayView value)
     if (!n)
         return;
     m_data.ship.*row.count = *n;
+    IconGroup& group = restartGroup(row);
     const QString& code = *row.iconCode;
-    forEachPair(items, qMax(0, *n), [&](qsizetype, float left, float top) { addIcon(code, left, top); });
+    forEachPair(items, *n, [&](qsizetype, float left, float top) { addIcon(group, code, left, top); });
 }
 
 void Reader::readFlag(const ShipSystemRow& row, QByteArrayView value)
@@ -265,8 +302,9 @@ void Reader::readFlag(const ShipSystemRow& row, QByteArrayView value)
     if (!v)
         return;
     m_data.ship.*row.flag = *v;
+    IconGroup& group = restartGroup(row);
     if (*v)
-        forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(*row.iconCode, left, top); });
+        forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(group, *row.iconCode, left, top); });
 }
 
 void Reader::readChoice(const ShipSystemRow& first, QByteArrayView value)
@@ -277,8 +315,9 @@ void Reader::readChoice(const ShipSystemRow& first, QByteArrayView value)
         if (!sameUpperCase(text.text(), row.choiceText))
             continue;
         m_data.ship.*row.count = row.choice;
+        IconGroup& group = restartGroup(first);
         if (row.iconCode)
-            forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(*row.iconCode, left, top); });
+            forEachPair(items, 1, [&](qsizetype, float left, float top) { addIcon(group, *row.iconCode, left, top); });
         return;
     }
 }
@@ -286,49 +325,58 @@ void Reader::readChoice(const ShipSystemRow& first, QByteArrayView value)
 void Reader::readSpace(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
-    const auto v = readCount16(items.next());
+    const auto v = readAmount(items.next());
     if (!v)
         return;
     m_data.ship.*row.count = *v;
+    IconGroup& group = restartGroup(row);
     const QList<int> shares = spaceBoxShares(*v);
     const QString& code = *row.iconCode;
-    forEachPair(items, shares.size(), [&](qsizetype k, float left, float top) { addIcon(code, left, top, shares[k]); });
+    forEachPair(items, shares.size(),
+                [&](qsizetype k, float left, float top) { addIcon(group, code, left, top).share = shares[k]; });
 }
 
 void Reader::readHangars(const ShipSystemRow& row, QByteArrayView value)
 {
     ItemCursor items(value);
-    const auto n = readCount16(items.next());
+    const auto n = readAmount(items.next());
     if (!n)
         return;
-    // Bays whose capacity cannot be read are left out; a bay without a position has no icon.
+    // Every bay the count names is kept: one whose capacity is missing or unreadable holds 0,
+    // and a bay without a position has no icon.
+    IconGroup& group = restartGroup(row);
     const QString& code = *row.iconCode;
-    QList<int> bays;
-    while (!items.atEnd() && bays.size() < *n) {
-        const auto capacity = readCount16(items.next());
-        if (!capacity)
-            break;
-        bays << *capacity;
+    QList<int> bays(*n, 0);
+    for (int k = 0; k < *n && !items.atEnd(); ++k) {
+        bays[k] = readCount16(items.next()).value_or(0);
         const auto left = readPosition(items.next());
         const auto top = readPosition(items.next());
-        if (left && top)
-            addIcon(code, *left, *top, 0, *capacity);
+        if (left && top) {
+            StoredIcon& icon = addIcon(group, code, *left, *top);
+            icon.capacity = bays[k];
+            icon.bay = k;
+        }
     }
-    m_data.ship.Hangars = bays;
+    m_data.ship.Hangars = std::move(bays);
 }
 
 void Reader::readWeapons(QByteArrayView value)
 {
-    const auto n = readCount16(value);
+    const auto n = readAmount(value);
     if (!n)
         return;
-    // Each mount's line takes a few dozen bytes, so a count beyond what the file holds cannot
-    // reserve much.
-    const auto fits = static_cast<int>(m_lines.rest().size() / 32);
     QList<WeaponEntry>& weapons = m_data.ship.Weapons;
-    weapons.reserve(weapons.size() + qBound(0, *n, fits));
-    for (int k = 0; k < *n && !m_lines.atEnd(); ++k)
+    weapons.clear();
+    m_mountAt.clear();
+    restartGroup(kWeaponGroup);
+    // Each mount's line takes a few dozen bytes, so a count beyond what the file holds cannot
+    // reserve much. Reserving never shrinks, so a key that comes again costs nothing here.
+    const auto fits = static_cast<int>(m_lines.rest().size() / 32);
+    weapons.reserve(qMin(*n, fits));
+    for (int k = 0; k < *n && !m_lines.atEnd(); ++k) {
+        ++m_lineNumber;
         readWeaponLine(m_lines.next());
+    }
 }
 
 void Reader::readWeaponLine(QByteArrayView line)
@@ -342,10 +390,13 @@ void Reader::readWeaponLine(QByteArrayView line)
     mount.Kind = m_weaponTexts.text(line.first(eq));
     // Items missing at the end read as empty ones.
     ItemCursor items(line.sliced(eq + 1));
-    mount.Reserved = parseWholeNumber(items.next(), std::numeric_limits<qint64>::min() / 2,
-                                      std::numeric_limits<qint64>::max() / 2)
+    mount.Reserved = parseWholeNumber(items.next(), std::numeric_limits<qint64>::min(),
+                                      std::numeric_limits<qint64>::max())
                          .value_or(0);
-    mount.Number = readCount16(items.next()).value_or(index);
+    // A mount is its place in the list, whatever number its line gives; the number only tells
+    // which mount the salvo links mean.
+    m_mountAt.insert(readCount16(items.next()).value_or(index), index);
+    mount.Number = index;
     mount.Details = m_weaponTexts.text(items.next());
     for (bool& arc : mount.Arc)
         arc = readBoolean(items.next()).value_or(false);
@@ -354,7 +405,7 @@ void Reader::readWeaponLine(QByteArrayView line)
     mount.Mass = readNumber32(items.next()).value_or(0);
     mount.Cost = readNumber32(items.next()).value_or(0);
     if (left && top)
-        addIcon(mountCode(mount.Number), *left, *top, 0, 0, index);
+        addIcon(m_groups[kWeaponGroup], mountCode(index), *left, *top).mount = index;
 }
 
 void Reader::readSalvoLinks(QByteArrayView value)
@@ -366,6 +417,7 @@ void Reader::readSalvoLinks(QByteArrayView value)
     const auto n = readCount16(first);
     if (!n)
         return;
+    m_data.salvoLinks.clear();
     // Each link needs both its numbers.
     for (int k = 0; k < *n && !items.atEnd(); ++k) {
         const QByteArrayView launcher = items.next();
@@ -381,6 +433,8 @@ void Reader::convertOrtillery()
     ShipRecord& s = m_data.ship;
     if (s.Ortillery <= 0)
         return;
+    // No more mounts than a file can count.
+    s.Ortillery = qMin(s.Ortillery, kMostMounts - s.WeaponCount());
     const WeaponFigures figures = weaponMassAndCost(WeaponKind::OrtillerySystem, {});
     for (int k = 0; k < s.Ortillery; ++k) {
         WeaponEntry mount;
@@ -389,21 +443,52 @@ void Reader::convertOrtillery()
         mount.Cost = figures.cost;
         // The converted mounts get their icons' codes as numbers, so they match at once.
         mount.Number = static_cast<int>(s.Weapons.size());
+        m_mountAt.insert(mount.Number, mount.Number);
         s.Weapons.append(mount);
     }
-    const QString& code = *shipSystem(ShipSystem::Ortillery).iconCode;
+    // The first icon stands for the last mount appended.
+    QList<StoredIcon>& icons = m_groups[static_cast<std::size_t>(ShipSystem::Ortillery)].icons;
+    icons.resize(qMin(icons.size(), qsizetype{s.Ortillery}));
     int k = 0;
-    for (StoredIcon& icon : m_data.icons) {
-        if (icon.code != code)
-            continue;
-        ++k;
-        if (k > s.Ortillery)
-            break;
-        const int mount = s.WeaponCount() - k;
-        icon.code = QString::number(mount);
+    for (StoredIcon& icon : icons) {
+        const int mount = s.WeaponCount() - ++k;
+        icon.code = mountCode(mount);
         icon.mount = mount;
     }
     s.Ortillery = 0;
+}
+
+void Reader::joinIconGroups()
+{
+    std::array<const IconGroup*, kShipSystemCount + 1> order;
+    qsizetype total = 0;
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        order[g] = &m_groups[g];
+        total += m_groups[g].icons.size();
+    }
+    std::stable_sort(order.begin(), order.end(), [](const IconGroup* a, const IconGroup* b) { return a->line < b->line; });
+    m_data.icons.reserve(total);
+    for (const IconGroup* group : order)
+        m_data.icons.append(group->icons);
+}
+
+void Reader::numberSalvoLinks()
+{
+    // Links name mounts by the numbers of their lines, the launcher as the text of its number;
+    // they are kept by the mounts' places. A link to no mount is left out.
+    QList<StoredSalvoLink> links;
+    for (const StoredSalvoLink& link : std::as_const(m_data.salvoLinks)) {
+        const auto number = parseWholeNumber(QStringView(link.launcher), std::numeric_limits<qint16>::min(),
+                                             std::numeric_limits<qint16>::max());
+        if (!number || QString::number(*number) != link.launcher || link.magazine < std::numeric_limits<qint16>::min()
+            || link.magazine > std::numeric_limits<qint16>::max())
+            continue;
+        const auto launcher = m_mountAt.constFind(static_cast<int>(*number));
+        const auto magazine = m_mountAt.constFind(static_cast<int>(link.magazine));
+        if (launcher != m_mountAt.cend() && magazine != m_mountAt.cend())
+            links.append({mountCode(*launcher), *magazine});
+    }
+    m_data.salvoLinks = std::move(links);
 }
 
 } // namespace

@@ -227,25 +227,32 @@ public:
         out.key("Protected").boolean(m_data.isProtected).end();
         out.key("Name").text(s.Name).end();
         out.key("Class").text(s.Class).end();
-        out.key("Side").text(m_data.side.value_or(QString())).end();
-        out.key("TMF").number(s.TMF).end();
-        out.key("NPV").number(s.NPV).end();
-        out.key("FTL").text(s.FTL);
-        if (ftlChoiceOf(s.FTL) == FtlChoice::Tug)
-            out.comma().text(m_data.towCapacity.value_or(QString()));
-        out.end();
+        if (m_data.side)
+            out.key("Side").text(*m_data.side).end();
+        if (m_data.hasTmf)
+            out.key("TMF").number(s.TMF).end();
+        if (m_data.hasNpv)
+            out.key("NPV").number(s.NPV).end();
+        if (m_data.hasFtl) {
+            out.key("FTL").text(s.FTL);
+            if (ftlChoiceOf(s.FTL) == FtlChoice::Tug && m_data.towCapacity)
+                out.comma().text(*m_data.towCapacity);
+            out.end();
+        }
         out.key("MD").number(s.MD).end();
         if (s.Armour > 0)
             out.key("Armour").number(s.Armour).end();
         out.key("HullIntegrity").text(m_data.hullIntegrity.value_or(QString())).end();
-        out.key("HullPoints").number(s.HullPoints).end();
+        if (m_data.hasHullPoints)
+            out.key("HullPoints").number(s.HullPoints).end();
         out.key("HullTrack");
         for (int r = 0; r < 4; ++r)
             (r ? out.comma() : out).number(s.HullTrack[r]);
         out.end();
         if (s.StreamLining != streamliningText(StreamliningChoice::None))
             out.key("StreamLining").text(s.StreamLining).end();
-        out.key("CrewFactor").number(s.CrewFactor).end();
+        if (m_data.hasCrewFactor)
+            out.key("CrewFactor").number(s.CrewFactor).end();
         const char* const crewKeys[] = {"CrewLine1", "CrewLine2", "CrewLine3", "CrewLine4"};
         for (int r = 0; r < 4; ++r) {
             out.key(crewKeys[r]);
@@ -296,7 +303,8 @@ private:
     {
         const int marks = m_ship.CrewLine[row];
         out.number(marks);
-        const int first = row == 0 ? 1 : m_ship.CrewStart[row];
+        // Row 1 starts at mark 1 unless a file read its rows in another order.
+        const int first = m_ship.CrewStart[row] > 0 ? m_ship.CrewStart[row] : 1;
         for (int k = 0; k < marks; ++k) {
             const int at = first - 1 + k;
             if (at < 0 || at >= m_ship.CrewBoxes.size())
@@ -311,7 +319,7 @@ private:
         if (count <= 0)
             return;
         out.key(row.fileKey).number(count);
-        pairs(out, system);
+        pairs(out, system, count);
         out.end();
     }
 
@@ -351,9 +359,21 @@ private:
         if (m_ship.HangarCount() < 1)
             return;
         out.key(row.fileKey).number(m_ship.HangarCount());
+        // Every bay, its place left empty when it has no icon, so that no bay is lost.
+        std::vector<const StoredIcon*> ofBay(static_cast<std::size_t>(m_ship.HangarCount()), nullptr);
         const auto icons = m_icons.of(system);
-        for (qsizetype k = 0; k < qsizetype(icons.size()) && k < m_ship.HangarCount(); ++k)
-            out.comma().number(m_ship.Hangars[k]).comma().twips(icons[k]->left).comma().twips(icons[k]->top);
+        for (std::size_t k = 0; k < icons.size(); ++k) {
+            const qsizetype bay = icons[k]->bay >= 0 ? icons[k]->bay : static_cast<qsizetype>(k);
+            if (bay < m_ship.HangarCount() && !ofBay[bay])
+                ofBay[bay] = icons[k];
+        }
+        for (int k = 0; k < m_ship.HangarCount(); ++k) {
+            out.comma().number(m_ship.Hangars[k]).comma();
+            if (ofBay[k])
+                out.twips(ofBay[k]->left).comma().twips(ofBay[k]->top);
+            else
+                out.comma();
+        }
         out.end();
     }
 
@@ -393,6 +413,17 @@ private:
 
 bool writeShipFile(const ShipFileData& data, QByteArray& out, QString* problem)
 {
+    // Written, a larger count could not be read back, and every mount, bay or link would be lost.
+    for (const auto& [count, what] : {std::pair{data.ship.WeaponCount(), "weapon mounts"},
+                                      std::pair{data.ship.HangarCount(), "hangar bays"},
+                                      std::pair{static_cast<int>(data.salvoLinks.size()), "salvo links"}}) {
+        if (count > kMostMounts) {
+            if (problem)
+                *problem = QStringLiteral("the design has more than %1 %2").arg(kMostMounts).arg(QLatin1String(what));
+            out.clear();
+            return false;
+        }
+    }
     LineBuffer buffer(expectedSize(data));
     Writer(data).write(buffer);
     if (buffer.failed()) {

@@ -60,14 +60,30 @@ bool writeSides(const QString& programFolder, const QStringList& sides, QString*
     return saveFileAtomically(sidesFile(programFolder), bytes, error);
 }
 
+namespace {
+
+// The side's folder, or false with the reason.
+std::optional<QString> folderOf(const QString& programFolder, const QString& side, QString* error)
+{
+    std::optional<QString> folder = sideFolder(programFolder, side);
+    if (!folder && error)
+        *error = QStringLiteral("The side %1 cannot have a folder in %2.")
+                     .arg(side, QDir::toNativeSeparators(shipsFolder(programFolder)));
+    return folder;
+}
+
+} // namespace
+
 bool createSideFolder(const QString& programFolder, const QString& side, QString* error)
 {
-    const QString path = sideFolder(programFolder, side);
-    if (QFileInfo(path).isDir())
+    const std::optional<QString> path = folderOf(programFolder, side, error);
+    if (!path)
+        return false;
+    if (QFileInfo(*path).isDir())
         return true;
-    if (!QDir().mkpath(path)) {
+    if (!QDir().mkpath(*path)) {
         if (error)
-            *error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
+            *error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(*path));
         return false;
     }
     return true;
@@ -75,19 +91,21 @@ bool createSideFolder(const QString& programFolder, const QString& side, QString
 
 bool renameSideFolder(const QString& programFolder, const QString& from, const QString& to, QString* error)
 {
-    const QString oldPath = sideFolder(programFolder, from);
-    const QString newPath = sideFolder(programFolder, to);
-    if (QFileInfo::exists(newPath) && QFileInfo(oldPath).canonicalFilePath() != QFileInfo(newPath).canonicalFilePath()) {
+    const std::optional<QString> oldPath = folderOf(programFolder, from, error);
+    const std::optional<QString> newPath = oldPath ? folderOf(programFolder, to, error) : std::nullopt;
+    if (!newPath)
+        return false;
+    if (QFileInfo::exists(*newPath) && QFileInfo(*oldPath).canonicalFilePath() != QFileInfo(*newPath).canonicalFilePath()) {
         if (error)
-            *error = QStringLiteral("The folder %1 already exists.").arg(QDir::toNativeSeparators(newPath));
+            *error = QStringLiteral("The folder %1 already exists.").arg(QDir::toNativeSeparators(*newPath));
         return false;
     }
-    if (!QFileInfo(oldPath).isDir())
+    if (!QFileInfo(*oldPath).isDir())
         return createSideFolder(programFolder, to, error);
-    if (!QDir().rename(oldPath, newPath)) {
+    if (!QDir().rename(*oldPath, *newPath)) {
         if (error)
             *error = QStringLiteral("The folder %1 could not be renamed to %2.")
-                         .arg(QDir::toNativeSeparators(oldPath), QDir::toNativeSeparators(newPath));
+                         .arg(QDir::toNativeSeparators(*oldPath), QDir::toNativeSeparators(*newPath));
         return false;
     }
     return true;
@@ -95,11 +113,13 @@ bool renameSideFolder(const QString& programFolder, const QString& from, const Q
 
 bool deleteSideFolder(const QString& programFolder, const QString& side, QString* error)
 {
-    const QString path = sideFolder(programFolder, side);
-    if (!QFileInfo(path).isDir())
+    const std::optional<QString> path = folderOf(programFolder, side, error);
+    if (!path)
+        return false;
+    if (!QFileInfo(*path).isDir())
         return true;
     // Read-only files go too: make everything writable before removing it.
-    QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+    QDirIterator it(*path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString entry = it.next();
@@ -107,9 +127,9 @@ bool deleteSideFolder(const QString& programFolder, const QString& side, QString
             continue;
         QFile::setPermissions(entry, QFile::permissions(entry) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     }
-    if (!QDir(path).removeRecursively()) {
+    if (!QDir(*path).removeRecursively()) {
         if (error)
-            *error = QStringLiteral("The folder %1 could not be deleted completely.").arg(QDir::toNativeSeparators(path));
+            *error = QStringLiteral("The folder %1 could not be deleted completely.").arg(QDir::toNativeSeparators(*path));
         return false;
     }
     return true;
@@ -135,6 +155,14 @@ bool isSideFolderName(const QString& side)
             onlyDotsAndBlanks = false;
     }
     return !onlyDotsAndBlanks;
+}
+
+// 255 is what the common file systems take for one name: bytes as this system stores names,
+// UTF-16 units on Windows.
+bool isTooLongForAFolder(const QString& name)
+{
+    constexpr qsizetype kLongestName = 255;
+    return name.size() > kLongestName || QFile::encodeName(name).size() > kLongestName;
 }
 
 } // namespace kw

@@ -22,7 +22,9 @@ bool deleteSideFolder(const QString& programFolder, const QString& side, QString
 // the Ships folder itself or the folder above it.
 bool isValidSideName(const QString& trimmedName);
 // Whether a side as the list or a ship file holds it (untrimmed) can have a folder of its own
-// directly below Ships. Any path built from a side must pass this first.
+// directly below Ships. Any path built from a side must pass this first (sideFolder does).
 bool isSideFolderName(const QString& side);
+// Whether a name is longer than a file system takes for one folder or file name.
+bool isTooLongForAFolder(const QString& name);
 
 } // namespace kw

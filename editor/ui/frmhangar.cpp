@@ -224,45 +224,38 @@ QGroupBox* FrmHangar::buildAddFrame()
     return m_addFrame;
 }
 
-FrmHangar::Row FrmHangar::makeRow(int index)
+FrmHangar::Row FrmHangar::makeRow()
 {
     Row row;
     row.widget = new QWidget(m_panel);
-    const int top = twipsToPixels(hangarRowTop(index, kRowHeightTwips)) + 2;
-    row.widget->setGeometry(0, top, kViewportWidth, kRowHeight + 4);
-    const QString suffix = QStringLiteral("_%1").arg(index);
-    row.bay = columnLabel(row.widget, kBayColumn, 0, QStringLiteral("lblBay") + suffix, QString());
+    row.bay = columnLabel(row.widget, kBayColumn, 0, QString(), QString());
     row.bay->setCursor(Qt::PointingHandCursor);
     row.bay->installEventFilter(this);
-    row.capacity = columnLabel(row.widget, kCapacityColumn, 0, QStringLiteral("lblSpace") + suffix, QString());
-    row.points = columnLabel(row.widget, kPointsColumn, 0, QStringLiteral("lblPoints") + suffix, QString());
-    row.mass = columnLabel(row.widget, kMassColumn, 0, QStringLiteral("lblMass") + suffix, QString());
+    row.capacity = columnLabel(row.widget, kCapacityColumn, 0, QString(), QString());
+    row.points = columnLabel(row.widget, kPointsColumn, 0, QString(), QString());
+    row.mass = columnLabel(row.widget, kMassColumn, 0, QString(), QString());
     auto* line = new QFrame(row.widget);
     line->setFrameStyle(QFrame::HLine | QFrame::Plain);
     line->setStyleSheet(QStringLiteral("color: #c0c0c0"));
     line->setGeometry(0, kRowHeight + 3, kViewportWidth, 1);
-    row.widget->show();
     return row;
 }
 
 void FrmHangar::syncRows()
 {
-    const QList<HangarRow> rows = m_hangars.rows();
-    while (m_rows.size() > rows.size()) {
+    m_bayRows = m_hangars.rows();
+    // Only the rows the window can show have widgets: a ship of thousands of bays would
+    // otherwise make a widget for each.
+    const qsizetype wanted = qMin<qsizetype>(m_bayRows.size(), kHangarVisibleRows + 1);
+    while (m_rows.size() > wanted) {
         // The row may be the one whose label was just clicked: let its event finish first.
         QWidget* widget = m_rows.takeLast().widget;
         widget->hide();
         widget->deleteLater();
     }
-    while (m_rows.size() < rows.size())
-        m_rows.append(makeRow(static_cast<int>(m_rows.size())));
-    for (int i = 0; i < rows.size(); ++i) {
-        m_rows[i].bay->setText(rows[i].bay);
-        m_rows[i].capacity->setText(rows[i].capacity);
-        m_rows[i].points->setText(rows[i].points);
-        m_rows[i].mass->setText(rows[i].mass);
-    }
-    const HangarScroll scroll = hangarScroll(static_cast<int>(rows.size()), kRowHeightTwips,
+    while (m_rows.size() < wanted)
+        m_rows.append(makeRow());
+    const HangarScroll scroll = hangarScroll(static_cast<int>(m_bayRows.size()), kRowHeightTwips,
                                              kViewportHeight * kTwipsPerPixel);
     m_panel->resize(kViewportWidth, twipsToPixels(scroll.panelHeight));
     m_scroll->setRange(0, scroll.maximum);
@@ -273,6 +266,26 @@ void FrmHangar::syncRows()
 void FrmHangar::applyScroll()
 {
     m_panel->move(0, twipsToPixels(hangarPanelTop(m_scroll->value(), kRowHeightTwips)));
+    // The row widgets stand for the rows from the first one in view on, each at its place.
+    const int first = m_scroll->value();
+    for (int i = 0; i < m_rows.size(); ++i) {
+        Row& row = m_rows[i];
+        row.index = first + i;
+        if (row.index >= m_bayRows.size()) {
+            row.widget->hide();
+            continue;
+        }
+        const int top = twipsToPixels(hangarRowTop(row.index, kRowHeightTwips)) + 2;
+        row.widget->setGeometry(0, top, kViewportWidth, kRowHeight + 4);
+        const QString suffix = QStringLiteral("_%1").arg(row.index);
+        const HangarRow& bay = m_bayRows[row.index];
+        for (auto [label, name, text] : {std::tuple{row.bay, "lblBay", &bay.bay}, std::tuple{row.capacity, "lblSpace", &bay.capacity},
+                                         std::tuple{row.points, "lblPoints", &bay.points}, std::tuple{row.mass, "lblMass", &bay.mass}}) {
+            label->setObjectName(QLatin1String(name) + suffix);
+            label->setText(*text);
+        }
+        row.widget->show();
+    }
 }
 
 void FrmHangar::refresh()
@@ -330,9 +343,9 @@ bool FrmHangar::eventFilter(QObject* watched, QEvent* event)
         return true;
     } else if (event->type() == QEvent::MouseButtonPress
                && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (int i = 0; i < m_rows.size(); ++i) {
-            if (m_rows[i].bay == watched) {
-                m_hangars.clickBay(i);
+        for (const Row& row : m_rows) {
+            if (row.bay == watched) {
+                m_hangars.clickBay(row.index);
                 return true;
             }
         }

@@ -38,13 +38,14 @@ private:
         QLabel* capacity = nullptr;
         QLabel* points = nullptr;
         QLabel* mass = nullptr;
+        int index = 0;   // the row it shows
     };
 
     void build();
     QGroupBox* buildBaysFrame();
     QGroupBox* buildAddFrame();
     QPushButton* button(const QString& name, const QString& caption, void (HangarEditor::*action)());
-    Row makeRow(int index);
+    Row makeRow();
     void syncRows();
     void applyScroll();
     void refresh();
@@ -54,7 +55,8 @@ private:
     QWidget* m_viewport = nullptr;   // picCont
     QWidget* m_panel = nullptr;      // picHangMove
     QScrollBar* m_scroll = nullptr;
-    QList<Row> m_rows;
+    QList<Row> m_rows;          // the rows in view
+    QList<HangarRow> m_bayRows; // every row
     QLabel* m_totalPoints = nullptr;
     QLabel* m_totalSpace = nullptr;
     QLabel* m_totalMass = nullptr;

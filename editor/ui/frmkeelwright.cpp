@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -44,6 +45,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     columns->setSpacing(6);
 
     auto* leftColumn = new QWidget(central);
+    m_leftColumn = leftColumn;
     leftColumn->setFixedWidth(336);
     auto* left = new QVBoxLayout(leftColumn);
     left->setContentsMargins(0, 0, 0, 0);
@@ -61,6 +63,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     right->setSpacing(4);
     // The record sheet keeps its own scale; where the window is smaller, it scrolls.
     auto* sheetScroll = new QScrollArea(central);
+    m_sheetScroll = sheetScroll;
     sheetScroll->setObjectName(QStringLiteral("sheetScroll"));
     sheetScroll->setFrameShape(QFrame::NoFrame);
     auto* panel = new SheetPanel(m_editor, sheetScroll);
@@ -72,7 +75,14 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     right->addWidget(buildCommandButtons());
     right->addStretch();
     columns->addLayout(right, 1);
-    setCentralWidget(central);
+    // Below the size the fields and the sheet need, the window scrolls rather than letting its
+    // parts cover each other (a window manager may force a window smaller than it asks to be).
+    auto* windowScroll = new QScrollArea(this);
+    windowScroll->setObjectName(QStringLiteral("windowScroll"));
+    windowScroll->setFrameShape(QFrame::NoFrame);
+    windowScroll->setWidgetResizable(true);
+    windowScroll->setWidget(central);
+    setCentralWidget(windowScroll);
 
     buildMenus();
     m_sizeRule = new ScreenSizeRule(this);
@@ -88,7 +98,7 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     // let it go.
     m_numbers[static_cast<int>(NumericField::TMF)]->setFocus();
     // Big enough for the fields and the whole sheet, never bigger than the screen.
-    const QSize wanted = sizeHint().expandedTo(QSize(800, 560));
+    const QSize wanted = (central->sizeHint() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(800, 560));
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 800, 600);
     resize(wanted.boundedTo(screen.size() - QSize(16, 48)));
 }
@@ -127,6 +137,11 @@ QWidget* FrmKeelwright::buildCommandButtons()
     m_updateStats = namedButton("cmdUpdate_1", QStringLiteral("UpDate Stats"), box);
     m_auto = namedButton("cmdAuto", QStringLiteral("Auto Calc"), box);
     m_stop = namedButton("cmdStop", QStringLiteral("Stop Calc"), box);
+    m_updateDisplay->setToolTip(QStringLiteral("Recalculate, redraw the System Display and put every system back into "
+                                               "the holding box"));
+    m_updateStats->setToolTip(QStringLiteral("Recalculate the figures"));
+    m_auto->setToolTip(QStringLiteral("Find the smallest mass that fits everything fitted"));
+    m_stop->setToolTip(QStringLiteral("Stop Auto Calc"));
     for (QPushButton* b : {m_updateDisplay, m_updateStats, m_auto, m_stop})
         grid->addWidget(b);
     grid->addStretch();
@@ -192,11 +207,21 @@ void FrmKeelwright::mirror()
                                                       m_tabGen, m_tabSys, m_checks[static_cast<int>(CheckBox::Wave)],
                                                       m_checks[static_cast<int>(CheckBox::Nova)]})
         w->setEnabled(!locked);
+    // Auto Calc owns the design while it runs: only Stop Calc, looking on and leaving remain.
+    const bool searching = m_editor.editMode() == EditMode::AutoCalc;
+    for (QWidget* w : {m_leftColumn, m_sheetScroll})
+        w->setEnabled(!searching);
+    if (searching) {
+        for (QWidget* w : {m_auto, m_updateDisplay, m_updateStats})
+            w->setEnabled(false);
+    }
     mirrorMenus();
 }
 
 void FrmKeelwright::closeEvent(QCloseEvent* event)
 {
+    // A running search ends first; the questions then speak of the design as it stands.
+    m_editor.StopCalc();
     if (m_programClose || m_editor.confirmQuit()) {
         event->accept();
         if (!m_programClose)

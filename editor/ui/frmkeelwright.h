@@ -130,6 +130,8 @@ private:
     QPushButton* m_removeWeapon = nullptr;
     QPushButton* m_cancelRemove = nullptr;
     QPushButton* m_hangarButton = nullptr;
+    QWidget* m_leftColumn = nullptr;
+    QWidget* m_sheetScroll = nullptr;
 
     QList<QAction*> m_fileItems;
     QList<QAction*> m_toolsItems;

@@ -86,11 +86,18 @@ void FrmKeelwright::buildMenus()
 
 void FrmKeelwright::mirrorMenus()
 {
-    fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled());
+    // While Auto Calc runs, nothing may change or replace the design it works on.
+    const bool searching = m_editor.editMode() == EditMode::AutoCalc;
+    fileItem(FileItem::SaveShip)->setEnabled(m_editor.saveEnabled() && !searching);
     for (FileItem item : {FileItem::SaveAs, FileItem::SavePicture, FileItem::PrintShipDiagram})
-        fileItem(item)->setEnabled(m_editor.saveAsEnabled());
+        fileItem(item)->setEnabled(m_editor.saveAsEnabled() && !searching);
+    for (QAction* item : {fileItem(FileItem::NewShip), fileItem(FileItem::Open), fileItem(FileItem::BackToMenu),
+                          toolsItem(ToolsItem::LockShip), toolsItem(ToolsItem::Preferences)})
+        item->setEnabled(!searching);
     toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
     m_recentMenu->follow(m_editor.recentFiles());
+    for (QAction* recent : m_recentMenu->actions())
+        recent->setEnabled(!searching);
 }
 
 void FrmKeelwright::mnuFileItem_Click(FileItem item)
@@ -147,8 +154,11 @@ void FrmKeelwright::mnuToolsItem_Click(ToolsItem item)
 {
     if (item == ToolsItem::LockShip)
         m_editor.setShip_Locked(!m_editor.Ship_Locked());
-    else if (item == ToolsItem::Preferences)
+    else if (item == ToolsItem::Preferences) {
+        // The preferences are modal and may edit the side names; the side list follows at once.
         Q_EMIT preferencesRequested();
+        m_editor.reloadSides();
+    }
 }
 
 void FrmKeelwright::mnuRecent_Click(int index)

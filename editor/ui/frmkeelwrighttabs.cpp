@@ -76,12 +76,29 @@ private:
     std::function<void()> m_onEnter;
 };
 
+QString numberFieldTip(NumericField field)
+{
+    const NumericFieldRule& rule = numericFieldRule(field);
+    const QString range = QStringLiteral("%1 to %2").arg(rule.lower).arg(rule.upper);
+    switch (field) {
+    case NumericField::TMF:
+        return QStringLiteral("The ship's total mass (TMF), %1; Enter recalculates").arg(range);
+    case NumericField::Hull:
+        return QStringLiteral("The fixed hull rating, %1").arg(range);
+    case NumericField::FTL:
+        return QStringLiteral("The mass a tug drive can tow, %1").arg(range);
+    default:
+        return QStringLiteral("A whole number, %1").arg(range);
+    }
+}
+
 } // namespace
 
 FieldEdit* FrmKeelwright::numberField(NumericField field)
 {
     const NumericFieldRule& rule = numericFieldRule(field);
     auto* edit = new FieldEdit(QString::fromLatin1(rule.objectName), this);
+    edit->setToolTip(numberFieldTip(field));
     edit->setFixedWidth(field == NumericField::TMF ? 48 : 44);
     edit->setAlignment(Qt::AlignRight);
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { m_editor.setFieldText(field, text); });
@@ -95,6 +112,7 @@ UpDown* FrmKeelwright::upDown(NumericField field)
     const NumericFieldRule& rule = numericFieldRule(field);
     auto* arrows = new UpDown(QString::fromLatin1(rule.upDownName), static_cast<int>(rule.lower),
                               static_cast<int>(rule.upper), this);
+    arrows->setToolTip(numberFieldTip(field));
     connect(arrows, &UpDown::valueChanged, this, [this, field](int value) { m_editor.changeUpDown(field, value); });
     m_upDowns[static_cast<int>(field)] = arrows;
     return arrows;
@@ -104,6 +122,7 @@ QLabel* FrmKeelwright::figureLabel(SystemLabel label, bool cost)
 {
     auto* shown = new QLabel(this);
     shown->setObjectName((cost ? QStringLiteral("npv") : QStringLiteral("tmf")) + systemLabelName(label));
+    shown->setToolTip(cost ? QStringLiteral("Points this part adds to the NPV") : QStringLiteral("Mass this part takes"));
     shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     (cost ? m_costLabels : m_massLabels)[static_cast<int>(label)] = shown;
     return shown;
@@ -113,6 +132,7 @@ QCheckBox* FrmKeelwright::checkBox(CheckBox box, const QString& text)
 {
     auto* check = new QCheckBox(text, this);
     check->setObjectName(QString::fromLatin1(checkBoxName(box)));
+    check->setToolTip(QStringLiteral("Ticked: the design carries it"));
     connect(check, &QCheckBox::clicked, this, [this, box](bool on) { m_editor.setCheck(box, on); });
     m_checks[static_cast<int>(box)] = check;
     return check;
@@ -145,6 +165,7 @@ void FrmKeelwright::fittedRow(QGridLayout* grid, int& row, const ShipSystemRow& 
     case SystemControl::SensorOption: {
         auto* radio = new QRadioButton(text, page);
         radio->setObjectName(QStringLiteral("optSensors_%1").arg(system.choice));
+        radio->setToolTip(QStringLiteral("The ship's sensors: one of the three"));
         m_sensors->addButton(radio, system.choice);
         grid->addWidget(radio, row, Caption, 1, captionSpan);
         break;
@@ -192,6 +213,13 @@ QWidget* FrmKeelwright::buildHeader()
     m_tmfAvailable = value("lblTMFA");
     m_npv = value("lblNPVS");
     m_crew = value("lblCrew");
+    m_name->setToolTip(QStringLiteral("The design's class name; its ship file and picture are named after it"));
+    m_side->setToolTip(QStringLiteral("The side the ship belongs to; saving by side puts it into the side's folder"));
+    m_class->setToolTip(QStringLiteral("The hull class, from those the type and the mass allow"));
+    m_tmfUsed->setToolTip(QStringLiteral("Mass taken by the hull, the drives, the systems and the weapons"));
+    m_tmfAvailable->setToolTip(QStringLiteral("Mass still free; below 0 the design carries too much"));
+    m_npv->setToolTip(QStringLiteral("The design's points value (NPV)"));
+    m_crew->setToolTip(QStringLiteral("Crew units; each is a blue box on the damage track"));
 
     grid->addWidget(caption(QStringLiteral("Class Name:"), header), 0, 0);
     grid->addWidget(m_name, 0, 1, 1, 5);
@@ -243,6 +271,10 @@ QWidget* FrmKeelwright::buildGeneralTab()
     m_hull = choiceList(QStringLiteral("cmbHull"), hullIntegrityTexts(), &ShipEditor::chooseHull);
     m_streamlining = choiceList(QStringLiteral("cmbSL"), streamliningChoiceTexts(), &ShipEditor::chooseStreamlining);
     m_ftl = choiceList(QStringLiteral("cmbFTL"), ftlChoiceTexts(), &ShipEditor::chooseFtl);
+    m_shipType->setToolTip(QStringLiteral("The ship type: it decides the hull classes and the construction rules"));
+    m_hull->setToolTip(QStringLiteral("Hull integrity: the share of the mass in hull boxes, or a fixed rating"));
+    m_streamlining->setToolTip(QStringLiteral("Hull streamlining"));
+    m_ftl->setToolTip(QStringLiteral("The FTL drive; a tug drive also tows the mass set below it"));
     choiceRow(m_shipType, nullptr, std::nullopt);
     choiceRow(m_hull, numberField(NumericField::Hull), SystemLabel::HULL);
     choiceRow(m_streamlining, nullptr, SystemLabel::SL);
@@ -262,6 +294,7 @@ QWidget* FrmKeelwright::buildGeneralTab()
         fittedRow(grid, row, shipSystem(system), 1);
     const ShipSystemRow& bays = shipSystem(ShipSystem::HangarBays);
     m_hangarButton = namedButton("cmdHangar", QString::fromLatin1(bays.caption), m_tabGen);
+    m_hangarButton->setToolTip(QStringLiteral("Add, change or remove hangar bays"));
     connect(m_hangarButton, &QPushButton::clicked, this, &FrmKeelwright::cmdHangar_Click);
     m_hangarCount = new QLabel(m_tabGen);
     m_hangarCount->setObjectName(QStringLiteral("lblHangar"));
@@ -292,6 +325,9 @@ QWidget* FrmKeelwright::buildWeaponsTab()
     m_removeWeapon = namedButton("cmdRemove", QStringLiteral("Remove Weapon"), page);
     m_cancelRemove = namedButton("cmdCancelR", QStringLiteral("Cancel Remove"), page);
     m_cancelRemove->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_addWeapon->setToolTip(QStringLiteral("Add weapon mounts with their fire arcs"));
+    m_removeWeapon->setToolTip(QStringLiteral("Remove a mount: then click the weapon's name in the list"));
+    m_cancelRemove->setToolTip(QStringLiteral("Remove nothing (Esc)"));
     connect(m_addWeapon, &QPushButton::clicked, this, &FrmKeelwright::cmdAdd_Click);
     connect(m_removeWeapon, &QPushButton::clicked, this, [this] { m_editor.beginRemoveWeapon(); });
     connect(m_cancelRemove, &QPushButton::clicked, this, [this] { m_editor.cancelRemoveWeapon(); });

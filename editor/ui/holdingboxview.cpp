@@ -3,6 +3,7 @@
 #include "display/placement.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/icondrag.h"
+#include "editor/ui/icontooltip.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -78,6 +79,16 @@ protected:
     }
 
     void mouseReleaseEvent(QMouseEvent*) override { m_pressed = 0; }
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            showIconToolTip(this, help, m_editor.iconDescription(holdingIconAt(m_editor.display(), twipsAt(help->pos()))));
+            return true;
+        }
+        return QWidget::event(event);
+    }
 
     void dragEnterEvent(QDragEnterEvent* event) override
     {

@@ -38,6 +38,8 @@ SheetPanel::SheetPanel(ShipEditor& editor, QWidget* parent) : QWidget(parent), m
     m_link->setObjectName(QStringLiteral("cmdLink"));
     m_cancelLink = new QPushButton(QStringLiteral("Cancel Linking"), this);
     m_cancelLink->setObjectName(QStringLiteral("cmdCancelL"));
+    m_link->setToolTip(QStringLiteral("Join a salvo launcher to the magazine that feeds it: then click both icons"));
+    m_cancelLink->setToolTip(QStringLiteral("Drop the link being made (Esc)"));
     for (QPushButton* button : {m_link, m_cancelLink}) {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);

@@ -4,6 +4,7 @@
 #include "display/sheetpainter.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/icondrag.h"
+#include "editor/ui/icontooltip.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -102,6 +103,16 @@ void SystemDisplayView::paintEvent(QPaintEvent*)
         p.setPen(QPen(kBandColour, 1));
         p.drawRect(shpDrag.adjusted(0, 0, -1, -1));
     }
+}
+
+bool SystemDisplayView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        showIconToolTip(this, help, m_editor.iconDescription(placedIconAt(m_editor.display(), twipsAt(help->pos()))));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void SystemDisplayView::mousePressEvent(QMouseEvent* event)

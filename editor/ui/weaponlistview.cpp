@@ -139,8 +139,7 @@ void WeaponListView::relayout()
         m_headings[c]->setGeometry(from + kFrameWidth, 0, to - from, m_headingHeight);
         m_columnLines[c - 1]->setGeometry(m_columns[c].first - kGap / 2 - 1, 0, 1, m_columnLines[c - 1]->height());
     }
-    for (int row = 0; row < m_rowLabels.size(); ++row)
-        placeRow(m_rowLabels[row], row);
+    showRows();
 }
 
 void WeaponListView::designChanged()
@@ -154,13 +153,13 @@ void WeaponListView::ShowWeapList()
 {
     m_rows = m_editor.weaponListRows();
     // The first row is always there, blank and without a count when there is nothing to show.
-    const int wanted = qMax<int>(1, m_rows.size());
+    // Only the rows the window can show have labels: a design of thousands of different mounts
+    // would otherwise make a widget for each of its cells.
+    const int wanted = qMin(kLabelledRows, qMax<int>(1, m_rows.size()));
     while (m_rowLabels.size() > wanted)
         dropRow(m_rowLabels.takeLast());
     while (m_rowLabels.size() < wanted)
-        m_rowLabels << makeRow(m_rowLabels.size());
-    for (int i = 0; i < wanted; ++i)
-        fillRow(m_rowLabels[i], i < m_rows.size() ? m_rows[i] : WeaponListRow{});
+        m_rowLabels << makeRow();
 
     const WeaponListScroll scroll = weaponListScroll(static_cast<int>(m_rows.size()));
     m_picWeapList->setFixedHeight(twipsToPixels(scroll.canvasHeight));
@@ -171,19 +170,37 @@ void WeaponListView::ShowWeapList()
     scrollTo(0);
 }
 
-WeaponListView::RowLabels WeaponListView::makeRow(int index)
+void WeaponListView::showRows()
+{
+    // The labels stand for the rows from the first one in view on, each at its place on the canvas.
+    const int first = qBound(0, m_vslWeapons->value(), qMax(0, static_cast<int>(m_rows.size()) - 1));
+    for (int i = 0; i < m_rowLabels.size(); ++i) {
+        const int row = first + i;
+        const RowLabels& labels = m_rowLabels[i];
+        for (int c = 0; c < ColumnCount; ++c)
+            labels[c]->setObjectName(QString::fromLatin1(kNames[c]) + QLatin1Char('_') + QString::number(row));
+        labels[Weapon]->setProperty("weaponRow", row);
+        placeRow(labels, row);
+        fillRow(labels, row < m_rows.size() ? m_rows[row] : WeaponListRow{});
+    }
+}
+
+WeaponListView::RowLabels WeaponListView::makeRow()
 {
     RowLabels labels{};
     for (int c = 0; c < ColumnCount; ++c) {
         auto* label = new QLabel(m_picWeapList);
-        label->setObjectName(QString::fromLatin1(kNames[c]) + QLatin1Char('_') + QString::number(index));
         label->setAlignment(kAlign[c]);
         labels[c] = label;
     }
-    labels[Weapon]->setProperty("weaponRow", index);
+    // The weapon's name gets its tip with its text.
+    static const char* const tips[ColumnCount] = {"How many mounts of this row", nullptr, "Fire arcs", "Mass of one mount",
+                                                  "Points cost of one mount",
+                                                  "Magazine mass, mines, or the kind of missile or rack"};
+    for (int c = 0; c < ColumnCount; ++c)
+        labels[c]->setToolTip(QString::fromLatin1(tips[c]));
     labels[Weapon]->setCursor(Qt::PointingHandCursor);
     labels[Weapon]->installEventFilter(this);
-    placeRow(labels, index);
     return labels;
 }
 
@@ -212,7 +229,9 @@ void WeaponListView::fillRow(const RowLabels& labels, const WeaponListRow& row)
     labels[Num]->setText(row.count > 0 ? QString::number(row.count) : QString());
     labels[Num]->setVisible(row.count > 0);
     labels[Weapon]->setText(row.kind);
-    labels[Weapon]->setToolTip(row.kind);
+    // The whole name, which the column may cut short, and what a click on it does.
+    labels[Weapon]->setToolTip((row.kind.isEmpty() ? QString() : row.kind + QStringLiteral(": "))
+                               + QStringLiteral("click while removing a weapon to remove one of these"));
     labels[Arcs]->setText(row.arcs);
     labels[Mass]->setText(row.mass);
     labels[Cost]->setText(row.cost);
@@ -224,6 +243,7 @@ void WeaponListView::fillRow(const RowLabels& labels, const WeaponListRow& row)
 void WeaponListView::scrollTo(int value)
 {
     m_picWeapList->move(0, twipsToPixels(weaponListTop(value)));
+    showRows();
 }
 
 bool WeaponListView::eventFilter(QObject* watched, QEvent* event)

@@ -15,8 +15,8 @@ namespace kw {
 
 class ShipEditor;
 
-// The weapon list of the editor's Weapons tab: one row of labels per group of identical
-// mounts, scrolled by vslWeapons. A click on a row's weapon name goes to the editor, which
+// The weapon list of the editor's Weapons tab: one row per group of identical mounts, scrolled
+// by vslWeapons; the rows in view are labels. A click on a row's weapon name goes to the editor, which
 // removes a mount when it is waiting for one. The list follows the editor by itself.
 class WeaponListView : public QWidget {
     Q_OBJECT
@@ -42,7 +42,8 @@ private:
     void designChanged();
     int fixedColumnsWidth() const;
     void relayout();
-    RowLabels makeRow(int index);
+    RowLabels makeRow();
+    void showRows();
     void placeRow(const RowLabels& labels, int index);
     void dropRow(const RowLabels& labels);
     void fillRow(const RowLabels& labels, const WeaponListRow& row);
@@ -58,6 +59,8 @@ private:
     QWidget* m_picWeapList = nullptr;
     QScrollBar* m_vslWeapons = nullptr;
     QList<QFrame*> m_columnLines;
+    // The rows in view and the one the window shows in part below them.
+    static constexpr int kLabelledRows = 17;
     QList<RowLabels> m_rowLabels;
     QList<WeaponListRow> m_rows;
 };

@@ -5,6 +5,7 @@
 #include "editor/weaponlist.h"
 #include "fuzz/checks/scratchfile.h"
 #include "model/numbertext.h"
+#include "model/shipsystems.h"
 #include "storage/shipfile.h"
 
 #include <QDir>
@@ -35,6 +36,17 @@ ShipFileOpening::ShipFileOpening(const QString& scratch) : m_parts(std::make_uni
 
 ShipFileOpening::~ShipFileOpening() = default;
 
+qint64 allowedIcons(const ShipRecord& ship)
+{
+    const FittedSystems fitted = fittedSystems(ship);
+    qint64 allowed = ship.WeaponCount();
+    for (const ShipSystemRow& row : shipSystems()) {
+        if (row.iconCode)
+            allowed += iconCount(row, fitted);
+    }
+    return allowed;
+}
+
 std::optional<QString> ShipFileOpening::check(const QByteArray& bytes)
 {
     // A scratch file of the checker's own, rewritten for every input.
@@ -46,9 +58,13 @@ std::optional<QString> ShipFileOpening::check(const QByteArray& bytes)
     if (!editor.OpenShip(path))
         return QStringLiteral("the file was not opened: %1").arg(m_parts->prompts.messages.join(QLatin1Char(' ')));
 
-    // Links are numbered from 1 and join two icons of the display.
+    // No file makes more icons than the design's counts allow.
     const ShipRecord& ship = editor.ship();
     const int icons = editor.display().iconCount();
+    if (icons > allowedIcons(ship))
+        return QStringLiteral("%1 icons for a design that allows %2").arg(icons).arg(allowedIcons(ship));
+
+    // Links are numbered from 1 and join two icons of the display.
     for (qsizetype k = 0; k < ship.SalvoLinks.size(); ++k) {
         const SalvoLink& link = ship.SalvoLinks[k];
         for (const int icon : {link.launcher, link.magazine}) {
@@ -94,11 +110,22 @@ QStringList designSummary(const ShipFileData& data)
     // The tow capacity matters only to a tug.
     if (data.hasFtl && ftlChoiceOf(s.FTL) == FtlChoice::Tug)
         lines << QStringLiteral("TowCapacity %1").arg(optionalText(data.towCapacity));
+    lines << QStringLiteral("NPV %1").arg(data.hasNpv ? QString::number(s.NPV) : QStringLiteral("(none)"));
     lines << QStringLiteral("MD %1").arg(s.MD);
     lines << QStringLiteral("Armour %1").arg(s.Armour);
     lines << QStringLiteral("HullIntegrity \"%1\"").arg(data.hullIntegrity.value_or(QString()));
-    lines << QStringLiteral("StreamLining %1").arg(data.hasStreamLining ? QStringLiteral("\"%1\"").arg(s.StreamLining)
-                                                                        : QStringLiteral("(none)"));
+    lines << QStringLiteral("HullPoints %1").arg(data.hasHullPoints ? QString::number(s.HullPoints) : QStringLiteral("(none)"));
+    lines << QStringLiteral("HullTrack %1,%2,%3,%4").arg(s.HullTrack[0]).arg(s.HullTrack[1]).arg(s.HullTrack[2]).arg(s.HullTrack[3]);
+    // A missing streamlining opens as "None" does.
+    lines << QStringLiteral("StreamLining \"%1\"").arg(s.StreamLining);
+    lines << QStringLiteral("CrewFactor %1").arg(data.hasCrewFactor ? QString::number(s.CrewFactor) : QStringLiteral("(none)"));
+    // Each row's marks, wherever in the list the reader put them.
+    for (int r = 0; r < 4; ++r) {
+        QStringList marks;
+        for (int k = 0; k < s.CrewLine[r]; ++k)
+            marks << QString::number(s.CrewBoxes.value(qMax(1, s.CrewStart[r]) - 1 + k, -1));
+        lines << QStringLiteral("CrewLine%1 [%2]").arg(r + 1).arg(marks.join(QLatin1Char(',')));
+    }
     lines << QStringLiteral("Systems FCS %1 FighterBays %2 Screens %3 ADFC %4 PDSs %5 DCPs %6 Ortillery %7")
                  .arg(s.FCS)
                  .arg(s.FighterBays)
@@ -138,7 +165,11 @@ QStringList designSummary(const ShipFileData& data)
         if (icon.mount >= 0)
             lines << QStringLiteral("Icon \"%1\" of mount %2 at %3").arg(icon.code).arg(icon.mount).arg(place);
         else
-            lines << QStringLiteral("Icon \"%1\" at %2 share %3 capacity %4").arg(icon.code, place).arg(icon.share).arg(icon.capacity);
+            lines << QStringLiteral("Icon \"%1\" at %2 share %3 capacity %4 bay %5")
+                         .arg(icon.code, place)
+                         .arg(icon.share)
+                         .arg(icon.capacity)
+                         .arg(icon.bay);
     }
     for (const StoredSalvoLink& link : data.salvoLinks)
         lines << QStringLiteral("SalvoLink \"%1\" to %2").arg(link.launcher).arg(link.magazine);
@@ -160,6 +191,16 @@ std::optional<QString> roundTripProblem(const QByteArray& bytes)
         const QString is = after.value(i, QStringLiteral("(nothing)"));
         if (was != is)
             return QStringLiteral("read: %1\nafter writing and reading again: %2").arg(was, is);
+    }
+    // What the writer wrote once, it writes again byte for byte.
+    QByteArray rewritten;
+    if (!writeShipFile(second, rewritten, &problem))
+        return QStringLiteral("the writer refuses what it wrote itself: %1").arg(problem);
+    if (rewritten != written) {
+        qsizetype at = 0;
+        while (at < written.size() && at < rewritten.size() && written[at] == rewritten[at])
+            ++at;
+        return QStringLiteral("a second writing differs from the first at byte %1").arg(at);
     }
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 
 namespace kw {
 struct ShipFileData;
+struct ShipRecord;
 }
 
 namespace kw::fuzz {
@@ -32,9 +33,12 @@ private:
 };
 
 // Reading, writing and reading again keeps the design: the icons with their codes and places,
-// the systems, the weapon mounts, the hangar bays and the salvo links. The figures that
-// opening works out afresh (points, hull and crew rows) may differ.
+// the systems, the weapon mounts, the hangar bays, the salvo links and every figure the file
+// holds; writing what was written reads gives the same bytes again.
 std::optional<QString> roundTripProblem(const QByteArray& bytes);
+
+// The most icons the design's counts, flags, spaces, bays and mounts make.
+qint64 allowedIcons(const ShipRecord& ship);
 
 // The design a ship file holds, one line per fact, for comparing two readings.
 QStringList designSummary(const ShipFileData& data);

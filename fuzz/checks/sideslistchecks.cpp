@@ -24,9 +24,10 @@ std::optional<QString> sidesListProblem(const QByteArray& bytes, const QString& 
     // folder directly below Ships.
     const QString ships = QDir::cleanPath(QFileInfo(shipsFolder(programFolder)).absoluteFilePath());
     for (const QString& side : sides) {
-        if (!isSideFolderName(side))
+        const std::optional<QString> path = sideFolder(programFolder, side);
+        if (!path)
             continue;
-        const QFileInfo folder(QDir::cleanPath(sideFolder(programFolder, side)));
+        const QFileInfo folder(*path);
         if (QDir::cleanPath(folder.absolutePath()) != ships || folder.fileName() != side)
             return QStringLiteral("the side \"%1\" names the folder %2").arg(side, folder.absoluteFilePath());
     }

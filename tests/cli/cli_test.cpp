@@ -4,8 +4,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -132,6 +135,35 @@ TEST_F(CliTest, RenderWritesTheSheetInEveryFormat)
         EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n")));
         EXPECT_TRUE(text.contains("A4"));
     }
+}
+
+TEST_F(CliTest, RenderRefusesWhatSavingAPictureRefuses)
+{
+    // Two fire controls with one position: the display does not show the design.
+    const QString stale = folder.write("stale.shp", "Name=Stale\r\nTMF=100\r\nFCS=2,100,100\r\nWeapons=0\r\n");
+    const CliRun run = cli({"render", stale, folder.path() + "/stale.png"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.startsWith("error: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("The System Display no longer matches the design."));
+    EXPECT_FALSE(QFile::exists(folder.path() + "/stale.png"));
+}
+
+TEST_F(CliTest, NothingIsLeftBehindButTheOutput)
+{
+    // Without a runtime folder the toolkit would make one in the temp folder.
+    QTemporaryDir temp;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", temp.path());
+    env.insert("KEELWRIGHT_HOME", folder.path());
+    process.setProcessEnvironment(env);
+    const QString out = folder.path() + "/v.png";
+    process.start(QStringLiteral(KEELWRIGHT_CLI), {"render", vigilant(), out});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(out));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 TEST_F(CliTest, ErrorsAndUsage)

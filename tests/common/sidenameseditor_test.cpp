@@ -82,6 +82,8 @@ TEST_F(SideNamesTest, AddTrimsTheNameAndRefusesBadOnes)
     EXPECT_EQ(prompts.lastText(), "There is already a side called Blue in the list.");
     add(QStringLiteral("\u03a9mega"));   // Sides.txt could not hold it
     EXPECT_TRUE(prompts.lastText().contains(QStringLiteral("\"\u03a9\"")));
+    add(QString(256, 'L'));   // longer than a folder name may be
+    EXPECT_EQ(prompts.lastText(), "The side's name is too long: a folder name holds at most 255 characters.");
     EXPECT_EQ(editor.names().size(), 3);
     EXPECT_EQ(sideFolders(), before);
 }

@@ -174,3 +174,48 @@ TEST(RecordSheet, ExportHasTheDisplaysSizeAFrameNoGridAndTheIcons)
     painter.end();
     EXPECT_EQ(view.pixel(8, 100), qRgb(192, 192, 192));
 }
+
+TEST(IconPictureCache, IconsAlikeShareOnePictureAndOthersGetTheirOwn)
+{
+    IconPictureCache cache;
+    auto cached = [&cache](SystemIcon icon, const IconArt& art) {
+        cache.paint(icon, art);
+        return icon;
+    };
+    SystemIcon fc;
+    fc.tag = QStringLiteral("FC");
+    fc.width = fc.height = 157.5f;
+    SystemIcon hangar;
+    hangar.tag = QStringLiteral("Hangar");
+    hangar.height = 750;
+    IconArt six;
+    six.capacity = 6;
+    IconArt seven;
+    seven.capacity = 7;
+    const SystemIcon first = cached(fc, {});
+    EXPECT_EQ(cached(fc, {}).picture.constBits(), first.picture.constBits());
+    EXPECT_EQ(cached(hangar, six).picture.constBits(), cached(hangar, six).picture.constBits());
+    EXPECT_NE(cached(hangar, six).picture, cached(hangar, seven).picture);
+
+    // A magazine's details show only as its width; a missile's variant shows itself.
+    const WeaponEntry four = mount("Salvo Magazine", {}, "8");
+    const WeaponEntry otherText = mount("Salvo Magazine", {}, "08");
+    auto weapon = [&](const WeaponEntry& w) {
+        SystemIcon icon;
+        const IconSize size = weaponIconSize(w);
+        icon.width = size.width;
+        icon.height = size.height;
+        IconArt art;
+        art.mount = &w;
+        return cached(icon, art);
+    };
+    EXPECT_EQ(weapon(four).picture.constBits(), weapon(otherText).picture.constBits());
+    const WeaponEntry emp = mount("Missile", {}, "EMP");
+    const WeaponEntry needle = mount("Missile", {}, "Needle");
+    EXPECT_EQ(weapon(needle).picture, weaponIcon(needle).picture);
+    EXPECT_NE(weapon(emp).picture, weapon(needle).picture);
+    const WeaponEntry arcs = mount("Needle Beam", {true, false, false, false, false, true});
+    EXPECT_EQ(weapon(arcs).picture, weaponIcon(arcs).picture);
+    EXPECT_NE(weapon(arcs).picture, weapon(mount("Needle Beam", {true})).picture);
+    EXPECT_EQ(cache.pictureCount(), 8);
+}

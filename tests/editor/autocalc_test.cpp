@@ -86,3 +86,25 @@ TEST_F(AutoCalcTest, ASearchThatNeverSettlesEndsWithAMessage)
     EXPECT_EQ(prompts.lastText(), "Auto Calc found no mass that fits this design within 10000 steps.\r\n"
                                   "The last mass tried is kept.");
 }
+
+TEST_F(AutoCalcTest, AShipOpenedWhileItSearchesEndsTheSearchAndIsLeftAsOpened)
+{
+    const QString vigilant = folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp")));
+    editor.addWeapons({mountOfMass(200)});
+    int pumped = 0;
+    editor.setEventPump([&] {
+        if (++pumped == 2)
+            ASSERT_TRUE(editor.OpenShip(vigilant));
+    });
+    editor.AutoCalc();
+    EXPECT_EQ(pumped, 2);
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_EQ(editor.ship().Name, "Vigilant");
+    EXPECT_EQ(editor.ship().TMF, 100);
+    EXPECT_EQ(field(NumericField::TMF), "100");
+    EXPECT_FALSE(editor.ShipChanged());
+    // Its stored layout is kept: the one icon lies where the file put it.
+    ASSERT_EQ(editor.display().iconCount(), 1);
+    EXPECT_TRUE(editor.display().icon(1).placed());
+    EXPECT_EQ(editor.display().icon(1).left, 1200);
+}

@@ -83,13 +83,19 @@ TEST_F(PrintShipTest, PrintsTheSheet25MillimetresIntoThePageAtItsOwnSize)
     EXPECT_TRUE(prompts.lastText().startsWith("Ship Saved as "));
 }
 
-TEST_F(PrintShipTest, AnUnplacedSystemPrintsNothing)
+TEST_F(PrintShipTest, ASheetThatCannotBePrintedAsksForNoPrinter)
 {
     EXPECT_FALSE(editor.PrintShip(printer));
     EXPECT_EQ(prompts.texts(), QStringList({"You must place all systems into the Ship's System Display"}));
-    EXPECT_EQ(printer.setupNames.size(), 1);   // the setup comes first
+    placeAll();
+    type(NumericField::FCS, "2");   // a system without its icon yet
+    prompts.clear();
+    EXPECT_FALSE(editor.PrintShip(printer));
+    EXPECT_EQ(prompts.texts(), QStringList({"The System Display no longer matches the design.\r\n"
+                                            "Press UpDate Stats and Display Ship and place the systems again."}));
+    EXPECT_TRUE(printer.setupNames.isEmpty());
     EXPECT_TRUE(printer.documents.isEmpty());
-    EXPECT_TRUE(tempFiles().isEmpty());
+    EXPECT_FALSE(QDir(folder.path() + "/temp").exists());
 }
 
 TEST_F(PrintShipTest, ACancelledSetupPrintsNothingAndALaterOnePrints)

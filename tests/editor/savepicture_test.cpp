@@ -1,4 +1,5 @@
 #include "tests/editor/editorfixture.h"
+#include "tests/editor/salvodesign.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,7 @@
 
 using namespace kw;
 using kw::test::EditorTest;
+using kw::test::placeAllIcons;
 
 class SavePictureTest : public EditorTest {
 protected:
@@ -84,4 +86,39 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_FALSE(editor.SavePic(QString()));
     EXPECT_EQ(prompts.texts(), QStringList{"Save according to side (yes) or in another directory (no)?"});
+}
+
+TEST_F(SavePictureTest, PictureSaveAndPrintRefuseADisplayThatNoLongerMatchesTheDesign)
+{
+    const QString outdated = "The System Display no longer matches the design.\r\n"
+                             "Press UpDate Stats and Display Ship and place the systems again.";
+    designVigilant();
+    editor.setNameText("Vigilant");
+    WeaponEntry beam;
+    beam.Kind = "Needle Beam";
+    beam.Arc[0] = true;
+    editor.addWeapons({beam, beam});
+    editor.UpdateShip(true);
+    placeAllIcons(editor);
+    ASSERT_TRUE(editor.composeSheet().has_value());
+
+    // Removed without a full update: the first icon would still be drawn, the second is stale.
+    editor.beginRemoveWeapon();
+    prompts.answers = {PromptAnswer::Yes};
+    editor.chooseWeaponRow(0);
+    ASSERT_TRUE(editor.display().allPlaced());
+    prompts.clear();
+    EXPECT_FALSE(editor.SavePic());
+    EXPECT_FALSE(editor.composeSheet().has_value());
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.texts(), QStringList({outdated, outdated, outdated}));
+    EXPECT_TRUE(QDir(folder.ships() + "/Blue").entryList(QDir::Files).isEmpty());
+
+    // Added without one: the new mount has no icon.
+    editor.UpdateShip(true);
+    placeAllIcons(editor);
+    editor.addWeapons({beam});
+    prompts.clear();
+    EXPECT_FALSE(editor.SavePic());
+    EXPECT_EQ(prompts.texts(), QStringList{outdated});
 }

@@ -1,9 +1,11 @@
 #include "tests/editor/editorfixture.h"
 
+#include "storage/programfolder.h"
 #include "storage/shipfile.h"
 #include "tests/editor/salvodesign.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +16,17 @@ using kw::test::placeAllIcons;
 
 class ShipFilesTest : public EditorTest {
 protected:
+    // The icons with their places, grouped by code in their order: the writer puts the systems
+    // in an order of its own.
+    QStringList iconsByCode() const
+    {
+        QList<SystemIcon> icons = editor.display().icons();
+        std::stable_sort(icons.begin(), icons.end(), [](const SystemIcon& a, const SystemIcon& b) { return a.tag < b.tag; });
+        QStringList shown;
+        for (const SystemIcon& icon : icons)
+            shown << QStringLiteral("%1 %2,%3 %4x%5").arg(icon.tag).arg(icon.left).arg(icon.top).arg(icon.width).arg(icon.height);
+        return shown;
+    }
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
@@ -91,7 +104,8 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     type(NumericField::FCS, "3");
     prompts.clear();
     EXPECT_TRUE(editor.SaveShip(true));
-    EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
+    EXPECT_EQ(prompts.lastText(), "The System Display no longer matches the design.\r\n"
+                                  "Press UpDate Stats and Display Ship and place the systems again.");
     type(NumericField::FCS, "2");
 
     editor.setNameText("Bad:Name");
@@ -183,22 +197,129 @@ TEST_F(ShipFilesTest, AnUnknownSideIsKeptAndUnsavedChangesAreAskedAbout)
 
 TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
 {
-    // A hand-edited file whose side would lead out of Ships.
-    const QString path = folder.write("escape.shp", "Name=Escape\r\nSide=..\r\nTMF=50\r\nFCS=1,100,200\r\n");
-    ASSERT_TRUE(editor.OpenShip(path));
-    ASSERT_EQ(editor.fields().sideText(), "..");
-    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QString refusal = "The side \"..\" cannot be a folder in " + QDir::toNativeSeparators(folder.ships())
-                            + ".\r\nChoose another side, or save in another directory.";
+    const QString ships = QDir::toNativeSeparators(folder.ships());
+    const QString otherwise = "\r\nChoose another side, or save in another directory.";
+    const QString noSide = "The ship has no side, so it cannot be saved according to its side.\r\n"
+                           "Choose a side, or save in another directory.";
+    // Hand-edited ship files whose side would lead out of Ships, or into Ships itself.
+    const QList<std::pair<QString, QString>> hostile{
+        {"..", "The side \"..\" cannot be a folder in " + ships + "." + otherwise},
+        {"../Blue", "The side \"../Blue\" cannot be a folder in " + ships + "." + otherwise},
+        {"/tmp/abs", "The side \"/tmp/abs\" cannot be a folder in " + ships + "." + otherwise},
+        {"..\\..\\x", "The side \"..\\..\\x\" cannot be a folder in " + ships + "." + otherwise},
+        {QString(300, 'x'), "The side \"" + QString(300, 'x') + "\" is too long to be a folder name in " + ships + "." + otherwise},
+        {"", noSide},
+        {"   ", noSide},
+    };
+    for (const auto& [side, refusal] : hostile) {
+        SCOPED_TRACE(side.toStdString());
+        const QString path = folder.write("escape.shp", "Name=Escape\r\nSide=" + side.toLatin1() + "\r\nTMF=50\r\nFCS=1,100,200\r\n");
+        ASSERT_TRUE(editor.OpenShip(path));
+        ASSERT_EQ(editor.fields().sideText(), side);
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList shipsBefore = QDir(folder.ships()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        prompts.clear();
+        prompts.answers = {PromptAnswer::Yes};   // by side
+        EXPECT_TRUE(editor.SaveShip(true));
+        EXPECT_EQ(prompts.lastText(), refusal);
+        EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
+        prompts.answers = {PromptAnswer::Yes};
+        EXPECT_FALSE(editor.SavePic());
+        EXPECT_EQ(prompts.lastText(), refusal);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        EXPECT_EQ(QDir(folder.ships()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), shipsBefore);
+        EXPECT_EQ(editor.ship().FileName, path);
+    }
+    EXPECT_FALSE(QFileInfo::exists("/tmp/abs/Escape.shp"));
 
-    prompts.answers = {PromptAnswer::Yes};   // by side
-    EXPECT_TRUE(editor.SaveShip(true));
-    EXPECT_EQ(prompts.lastText(), refusal);
-    EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
+    // Another folder still takes it.
+    prompts.answers = {PromptAnswer::No, PromptAnswer::No};
+    prompts.files = {folder.path() + "/elsewhere.shp"};
+    EXPECT_FALSE(editor.SaveShip(true));
+    EXPECT_TRUE(QFile::exists(folder.path() + "/elsewhere.shp"));
+
+    // A side from a hand-edited sides list is refused the same way.
+    folder.write("Ships/Sides.txt", "Blue\r\n../../Up\r\n");
+    editor.Load();
+    editor.chooseSide(1);
+    designVigilant();
+    editor.setNameText("Climber");
+    editor.UpdateShip(true);
+    prompts.clear();
     prompts.answers = {PromptAnswer::Yes};
-    EXPECT_FALSE(editor.SavePic());
-    EXPECT_EQ(prompts.lastText(), refusal);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/Escape.shp"));
-    EXPECT_EQ(editor.ship().FileName, path);
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.lastText(), "The side \"../../Up\" cannot be a folder in " + ships + "." + otherwise);
+}
+
+TEST_F(ShipFilesTest, SavingChecksTheNameAndTheTextsBeforeAskingAnything)
+{
+    designVigilant();
+    editor.UpdateShip(true);
+    // The name is saved as leaving its field would leave it.
+    editor.setNameText("  Spaced  ");
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
+    EXPECT_FALSE(editor.SaveShip(true));
+    EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Spaced.shp"));
+    EXPECT_TRUE(test::readFile(folder.ships() + "/Blue/Spaced.shp").contains("\r\nName=Spaced\r\n"));
+    EXPECT_EQ(editor.fields().name, "Spaced");
+
+    // A name the file cannot hold is refused before the questions and before any folder.
+    editor.setNameText(QStringLiteral("Ship \u4e00"));
+    QFile::remove(sidesFile(folder.path()));
+    QDir(folder.ships() + "/Blue").removeRecursively();
+    prompts.clear();
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("The ship cannot be saved:\r\nthe character \"\u4e00\" cannot be "
+                                                          "stored in a ship file.")});
+    EXPECT_FALSE(QFileInfo::exists(folder.ships() + "/Blue"));
+}
+
+TEST_F(ShipFilesTest, OnlyAConfirmedOverwriteReplacesAReadOnlyFile)
+{
+    const QString path = vigilantPath();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    const QByteArray original = test::readFile(path);
+    ASSERT_TRUE(editor.OpenShip(path));
+    type(NumericField::TMF, "120");
+    editor.UpdateShip(true);
+    placeAllIcons(editor);
+
+    // Save writes in place: a read-only file is refused, nothing asked, nothing changed.
+    prompts.clear();
+    EXPECT_TRUE(editor.SaveShip(false));
+    EXPECT_EQ(prompts.texts(), QStringList{"The ship could not be saved as " + QDir::toNativeSeparators(path)
+                                           + ":\r\nthe file is read-only. Use Save As to save it elsewhere."});
+    EXPECT_EQ(test::readFile(path), original);
+    EXPECT_TRUE(isReadOnlyFile(path));
+
+    // Save As by side finds it, asks, and Yes replaces it.
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes, PromptAnswer::No};
+    EXPECT_FALSE(editor.SaveShip(true));
+    EXPECT_TRUE(test::readFile(path).contains("\r\nTMF=120\r\n"));
+}
+
+TEST_F(ShipFilesTest, EveryFixtureSavedTwiceGivesTheSameFileAndKeepsItsIcons)
+{
+    QDirIterator it(test::dataFile("ships"), {"*.shp"}, QDir::Files, QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString source = it.next();
+        SCOPED_TRACE(source.toStdString());
+        ++files;
+        ASSERT_TRUE(editor.OpenShip(source));
+        const QStringList opened = iconsByCode();
+        const QList<WeaponEntry> mounts = editor.ship().Weapons;
+        const QList<SalvoLink> links = editor.ship().SalvoLinks;
+        const QString first = folder.path() + "/first.shp";
+        const QString second = folder.path() + "/second.shp";
+        QString error;
+        ASSERT_TRUE(editor.exportShipFile(first, editor.Ship_Locked(), &error)) << error.toStdString();
+        ASSERT_TRUE(editor.OpenShip(first));
+        EXPECT_EQ(iconsByCode(), opened);
+        EXPECT_EQ(editor.ship().Weapons, mounts);
+        EXPECT_EQ(editor.ship().SalvoLinks, links);
+        ASSERT_TRUE(editor.exportShipFile(second, editor.Ship_Locked(), &error));
+        EXPECT_EQ(test::readFile(second), test::readFile(first));
+    }
+    EXPECT_GE(files, 14);
 }

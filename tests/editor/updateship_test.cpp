@@ -220,6 +220,18 @@ TEST_F(UpdateShipTest, EnterInTheMassFieldChecksBeforeCalculating)
     editor.setFieldText(NumericField::TMF, "80");
     EXPECT_TRUE(editor.pressEnterInMassField());
     EXPECT_EQ(editor.ship().TMF, 80);
+
+    // A rule the new mass breaks is told once.
+    editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
+    WeaponEntry battery;
+    battery.Kind = "Class 1 Battery";
+    battery.Mass = 9;
+    editor.addWeapons({battery});
+    prompts.clear();
+    editor.setFieldText(NumericField::TMF, "60");
+    EXPECT_TRUE(editor.pressEnterInMassField());
+    EXPECT_EQ(prompts.texts(), QStringList{"Your merchant ship may not have more than 10% it's mass in weapons.\r"
+                                           "You have 9, while your limit is 6."});
 }
 
 TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndCalculations)

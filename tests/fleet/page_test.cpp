@@ -68,6 +68,11 @@ TEST_F(PageTest, OpenOtherLabelsTheShipByItsFirstNameLine)
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].proposedName, "");
+    // Its one mount has no icon, so its card gets no picture of a sheet that would leave it out.
+    EXPECT_EQ(prompts.texts(), QStringList{"No picture could be made of the ship " + QDir::toNativeSeparators(test::fleetShip("Odd"))
+                                           + ":\r\nThe System Display no longer matches the design.\r\n"
+                                             "Press UpDate Stats and Display Ship and place the systems again."});
+    prompts.clear();
     EXPECT_EQ(fleet.fleetList()[0].label, "Odd One");
     // The card reads every line, so the last name wins there.
     EXPECT_EQ(fleet.card(1).name, "Weapon Kind Taken As Name");

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace kw;
 
@@ -52,4 +53,12 @@ TEST(NumberText, BytesAreReadExactlyAsText)
     }
     EXPECT_EQ(parseNumber(QByteArrayView("-12.25")), -12.25);
     EXPECT_EQ(parseWholeNumber(QByteArrayView("-32768"), -32768, 32767), -32768);
+    // The whole 64-bit range reads; one step beyond it does not.
+    constexpr qint64 lo = std::numeric_limits<qint64>::min();
+    constexpr qint64 hi = std::numeric_limits<qint64>::max();
+    EXPECT_EQ(parseWholeNumber(QByteArrayView("-9223372036854775808"), lo, hi), lo);
+    EXPECT_EQ(parseWholeNumber(QByteArrayView("9223372036854775807"), lo, hi), hi);
+    EXPECT_EQ(parseWholeNumber(QByteArrayView("9223372036854775808"), lo, hi), std::nullopt);
+    EXPECT_EQ(parseWholeNumber(QByteArrayView("-9223372036854775809"), lo, hi), std::nullopt);
+    EXPECT_EQ(parseWholeNumber(QByteArrayView("00000000000000000000000012"), lo, hi), 12);
 }

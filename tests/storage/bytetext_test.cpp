@@ -22,11 +22,12 @@ QList<QByteArray> allItems(QByteArrayView value)
 
 TEST(ByteText, LinesLoseTheirEnds)
 {
-    ByteLines lines("a=1\r\nb=2\n\r\n#c\rd\nlast");
+    // CR LF, LF and a lone CR; CR CR LF is a line and an empty one.
+    ByteLines lines("a=1\r\nb=2\n\r\n#c\rd\ne=5\r\r\nlast\r");
     QList<QByteArray> seen;
     while (!lines.atEnd())
         seen.append(lines.next().toByteArray());
-    EXPECT_EQ(seen, (QList<QByteArray>{"a=1", "b=2", "", "#c\rd", "last"}));
+    EXPECT_EQ(seen, (QList<QByteArray>{"a=1", "b=2", "", "#c", "d", "e=5", "", "last"}));
 }
 
 TEST(ByteText, ItemsSplitAtEveryCommaWhereverItFalls)

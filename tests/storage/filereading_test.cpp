@@ -1,6 +1,7 @@
 #include "storage/filesaving.h"
 #include "tests/support/testfolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -25,4 +26,19 @@ TEST(FileReading, ReadsWholeFilesUpToTheLimitAndRefusesLargerOnes)
     EXPECT_EQ(error, QString("the file is too large (%1 bytes)").arg(content.size()));
     EXPECT_FALSE(readWholeFile(folder.path() + "/missing.bin", 10, bytes, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(FileSaving, AReadOnlyFileIsReplacedOnlyWhenThatWasConfirmed)
+{
+    test::TestFolder folder;
+    const QString path = folder.write("kept.shp", "old");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    QString error;
+    EXPECT_FALSE(saveFileAtomically(path, "new", &error));
+    EXPECT_EQ(error, "the file is read-only");
+    EXPECT_EQ(test::readFile(path), "old");
+    EXPECT_TRUE(isReadOnlyFile(path));
+    ASSERT_TRUE(saveFileAtomically(path, "new", &error, ReadOnlyFile::Replace)) << error.toStdString();
+    EXPECT_EQ(test::readFile(path), "new");
+    EXPECT_FALSE(isReadOnlyFile(path));
 }

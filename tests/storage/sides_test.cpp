@@ -52,6 +52,23 @@ TEST(SidesList, NamesThatWouldEscapeTheShipsFolderAreRefused)
         EXPECT_TRUE(isSideFolderName(good)) << good;
     for (const char* bad : {"", " .. ", "...", ". .", "a\tb", "a\x7f", "../Blue", "Blue/.."})
         EXPECT_FALSE(isSideFolderName(bad)) << bad;
+
+    // Every path from a side lies directly inside Ships, or there is none.
+    test::TestFolder folder;
+    EXPECT_EQ(sideFolder(folder.path(), "  Red Team  "), folder.ships() + "/  Red Team  ");
+    for (const char* hostile : {"../x", "../../etc", "/tmp/x", "C:\\x", "a\\..\\..\\b", "..", ".", "", "   ", "x/../..",
+                                "Blue/../../y"})
+        EXPECT_EQ(sideFolder(folder.path(), hostile), std::nullopt) << hostile;
+    const QString longest(255, QLatin1Char('s'));
+    EXPECT_TRUE(sideFolder(folder.path(), longest).has_value());
+    EXPECT_FALSE(sideFolder(folder.path(), longest + "s").has_value());
+    EXPECT_FALSE(sideFolder(folder.path(), QString(200, QChar(0xe9))).has_value());   // 400 bytes as a name
+    QString error;
+    EXPECT_FALSE(createSideFolder(folder.path(), "../Outside", &error));
+    EXPECT_FALSE(deleteSideFolder(folder.path(), "..", &error));
+    EXPECT_FALSE(renameSideFolder(folder.path(), "Blue", "../Blue", &error));
+    EXPECT_TRUE(QFileInfo(folder.ships() + "/Blue").isDir());
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/Outside"));
 }
 
 TEST(DefaultShips, ANewProgramFolderGetsSidesAndSamples)
@@ -63,8 +80,8 @@ TEST(DefaultShips, ANewProgramFolderGetsSidesAndSamples)
     ASSERT_GE(sides.size(), 3);
     int samples = 0;
     for (const QString& side : sides) {
-        ASSERT_TRUE(QFileInfo(sideFolder(dir.path(), side)).isDir());
-        samples += QDir(sideFolder(dir.path(), side)).entryList({"*.shp"}).size();
+        ASSERT_TRUE(QFileInfo(sideFolder(dir.path(), side).value_or(QString())).isDir());
+        samples += QDir(sideFolder(dir.path(), side).value_or(QString())).entryList({"*.shp"}).size();
     }
     EXPECT_GE(samples, 3);
     // An existing folder is left alone.

@@ -192,3 +192,24 @@ TEST_F(FrmHangarTest, TheBayListScrollsRowByRow)
     EXPECT_EQ(scroll->value(), 2);
     EXPECT_EQ(panel->y(), -47);
 }
+
+TEST_F(FrmHangarTest, ThousandsOfBaysMakeWidgetsOnlyForTheRowsInView)
+{
+    QList<int> bays(2000, 5);
+    bays.last() = 9;
+    open(bays);
+    int labelled = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        labelled += label->objectName().startsWith("lblBay_") ? 1 : 0;
+    EXPECT_LE(labelled, 11);
+    auto* scroll = child<QScrollBar>("vScroll");
+    scroll->setValue(scroll->maximum());
+    EXPECT_EQ(text("lblBay_1999"), "2000");
+    EXPECT_EQ(text("lblSpace_1999"), "9");
+    // A click on a row in view removes that bay.
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    click("cmdRemove");
+    clickBay(1999);
+    EXPECT_EQ(editor.ship().HangarCount(), 1999);
+    EXPECT_EQ(editor.ship().Hangars.last(), 5);
+}

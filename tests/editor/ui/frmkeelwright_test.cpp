@@ -5,7 +5,9 @@
 #include "tests/support/fakeprompts.h"
 #include "tests/support/testfolder.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QHelpEvent>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,12 +17,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -47,6 +52,13 @@ protected:
     }
     QAction* fileItem(int index) { return child<QAction>(QStringLiteral("mnuFileItem_%1").arg(index)); }
     QAction* fileItem(FrmKeelwright::FileItem item) { return window.fileItem(item); }
+    void addBattery(int batteryClass, int mass)
+    {
+        WeaponEntry battery;
+        battery.Kind = QStringLiteral("Class %1 Battery").arg(batteryClass);
+        battery.Mass = mass;
+        editor.addWeapons({battery});
+    }
     QString vigilant() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 
     test::TestFolder folder;
@@ -278,10 +290,7 @@ TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
 TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
 {
     editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
-    WeaponEntry heavy;
-    heavy.Kind = "Class 5 Battery";
-    heavy.Mass = 400;
-    editor.addWeapons({heavy});
+    addBattery(5, 400);
     // A click that arrives while the search runs.
     QTimer::singleShot(0, &window, [this] { child<QPushButton>("cmdStop")->click(); });
     child<QPushButton>("cmdAuto")->click();
@@ -354,4 +363,125 @@ TEST_F(WindowTest, RecentShipsFillTheSubmenuAndOpenDirectly)
     EXPECT_EQ(child<QAction>("mnuRecent_0")->text(), "&1.  " + QDir::toNativeSeparators(folder.ships() + "/Blue/Watchful.shp"));
     EXPECT_EQ(child<QAction>("mnuRecent_1")->text(), "&2.  " + path);
     EXPECT_TRUE(child<QAction>("mnuRecent_1")->isVisible());
+}
+
+TEST_F(WindowTest, AutoCalcOwnsTheWindowWhileItRuns)
+{
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    using Item = FrmKeelwright::FileItem;
+    QStringList enabledWhileSearching;
+    bool closedDuringSearch = false;
+    editor.setEventPump([&] {
+        if (!enabledWhileSearching.isEmpty() || closedDuringSearch)
+            return;
+        for (Item item : {Item::NewShip, Item::SaveShip, Item::SaveAs, Item::SavePicture, Item::Open, Item::PrintShipDiagram})
+            if (fileItem(item)->isEnabled())
+                enabledWhileSearching << fileItem(item)->text();
+        for (const char* name : {"mnuRecent_0", "mnuToolsItem_0", "mnuToolsItem_2", "mnuFileItem_11"})
+            if (child<QAction>(name)->isEnabled())
+                enabledWhileSearching << name;
+        for (const char* name : {"txtTMF", "txtName", "cmdAuto", "cmdUpdate_0", "cmdUpdate_1", "cmdAdd", "cmdHangar"})
+            if (child<QWidget>(name)->isEnabled())
+                enabledWhileSearching << name;
+        for (const char* name : {"cmdStop"})
+            if (!child<QWidget>(name)->isEnabled())
+                enabledWhileSearching << QStringLiteral("not ") + name;
+        if (fileItem(Item::PrintSetup)->isEnabled() && fileItem(Item::ExitProgram)->isEnabled())
+            enabledWhileSearching << "(done)";
+        // Closing stops the search first and then asks as usual.
+        prompts.answers = {PromptAnswer::No};
+        window.close();
+        closedDuringSearch = true;
+    });
+    editor.setFieldText(NumericField::TMF, "400");
+    child<QPushButton>("cmdAuto")->click();
+    EXPECT_EQ(enabledWhileSearching, QStringList{"(done)"});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    // Everything comes back afterwards.
+    EXPECT_TRUE(fileItem(Item::Open)->isEnabled());
+    EXPECT_TRUE(child<QWidget>("txtTMF")->isEnabled());
+    EXPECT_TRUE(child<QAction>("mnuRecent_0")->isEnabled());
+}
+
+TEST_F(WindowTest, SideNamesEditedInThePreferencesReachTheSideListAtOnce)
+{
+    editor.chooseSide(1);   // Red
+    // The preferences are modal; their side-names editor rewrites the list.
+    QObject::connect(&window, &FrmKeelwright::preferencesRequested, &window,
+                     [this] { folder.write("Ships/Sides.txt", "Green\r\nRed\r\n"); });
+    child<QAction>("mnuToolsItem_2")->trigger();
+    auto* sides = child<QComboBox>("cmbSide");
+    ASSERT_EQ(sides->count(), 2);
+    EXPECT_EQ(sides->itemText(0), "Green");
+    EXPECT_EQ(sides->currentText(), "Red");
+}
+
+TEST_F(WindowTest, EnterInTheMassFieldTellsABrokenRuleOnce)
+{
+    editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
+    addBattery(1, 9);
+    auto* mass = child<QLineEdit>("txtTMF");
+    mass->setFocus();
+    mass->selectAll();
+    QTest::keyClicks(mass, "60");
+    prompts.clear();
+    QTest::keyClick(mass, Qt::Key_Return);
+    EXPECT_EQ(prompts.texts().size(), 1);
+    EXPECT_TRUE(child<QLineEdit>("txtName")->hasFocus());
+}
+
+TEST_F(WindowTest, EveryControlAndIconSaysWhatItIs)
+{
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                             || w->objectName().startsWith("tmf") || w->objectName().startsWith("npv")
+                             || w->objectName().startsWith("lbl") || w->objectName().startsWith("udc");
+        // Captions, and the toolkit's own parts of the tab bar and the menu bar.
+        const bool captionOnly = w->objectName().startsWith("lblLock") || w->objectName() == "lblTowCap"
+                                 || w->objectName() == "lblHangar" || w->objectName().isEmpty()
+                                 || w->objectName().startsWith("Scroll") || w->objectName().startsWith("qt_");
+        if (control && !captionOnly && !qobject_cast<QScrollBar*>(w->parentWidget()))
+            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    }
+
+    // Icons on the display and in the holding box answer with what they are.
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    auto* display = window.findChild<QWidget*>("picSysDisplay");
+    ASSERT_NE(display, nullptr);
+    const SystemIcon& placed = editor.display().icon(1);
+    const QPoint onIcon(qRound(placed.left / 15) + 2, qRound(placed.top / 15) + 2);
+    QHelpEvent help(QEvent::ToolTip, onIcon, display->mapToGlobal(onIcon));
+    QApplication::sendEvent(display, &help);
+    EXPECT_EQ(QToolTip::text(), "Fire Control Systems: 1 of 1");
+
+    child<QPushButton>("cmdUpdate_0")->click();
+    auto* canvas = window.findChild<QWidget*>("picSystems");
+    const SystemIcon& waiting = editor.display().icon(1);
+    const QPoint inBox(qRound(waiting.left / 15) + 2, qRound(waiting.top / 15) + 2);
+    QHelpEvent boxHelp(QEvent::ToolTip, inBox, canvas->mapToGlobal(inBox));
+    QApplication::sendEvent(canvas, &boxHelp);
+    EXPECT_EQ(QToolTip::text(), "Fire Control Systems: 1 of 1");
+}
+
+TEST_F(WindowTest, ForcedBelowItsSizeTheWindowScrollsInsteadOfOverlapping)
+{
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    // As a window manager or a 640 x 480 screen may force it.
+    window.windowHandle()->resize(QSize(640, 480));
+    QApplication::processEvents();
+    ASSERT_EQ(window.size(), QSize(640, 480));
+    auto* content = child<QScrollArea>("windowScroll")->widget();
+    const QRect sheet(child<QWidget>("sheetScroll")->mapTo(content, QPoint()), child<QWidget>("sheetScroll")->size());
+    for (const char* figure : {"npvHULL", "npvFCS", "tmfHULL", "lblNPVS"}) {
+        QWidget* label = child<QWidget>(figure);
+        const QRect at(label->mapTo(content, QPoint()), label->size());
+        EXPECT_FALSE(at.intersects(sheet)) << figure;
+    }
+    for (const char* button : {"cmdUpdate_0", "cmdUpdate_1", "cmdAuto", "cmdStop"}) {
+        QWidget* b = child<QWidget>(button);
+        EXPECT_TRUE(content->rect().contains(QRect(b->mapTo(content, QPoint()), b->size()))) << button;
+    }
+    EXPECT_GT(child<QScrollArea>("windowScroll")->horizontalScrollBar()->maximum(), 0);
 }

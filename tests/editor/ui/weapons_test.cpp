@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -181,4 +182,28 @@ TEST_F(WeaponWidgets, TheListScrollsRowByRowPastSixteenRows)
     // A change elsewhere in the design keeps the rows and the place in the list.
     type(NumericField::TMF, "60");
     EXPECT_EQ(bar->value(), 1);
+}
+
+TEST_F(WeaponWidgets, AThousandDifferentMountsMakeLabelsOnlyForTheRowsInView)
+{
+    WeaponListView list(editor);
+    QList<WeaponEntry> mounts;
+    for (int i = 0; i < 1000; ++i) {
+        WeaponEntry w;
+        w.Kind = QStringLiteral("Missile");
+        w.Details = QString::number(i);
+        mounts << w;
+    }
+    editor.addWeapons(mounts);
+    EXPECT_LE(list.findChildren<QLabel*>(QRegularExpression("^lblWeapon_")).size(), 17);
+    auto* bar = list.findChild<QScrollBar*>("vslWeapons");
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(text(list, "lblDetails_999"), "999");
+    EXPECT_EQ(child(list, "lblDetails_0"), nullptr);
+    // A click on a row in view reaches that row.
+    editor.beginRemoveWeapon();
+    prompts.answers = {PromptAnswer::Yes};
+    click(child(list, "lblWeapon_990"));
+    EXPECT_EQ(editor.ship().WeaponCount(), 999);
+    EXPECT_EQ(editor.ship().Weapons[990].Details, "991");
 }
