@@ -35,7 +35,7 @@ FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 
     auto* background = new QLabel(this);
     background->setObjectName(QStringLiteral("imgBG"));
-    const QPixmap picture(QStringLiteral(":/shell/splash.png"));
+    const QPixmap picture(QStringLiteral(":/shell/splash.bmp"));
     background->setPixmap(picture);
     const QSize size = picture.isNull() ? QSize(480, 320) : picture.size();
     background->setGeometry(QRect(QPoint(0, 0), size));
