@@ -137,7 +137,8 @@ TEST(SheetGeometry, TheDisplayFollowsTheMassAndTheFirstTrackRow)
     EXPECT_EQ(sheet.trackRowTop[3], 3700 - 1245 + 3 * 165);
     EXPECT_EQ(sheet.armourTop, 3700 - 1410);
     EXPECT_EQ(sheet.trackBox(1, 2).left, 60 + 2 * 185);
-    EXPECT_EQ(sheet.linkButtonTop, sheet.display.top - SheetDesign::linkButtonHeight - 25);
-    EXPECT_EQ(sheet.holdingFrameHeight, sheet.linkButtonTop - SheetDesign::holdingFrame.top - 200);
-    EXPECT_EQ(sheet.holdingViewHeight, sheet.holdingFrameHeight - 330);
+    // The link buttons sit above the display, and the holding box shrinks to keep above them.
+    EXPECT_EQ(sheet.linkButtonTop, 4180 - 375 - 25);
+    EXPECT_EQ(sheet.holdingFrameHeight, 3780 - 1440 - 200);
+    EXPECT_EQ(sheet.holdingViewHeight, 2140 - 330);
 }
