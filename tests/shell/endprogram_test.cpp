@@ -9,47 +9,27 @@
 
 using namespace kw;
 
-namespace {
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-} // namespace
-
-TEST(EndProgram, TheRunsScratchFilesGoAndSoDoesAnEmptyScratchFolder)
+TEST(EndProgram, AnEmptyScratchFolderGoesEvenWithoutTheMarkButOneWithSomeoneElsesFilesStays)
 {
     QTemporaryDir program;
     const QString temp = scratchFolder(program.path());
     ScratchFolder scratch(program.path());
-    discardScratchFiles(scratch, program.path());   // none there: nothing happens
-    EXPECT_FALSE(QFileInfo::exists(temp));
-
-    const QString run = scratch.runFolder();
-    ASSERT_FALSE(run.isEmpty());
-    touch(run + "/Hood.bmp");
-    discardScratchFiles(scratch, program.path());
-    EXPECT_FALSE(QFileInfo::exists(temp));
-
     // Printing a ship makes "temp" without the program's mark and leaves it empty.
     ASSERT_TRUE(QDir().mkpath(temp));
     discardScratchFiles(scratch, program.path());
     EXPECT_FALSE(QFileInfo::exists(temp));
-}
 
-TEST(EndProgram, AScratchFolderWithSomeoneElsesFilesStays)
-{
-    QTemporaryDir program;
-    const QString temp = scratchFolder(program.path());
     ASSERT_TRUE(QDir().mkpath(temp));
-    touch(temp + "/notes.txt");
-    ScratchFolder scratch(program.path());
-    const QString run = scratch.runFolder();
+    QFile notes(temp + "/notes.txt");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    ScratchFolder next(program.path());
+    const QString run = next.runFolder();
     ASSERT_FALSE(run.isEmpty());
-    touch(run + "/Hood.bmp");
-    discardScratchFiles(scratch, program.path());
+    QFile picture(run + "/Hood.bmp");
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    discardScratchFiles(next, program.path());
     EXPECT_FALSE(QFileInfo::exists(run));
     EXPECT_TRUE(QFileInfo::exists(temp + "/notes.txt"));
 }
