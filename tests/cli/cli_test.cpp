@@ -13,58 +13,33 @@
 
 using namespace kw;
 
-namespace {
-
 using kw::test::CliRun;
 using kw::test::CliTest;
-
-QList<int> ints(const QJsonValue& value)
-{
-    QList<int> list;
-    for (const QJsonValue& v : value.toArray())
-        list << v.toInt();
-    return list;
-}
-
-} // namespace
 
 TEST_F(CliTest, StatsOfTheVigilant)
 {
     const QJsonObject o = json({"stats", vigilant(), "--json"});
-    EXPECT_EQ(o["name"].toString(), "Vigilant");
-    EXPECT_EQ(o["side"].toString(), "Blue");
-    EXPECT_EQ(o["type"].toString(), "Military Ship");
-    EXPECT_EQ(o["tmfUsed"].toDouble(), 61);
-    EXPECT_EQ(o["tmfAvailable"].toDouble(), 39);
-    EXPECT_EQ(o["npv"].toInt(), 224);
-    EXPECT_EQ(o["crew"].toInt(), 5);
-    EXPECT_EQ(o["hullPoints"].toInt(), 30);
-    EXPECT_EQ(o["massField"].toInt(), 100);
+    test::expectFields(o, {{"name", "Vigilant"}, {"side", "Blue"}, {"type", "Military Ship"}, {"tmfUsed", 61},
+                           {"tmfAvailable", 39}, {"npv", 224}, {"crew", 5}, {"hullPoints", 30}, {"massField", 100},
+                           {"warning", QJsonValue::Null}});
     EXPECT_EQ(o["systems"]["FCS"]["cost"].toDouble(), 4);
     EXPECT_EQ(o["systems"].toObject().size(), 23);
-    EXPECT_TRUE(o["warning"].isNull());
     EXPECT_EQ(o["classes"].toArray().size(), 3);   // two warship entries and an escort carrier
     const QJsonArray icons = o["icons"].toArray();
     ASSERT_EQ(icons.size(), 1);
-    EXPECT_EQ(icons[0]["left"].toDouble(), 1200);
-    EXPECT_TRUE(icons[0]["placed"].toBool());
+    test::expectFields(icons[0].toObject(), {{"left", 1200}, {"placed", true}});
 }
 
 TEST_F(CliTest, DisplayLaysOutTheTrackAndRebuildsTheIcons)
 {
     const QJsonObject o = json({"stats", vigilant(), "--display", "--json"});
-    EXPECT_EQ(ints(o["track"]["rows"]), (QList<int>{8, 8, 7, 7}));
-    EXPECT_EQ(ints(o["track"]["crewBoxes"]), (QList<int>{5, 3, 1, 0, 6}));
-    EXPECT_EQ(ints(o["track"]["crewLine"]), (QList<int>{1, 1, 1, 2}));
-    EXPECT_EQ(ints(o["track"]["crewStart"]), (QList<int>{1, 2, 3, 4}));
-    EXPECT_EQ(o["display"]["width"].toInt(), 2425);
-    EXPECT_EQ(o["display"]["height"].toInt(), 3500);
-    const QJsonObject icon = o["icons"].toArray().at(0).toObject();
-    EXPECT_EQ(icon["code"].toString(), "FC");
-    EXPECT_EQ(icon["left"].toDouble(), 55);
-    EXPECT_EQ(icon["top"].toDouble(), 0);
-    EXPECT_EQ(icon["width"].toDouble(), 157.5);
-    EXPECT_FALSE(icon["placed"].toBool());
+    test::expectFields(o["track"].toObject(), {{"rows", QJsonArray{8, 8, 7, 7}},
+                                               {"crewBoxes", QJsonArray{5, 3, 1, 0, 6}},
+                                               {"crewLine", QJsonArray{1, 1, 1, 2}},
+                                               {"crewStart", QJsonArray{1, 2, 3, 4}}});
+    test::expectFields(o["display"].toObject(), {{"width", 2425}, {"height", 3500}});
+    test::expectFields(o["icons"].toArray().at(0).toObject(),
+                       {{"code", "FC"}, {"left", 55}, {"top", 0}, {"width", 157.5}, {"placed", false}});
 }
 
 TEST_F(CliTest, TypeChoiceAndRules)
@@ -77,10 +52,8 @@ TEST_F(CliTest, TypeChoiceAndRules)
     EXPECT_EQ(merchant["warning"].toString(), "Merchant and Civilian Ships can't have systems greater than\r"
                                               "Class 1 Batteries, Submunitions Packs, Lvl-1 Screens and PDAFS\r"
                                               "and may not carry SMLs, Fighters, Nova Cannons, etc");
-    const QJsonObject station = json({"stats", path, "--type", "military-station", "--json"});
-    EXPECT_EQ(station["class"].toString(), "Star Base (SB)");
-    EXPECT_EQ(station["ftl"].toString(), "None");
-    EXPECT_TRUE(station["warning"].isNull());
+    test::expectFields(json({"stats", path, "--type", "military-station", "--json"}),
+                       {{"class", "Star Base (SB)"}, {"ftl", "None"}, {"warning", QJsonValue::Null}});
 }
 
 TEST_F(CliTest, ResaveIsByteExactForWriterFiles)
@@ -105,7 +78,7 @@ TEST_F(CliTest, AutoCalcFitsTheMassAndRefusesLockedDesigns)
     // Stats on a locked design report the load-time figures, and --display changes nothing.
     const QJsonObject shown = json({"stats", locked, "--display", "--json"});
     EXPECT_EQ(shown["tmf"].toInt(), 50);
-    EXPECT_EQ(ints(shown["track"]["rows"]), (QList<int>{0, 0, 0, 0}));
+    EXPECT_EQ(shown["track"]["rows"], (QJsonArray{0, 0, 0, 0}));
 }
 
 TEST_F(CliTest, RenderWritesTheSheetInEveryFormat)
@@ -168,21 +141,41 @@ TEST_F(CliTest, NothingIsLeftBehindButTheOutput)
 
 TEST_F(CliTest, ErrorsAndUsage)
 {
-    EXPECT_EQ(cli({}).code, 2);
-    EXPECT_EQ(cli({"bogus"}).code, 2);
-    EXPECT_EQ(cli({"--help"}).code, 0);
-    for (const char* command : {"stats", "autocalc", "resave", "render"}) {
-        const CliRun help = cli({command, "--help"});
-        EXPECT_EQ(help.code, 0) << command;
-        EXPECT_FALSE(help.out.isEmpty()) << command;
+    // Every misuse of every command: exit code 2, and nothing a script would take for output.
+    const QString out = folder.path() + "/x.gif";
+    const QList<QStringList> misuses{{},
+                                     {"bogus"},
+                                     {"stats"},
+                                     {"stats", vigilant(), "--type", "dreadnought"},
+                                     {"render", vigilant(), out},
+                                     {"table"},
+                                     {"table", "--bogus", folder.path()},
+                                     {"table", folder.path(), "--csv=yes"},
+                                     {"fleet"},
+                                     {"fleet-new", out},
+                                     {"fleet-new", out, vigilant(), "--mass-limit", "lots"}};
+    for (const QStringList& args : misuses) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
     }
-    EXPECT_EQ(cli({"stats"}).code, 2);
-    EXPECT_EQ(cli({"stats", vigilant(), "--type", "dreadnought"}).code, 2);
-    EXPECT_EQ(cli({"render", vigilant(), folder.path() + "/x.gif"}).code, 2);
+    EXPECT_TRUE(cli({"table"}).err.startsWith("error: "));
+
+    const CliRun help = cli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* usage : {"table PATH", "fleet FLEET.flt", "fleet-new OUT.flt"})
+        EXPECT_TRUE(help.out.contains(usage)) << usage;
+    for (const char* command : {"stats", "autocalc", "resave", "render", "table", "fleet", "fleet-new"}) {
+        const CliRun commandHelp = cli({command, "--help"});
+        EXPECT_EQ(commandHelp.code, 0) << command;
+        EXPECT_FALSE(commandHelp.out.isEmpty()) << command;
+    }
+    EXPECT_TRUE(cli({"table", "--help"}).out.contains("--csv"));
+
     const CliRun missing = cli({"stats", folder.path() + "/none.shp"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.startsWith("error: ")) << missing.err.toStdString();
     EXPECT_TRUE(missing.err.contains("File not Found"));
-    const CliRun unwritable = cli({"resave", vigilant(), folder.path() + "/no/such/dir/out.shp"});
-    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_EQ(cli({"resave", vigilant(), folder.path() + "/no/such/dir/out.shp"}).code, 1);
 }

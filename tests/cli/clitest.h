@@ -9,6 +9,18 @@
 
 namespace kw::test {
 
+// Each key of `expected` is in `o` with that value; numbers compare by value, whole or not.
+inline void expectFields(const QJsonObject& o, const QJsonObject& expected)
+{
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const QJsonValue value = o.value(it.key());
+        if (it->isDouble())
+            EXPECT_TRUE(value.isDouble() && value.toDouble() == it->toDouble()) << it.key().toStdString();
+        else
+            EXPECT_EQ(value, *it) << it.key().toStdString();
+    }
+}
+
 struct CliRun {
     int code = -1;
     QByteArray out;

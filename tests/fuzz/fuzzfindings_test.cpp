@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kw;
@@ -40,39 +41,38 @@ QStringList shipFiles(const QString& findings)
     return files;
 }
 
+// The property holds for every file, and there are at least as many files as were kept.
+void expectEveryFileHolds(const QStringList& files, qsizetype atLeast,
+                          const std::function<std::optional<QString>(const QByteArray&)>& problemOf)
+{
+    ASSERT_GE(files.size(), atLeast);
+    for (const QString& file : files) {
+        const std::optional<QString> problem = problemOf(test::readFile(file));
+        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
+    }
+}
+
 } // namespace
 
 TEST(FuzzFindings, EveryShipFileOpensInTheEditor)
 {
     QTemporaryDir scratch;
     fuzz::ShipFileOpening opening(scratch.path());
-    const QStringList files = shipFiles("fuzz/shipfile");
-    ASSERT_GE(files.size(), 6);
-    for (const QString& file : files) {
-        const std::optional<QString> problem = opening.check(test::readFile(file));
-        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
-    }
+    expectEveryFileHolds(shipFiles("fuzz/shipfile"), 6, [&](const QByteArray& bytes) { return opening.check(bytes); });
 }
 
 TEST(FuzzFindings, EveryShipFileKeepsItsDesignThroughWritingAndReading)
 {
-    const QStringList files = shipFiles("fuzz/shipfile_roundtrip");
-    ASSERT_GE(files.size(), 6);
-    for (const QString& file : files) {
-        const std::optional<QString> problem = fuzz::roundTripProblem(test::readFile(file));
-        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
-    }
+    expectEveryFileHolds(shipFiles("fuzz/shipfile_roundtrip"), 6, fuzz::roundTripProblem);
 }
 
 TEST(FuzzFindings, EverySidesListReadsAndWritesBackUnchanged)
 {
-    const QStringList files = filesIn({samples()}, {"Sides.txt"}) + filesIn({test::dataFile("fuzz/sideslist")});
-    ASSERT_GE(files.size(), 1);
-    for (const QString& file : files) {
-        QTemporaryDir program;
-        const std::optional<QString> problem = fuzz::sidesListProblem(test::readFile(file), program.path());
-        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
-    }
+    expectEveryFileHolds(filesIn({samples()}, {"Sides.txt"}) + filesIn({test::dataFile("fuzz/sideslist")}), 1,
+                         [](const QByteArray& bytes) {
+                             QTemporaryDir program;
+                             return fuzz::sidesListProblem(bytes, program.path());
+                         });
 }
 
 TEST(FuzzFindings, PendingRoundTripFindingsStillBreakTheProperty)
@@ -86,23 +86,14 @@ TEST(FuzzFindings, PendingRoundTripFindingsStillBreakTheProperty)
 
 TEST(FuzzFindings, EverySettingsFileReadsAndWritesBackUnchanged)
 {
-    const QStringList files = filesIn({test::dataFile("registry"), test::dataFile("fuzz/registryfile")});
-    ASSERT_GE(files.size(), 1);
-    for (const QString& file : files) {
-        const std::optional<QString> problem = fuzz::registryFileProblem(test::readFile(file));
-        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
-    }
+    expectEveryFileHolds(filesIn({test::dataFile("registry"), test::dataFile("fuzz/registryfile")}), 1,
+                         fuzz::registryFileProblem);
 }
 
 TEST(FuzzFindings, EveryFleetFileReadsWholeAndSavesToItself)
 {
-    const QStringList files = filesIn({test::dataFile("fleets")}, {"*.flt"})
-                              + filesIn({test::dataFile("fuzz/fleetfile")});
-    ASSERT_GE(files.size(), 3);
     QTemporaryDir scratch;
     fuzz::FleetFileOpening opening(scratch.path());
-    for (const QString& file : files) {
-        const std::optional<QString> problem = opening.check(test::readFile(file));
-        EXPECT_FALSE(problem) << file.toStdString() << ": " << problem.value_or(QString()).toStdString();
-    }
+    expectEveryFileHolds(filesIn({test::dataFile("fleets")}, {"*.flt"}) + filesIn({test::dataFile("fuzz/fleetfile")}),
+                         3, [&](const QByteArray& bytes) { return opening.check(bytes); });
 }

@@ -120,9 +120,6 @@ TEST(FieldChecks, TextsThatAreNoNumberAreRefusedWithTheFieldsMessage)
     const FieldCheckOutcome hull = checkNumericField(NumericField::Hull, "", 7);
     EXPECT_EQ(hull.text, "7");
     EXPECT_EQ(checkNumericField(NumericField::TMF, "", 0).text, "3");
-    EXPECT_TRUE(numericFieldRule(NumericField::DCP).recalcAfterRefusal);
-    EXPECT_FALSE(numericFieldRule(NumericField::FTL).recalcAfterRefusal);
-    EXPECT_EQ(numericFieldByName("txtPassenger"), NumericField::Passenger);
 }
 
 TEST(FieldChecks, NamesMustBeUsableAsFileNames)

@@ -7,24 +7,28 @@ using namespace kw;
 
 namespace {
 
-SystemFigure figure(const SystemFigures& f, SystemLabel label)
+using MassCost = std::pair<double, double>;
+
+MassCost figure(const SystemInputs& in, SystemLabel label)
 {
-    return f[static_cast<int>(label)];
+    const SystemFigure f = computeSystemFigures(in)[static_cast<int>(label)];
+    return {f.mass, f.cost};
 }
 
-SystemInputs plain(qint64 tmf)
+// A design of the given mass fitting the systems listed.
+SystemInputs fitting(qint64 tmf, std::initializer_list<std::pair<ShipSystem, qint64>> systems = {})
 {
     SystemInputs in;
     in.tmf = tmf;
+    for (const auto& [system, amount] : systems)
+        in.systems.amount(system) = amount;
     return in;
 }
 
-// A design of the given mass fitting the systems listed, one each unless said otherwise.
-SystemInputs fitting(qint64 tmf, std::initializer_list<std::pair<ShipSystem, qint64>> systems)
+SystemInputs driven(qint64 tmf, int md)
 {
-    SystemInputs in = plain(tmf);
-    for (const auto& [system, amount] : systems)
-        in.systems.amount(system) = amount;
+    SystemInputs in = fitting(tmf);
+    in.md = md;
     return in;
 }
 
@@ -32,87 +36,63 @@ SystemInputs fitting(qint64 tmf, std::initializer_list<std::pair<ShipSystem, qin
 
 TEST(SystemCosts, MassShareSystemsRoundHalfUpWithTheirMinimums)
 {
-    SystemInputs in = plain(100);
-    in.md = 4;
-    const SystemFigures f = computeSystemFigures(in);
-    EXPECT_EQ(figure(f, SystemLabel::MD).mass, 20);
-    EXPECT_EQ(figure(f, SystemLabel::MD).cost, 40);
-    EXPECT_EQ(figure(f, SystemLabel::FTL).mass, 10);
-    EXPECT_EQ(figure(f, SystemLabel::HULL).mass, 30);
-    EXPECT_EQ(figure(f, SystemLabel::HULL).cost, 60);
+    EXPECT_EQ(figure(driven(100, 4), SystemLabel::MD), MassCost(20, 40));
+    EXPECT_EQ(figure(driven(100, 4), SystemLabel::FTL).first, 10);
+    EXPECT_EQ(figure(driven(100, 4), SystemLabel::HULL), MassCost(30, 60));
+    EXPECT_EQ(figure(driven(10, 1), SystemLabel::MD).first, 1);   // 0.5 rounds up
+    EXPECT_EQ(figure(driven(9, 1), SystemLabel::MD).first, 1);    // 0.45 -> 0, raised to 1
 
-    in = plain(10);
-    in.md = 1;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::MD).mass, 1);   // 0.5 rounds up
-    in = plain(9);
-    in.md = 1;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::MD).mass, 1);   // 0.45 -> 0, raised to 1
+    EXPECT_EQ(figure(fitting(20, {{ShipSystem::Screens, 2}}), SystemLabel::SCREENS), MassCost(6, 18));
+    EXPECT_EQ(figure(fitting(100, {{ShipSystem::Screens, 2}}), SystemLabel::SCREENS).first, 10);   // above the minimum
 
-    in = fitting(20, {{ShipSystem::Screens, 2}});
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).mass, 6);
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).cost, 18);
-    in = fitting(100, {{ShipSystem::Screens, 2}});
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SCREENS).mass, 10);   // above the minimum
-
-    in = fitting(50, {{ShipSystem::ReflexField, 1}, {ShipSystem::CloakingField, 1}});
-    const SystemFigures fields = computeSystemFigures(in);
-    EXPECT_EQ(figure(fields, SystemLabel::REFLEX).mass, 10);
-    EXPECT_EQ(figure(fields, SystemLabel::REFLEX).cost, 60);
-    EXPECT_EQ(figure(fields, SystemLabel::CLOAK).mass, 5);
-    EXPECT_EQ(figure(fields, SystemLabel::CLOAK).cost, 50);
+    const SystemInputs fields = fitting(50, {{ShipSystem::ReflexField, 1}, {ShipSystem::CloakingField, 1}});
+    EXPECT_EQ(figure(fields, SystemLabel::REFLEX), MassCost(10, 60));
+    EXPECT_EQ(figure(fields, SystemLabel::CLOAK), MassCost(5, 50));
 }
 
 TEST(SystemCosts, DrivesHullAndStreamliningByChoice)
 {
-    SystemInputs in = plain(100);
+    SystemInputs in = fitting(100);
     in.ftl = FtlChoice::Tug;
     in.towCapacity = 7;                   // 1.4 -> 1
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::FTL).mass, 11);
+    EXPECT_EQ(figure(in, SystemLabel::FTL).first, 11);
     in.ftl = FtlChoice::None;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::FTL).mass, 0);
+    EXPECT_EQ(figure(in, SystemLabel::FTL).first, 0);
 
     in.hull = HullIntegrity::FixedFB2;
     in.hullRating = 12;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::HULL).mass, 12);
+    EXPECT_EQ(figure(in, SystemLabel::HULL).first, 12);
     in.hull = HullIntegrity::Fragile;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::HULL).mass, 10);
+    EXPECT_EQ(figure(in, SystemLabel::HULL).first, 10);
 
-    in = plain(3);
+    in = fitting(3);
     in.streamlining = StreamliningChoice::Full;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SL).mass, 1);   // 0.6 -> 1
+    EXPECT_EQ(figure(in, SystemLabel::SL).first, 1);   // 0.6 -> 1
     in.streamlining = StreamliningChoice::Partial;
-    EXPECT_EQ(figure(computeSystemFigures(in), SystemLabel::SL).mass, 1);   // 0.3 -> 0, raised to 1
+    EXPECT_EQ(figure(in, SystemLabel::SL).first, 1);   // 0.3 -> 0, raised to 1
 }
 
 TEST(SystemCosts, CountsWeighAndCostByTheirUnits)
 {
-    SystemInputs in = fitting(100, {{ShipSystem::FighterBays, 3},
-                                    {ShipSystem::AreaDefenceFireControls, 2},
-                                    {ShipSystem::CargoSpace, 12},
-                                    {ShipSystem::DamageControlParties, 3},
-                                    {ShipSystem::SuperiorSensors, 1}});
-    const SystemFigures f = computeSystemFigures(in);
-    EXPECT_EQ(figure(f, SystemLabel::FIGHTERS).mass, 27);
-    EXPECT_EQ(figure(f, SystemLabel::ADFC).mass, 4);
-    EXPECT_EQ(figure(f, SystemLabel::ADFC).cost, 16);
-    EXPECT_EQ(figure(f, SystemLabel::CARGO).mass, 12);   // space weighs but costs nothing
-    EXPECT_EQ(figure(f, SystemLabel::CARGO).cost, 0);
-    EXPECT_EQ(figure(f, SystemLabel::DCP).mass, 0);      // parties cost but weigh nothing
-    EXPECT_EQ(figure(f, SystemLabel::DCP).cost, 30);
-    EXPECT_EQ(figure(f, SystemLabel::ESENSORS).mass, 0);   // one sensor choice at a time
-    EXPECT_EQ(figure(f, SystemLabel::SUPSENSORS).cost, 30);
-}
+    const SystemInputs in = fitting(100, {{ShipSystem::FighterBays, 3},
+                                          {ShipSystem::AreaDefenceFireControls, 2},
+                                          {ShipSystem::CargoSpace, 12},
+                                          {ShipSystem::DamageControlParties, 3},
+                                          {ShipSystem::SuperiorSensors, 1}});
+    EXPECT_EQ(figure(in, SystemLabel::FIGHTERS).first, 27);
+    EXPECT_EQ(figure(in, SystemLabel::ADFC), MassCost(4, 16));
+    EXPECT_EQ(figure(in, SystemLabel::CARGO), MassCost(12, 0));     // space weighs but costs nothing
+    EXPECT_EQ(figure(in, SystemLabel::DCP), MassCost(0, 30));       // parties cost but weigh nothing
+    EXPECT_EQ(figure(in, SystemLabel::ESENSORS).first, 0);          // one sensor choice at a time
+    EXPECT_EQ(figure(in, SystemLabel::SUPSENSORS).second, 30);
 
-TEST(SystemCosts, AHangarBayAloneWeighsAsInTheDesign)
-{
+    // A hangar bay alone weighs as in the design.
     EXPECT_EQ(hangarBayMass(3), 4.5);
     EXPECT_EQ(hangarBayPoints(4.5), 13.5);
     EXPECT_EQ(hangarBayCapacity(4), 4 / 1.5);
-    SystemInputs in = plain(100);
-    in.systems.hangarBays = {3, 6};
-    const SystemFigure bays = figure(computeSystemFigures(in), SystemLabel::HANGAR);
-    EXPECT_EQ(bays.mass, hangarBayMass(3) + hangarBayMass(6));
-    EXPECT_EQ(bays.cost, hangarBayPoints(bays.mass));
+    SystemInputs bays = fitting(100);
+    bays.systems.hangarBays = {3, 6};
+    EXPECT_EQ(figure(bays, SystemLabel::HANGAR), MassCost(4.5 + 9, hangarBayPoints(4.5 + 9)));
 }
 
 TEST(Crew, OnePerStartedDivisorCappedAt132)

@@ -100,18 +100,15 @@ TEST_F(PreferencesTest, UntickingRemovesExactlyWhatTickingMadeAndOnlyWhenItWasMa
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
-TEST_F(PreferencesTest, TheFirstRunHasNoCancelAndNoWayOutButOkay)
+// The dialog's own test shows what a first run takes away; here, what the boxes show.
+TEST_F(PreferencesTest, AFirstRunShowsTheBoxesClearAndOnlyA1TicksOne)
 {
     settings.SetPref("ShipAssoc", "1");
     preferences.Load(true);
     EXPECT_TRUE(preferences.FirstRun());
-    EXPECT_FALSE(preferences.cancelAvailable());
-    EXPECT_FALSE(preferences.mayClose());
     EXPECT_FALSE(preferences.associated(FileKind::Ship));
     preferences.Load(false);
-    EXPECT_TRUE(preferences.cancelAvailable());
-    EXPECT_TRUE(preferences.mayClose());
-    // Anything but "1" leaves the box clear.
+    EXPECT_TRUE(preferences.associated(FileKind::Ship));
     settings.SetPref("FleetAssoc", "yes");
     preferences.Load(false);
     EXPECT_FALSE(preferences.associated(FileKind::Fleet));

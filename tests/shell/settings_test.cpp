@@ -51,35 +51,18 @@ TEST_F(SettingsTest, TheFirstRunStoresTheVersionAndEmptiesBothListsUnderTheirKey
     EXPECT_EQ(ProgramRun(file()).settings.storedVersion(), "1.5.3");
 }
 
-TEST_F(SettingsTest, TheRecentListKeepsFiveDistinctPathsMostRecentFirst)
+// The list's own rules are the recent files' business; here: both lists live in the settings.
+TEST_F(SettingsTest, TheNextRunFindsBothRecentListsAsTheyWereLeft)
 {
     ProgramRun run(file());
     run.settings.InitialiseSettings("1.5.3");
-    const RecentKind ships = RecentKind::Ships;
-    for (const char* path : {R"(C:\Ships\A.shp)", R"(C:\Ships\B.shp)", R"(C:\Ships\C.shp)"})
-        run.recent.AddRecentFile(path, ships);
-    EXPECT_EQ(run.recent.places(ships), (QStringList{R"(C:\Ships\C.shp)", R"(C:\Ships\B.shp)", R"(C:\Ships\A.shp)", "", ""}));
-    RecentMenu menu = ShowRecentFiles(run.recent.places(ships));
-    EXPECT_TRUE(menu.enabled);
-    EXPECT_EQ(menu.items[0].caption, R"(&1.  C:\Ships\C.shp)");
-    EXPECT_EQ(menu.items[2].caption, R"(&3.  C:\Ships\A.shp)");
-    EXPECT_TRUE(menu.items[2].visible);
-    EXPECT_FALSE(menu.items[3].visible);
-    EXPECT_FALSE(menu.items[4].visible);
-
-    run.recent.AddRecentFile(R"(C:\Ships\B.shp)", ships);
-    EXPECT_EQ(run.recent.places(ships), (QStringList{R"(C:\Ships\B.shp)", R"(C:\Ships\C.shp)", R"(C:\Ships\A.shp)", "", ""}));
-    run.recent.AddRecentFile(R"(C:\Ships\B.shp)", ships);
-    EXPECT_EQ(run.recent.GetRecentFile(2, ships), R"(C:\Ships\C.shp)");
-
-    for (const char* path : {"D", "E", "F"})
-        run.recent.AddRecentFile(path, ships);
-    EXPECT_EQ(run.recent.places(ships), (QStringList{"F", "E", "D", R"(C:\Ships\B.shp)", R"(C:\Ships\C.shp)"}));
-    // The fleets' list is a list of its own, and the next run finds both as they were left.
-    EXPECT_EQ(run.recent.places(RecentKind::Fleets), QStringList(5, QString()));
+    for (const char* path : {R"(C:\Ships\A.shp)", R"(C:\Ships\B.shp)", R"(C:\Ships\C.shp)", R"(C:\Ships\B.shp)"})
+        run.recent.AddRecentFile(path, RecentKind::Ships);
+    run.recent.AddRecentFile("F.flt", RecentKind::Fleets);
     ProgramRun next(file());
-    EXPECT_EQ(next.recent.places(ships), run.recent.places(ships));
-    EXPECT_FALSE(ShowRecentFiles(next.recent.places(RecentKind::Fleets)).enabled);
+    EXPECT_EQ(next.recent.places(RecentKind::Ships),
+              (QStringList{R"(C:\Ships\B.shp)", R"(C:\Ships\C.shp)", R"(C:\Ships\A.shp)", "", ""}));
+    EXPECT_EQ(next.recent.places(RecentKind::Fleets), (QStringList{"F.flt", "", "", "", ""}));
 }
 
 TEST_F(SettingsTest, AMissingPlaceOrPreferenceReadsAsEmpty)

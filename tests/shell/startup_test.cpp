@@ -109,7 +109,6 @@ TEST_F(StartupTest, TheFirstRunAsksForPreferencesAndNothingMore)
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::Exclamation);
     EXPECT_EQ(host.log, (QStringList{"splash", "windows", "first-run preferences", "pictures", "printer and menu", "timer 1700"}));
     EXPECT_EQ(settings.storedVersion(), "1.5.3");
-    EXPECT_EQ(settings.recentFileStore().readPlace(RecentKind::Fleets, 5), "");
     EXPECT_FALSE(startup.FirstRun());
 }
 
@@ -130,10 +129,8 @@ TEST_F(StartupTest, ANewVersionIsToldOnceAndStored)
 
 TEST_F(StartupTest, TheSplashStaysTwoSecondsFromTheStartOfLoadingAndAtLeastOneMillisecond)
 {
-    EXPECT_EQ(Startup::remainingSplashTime(300), 1700);
     EXPECT_EQ(Startup::remainingSplashTime(1999), 1);
     EXPECT_EQ(Startup::remainingSplashTime(2000), 1);
-    EXPECT_EQ(Startup::remainingSplashTime(2500), 1);
     storeVersion(versionText());
     host.loading = 2500;
     startup.Start({1024, 768});
@@ -160,12 +157,4 @@ TEST_F(StartupTest, TheCommandLineSendsTheUserToTheMenuAShipOrAFleet)
     startup.ProcessCommandLine({CommandLineAction::Target::Fleet, "/home/me/Home.flt"});
     startup.ProcessCommandLine({});
     EXPECT_EQ(host.log, (QStringList{"editor opens /home/me/Hawk.shp", "organizer opens /home/me/Home.flt", "menu"}));
-}
-
-TEST(Version, TheMenuShowsTwoNumbersAndTheAboutBoxThree)
-{
-    EXPECT_EQ(versionText(), "1.5.3");
-    EXPECT_EQ(shortVersionLabel(), "Version 1.5");
-    EXPECT_EQ(fullVersionLabel(), "Version 1.5.3");
-    EXPECT_EQ(versionText({2, 10, 0}), "2.10.0");
 }

@@ -22,26 +22,6 @@ TEST(SidesList, ReadsLinesInOrderAndWritesThemBack)
     EXPECT_FALSE(writeSides(folder.path(), {QStringLiteral("\u4e00")}, &error));
 }
 
-TEST(SidesList, FolderOperations)
-{
-    test::TestFolder folder({"Blue"});
-    QString error;
-    ASSERT_TRUE(createSideFolder(folder.path(), "Green", &error));
-    EXPECT_TRUE(QFileInfo(folder.ships() + "/Green").isDir());
-
-    folder.write("Ships/Green/a.shp", "Name=a\r\n");
-    ASSERT_TRUE(renameSideFolder(folder.path(), "Green", "Emerald", &error));
-    EXPECT_TRUE(QFile::exists(folder.ships() + "/Emerald/a.shp"));
-    EXPECT_FALSE(renameSideFolder(folder.path(), "Emerald", "Blue", &error));
-    EXPECT_TRUE(error.contains("already exists"));
-
-    const QString locked = folder.write("Ships/Emerald/locked.shp", "x");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner);
-    ASSERT_TRUE(deleteSideFolder(folder.path(), "Emerald", &error));
-    EXPECT_FALSE(QFileInfo::exists(folder.ships() + "/Emerald"));
-    EXPECT_TRUE(QFileInfo(folder.ships() + "/Blue").isDir());
-}
-
 TEST(SidesList, NamesThatWouldEscapeTheShipsFolderAreRefused)
 {
     EXPECT_TRUE(isValidSideName("Blue"));

