@@ -77,15 +77,6 @@ const NumericFieldRule& numericFieldRule(NumericField field)
     return rules()[static_cast<int>(field)];
 }
 
-std::optional<NumericField> numericFieldByName(const QString& objectName)
-{
-    for (int i = 0; i < kNumericFieldCount; ++i) {
-        if (objectName == QLatin1String(rules()[i].objectName))
-            return rules()[i].field;
-    }
-    return std::nullopt;
-}
-
 FieldCheckOutcome checkNumericField(NumericField field, const QString& text, double crewShown)
 {
     const NumericFieldRule& rule = numericFieldRule(field);

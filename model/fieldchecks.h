@@ -21,7 +21,6 @@ struct NumericFieldRule {
 };
 
 const NumericFieldRule& numericFieldRule(NumericField field);
-std::optional<NumericField> numericFieldByName(const QString& objectName);
 
 struct FieldCheckOutcome {
     QString text;                  // what the field holds afterwards
