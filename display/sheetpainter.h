@@ -9,15 +9,20 @@ class QPainter;
 namespace kw {
 
 class DisplayModel;
+struct SystemIcon;
 
 // A salvo link line in display twips: from the launcher's bottom centre to the magazine's top
 // centre.
 QLineF salvoLinkLine(const DisplayModel& display, int launcherIcon, int magazineIcon);
 
+// The icon's picture with `detail` device pixels to each of its pixels (its own picture at 1).
+const QImage& iconPictureAt(const SystemIcon& icon, int detail);
+
 // The schematic as the editor shows it, painted at the display's top-left in pixels: grid,
 // streamlining caption, armour and track shapes, link lines, the fixed pictures and every
-// icon placed on it.
-void paintSchematic(QPainter& painter, const DisplayModel& display, const QList<QLineF>& links);
+// icon placed on it. A painter that enlarges passes how many of its device pixels make a
+// pixel of the display (rounded up), so the pictures' text is painted at that finer size.
+void paintSchematic(QPainter& painter, const DisplayModel& display, const QList<QLineF>& links, int detail = 1);
 
 // The record sheet as a flat picture of the display's pixel size: no grid, no caption, the
 // pictures at their places, armour circles, filled track boxes, link lines and a one-pixel

@@ -1,5 +1,6 @@
 #include "fleet/ui/fleetpageview.h"
 
+#include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
 #include "fleet/fleetorganizer.h"
 #include "fleet/ui/cardtextboxes.h"
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace kw {
 
@@ -15,12 +17,6 @@ namespace {
 
 const QColor kSelectionColour(0, 90, 200);
 const QColor kStripFrame(128, 128, 128);
-
-// Events arrive in pixels; the organizer works in whole twips.
-QPointF twipsAt(QPointF pixel)
-{
-    return QPointF(pixel.toPoint()) * kTwipsPerPixel;
-}
 
 QRect captionRect(const TwipRect& strip, const TwipRect& label)
 {
@@ -30,7 +26,8 @@ QRect captionRect(const TwipRect& strip, const TwipRect& label)
 } // namespace
 
 FleetPageView::FleetPageView(FleetOrganizer& organizer, QWidget* viewport)
-    : QWidget(viewport), m_organizer(organizer), m_boxes(new CardTextBoxes(organizer, this))
+    : QWidget(viewport), m_organizer(organizer), m_zoom(new ViewZoom(this)),
+      m_boxes(new CardTextBoxes(organizer, *m_zoom, this))
 {
     setObjectName(QStringLiteral("picArea"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,11 +36,20 @@ FleetPageView::FleetPageView(FleetOrganizer& organizer, QWidget* viewport)
     // A click takes the keyboard, so Escape reaches a drag and a limit being typed is entered.
     setFocusPolicy(Qt::ClickFocus);
     resize(sizeHint());
+    connect(m_zoom, &ViewZoom::changed, this, [this] {
+        resize(sizeHint());
+        refresh();
+    });
 }
 
 QSize FleetPageView::sizeHint() const
 {
-    return {twipsToPixels(FleetDesign::pageWidth), twipsToPixels(FleetDesign::pageHeight)};
+    return {m_zoom->wholePixels(FleetDesign::pageWidth), m_zoom->wholePixels(FleetDesign::pageHeight)};
+}
+
+QPointF FleetPageView::twipsAt(QPointF pixel) const
+{
+    return m_zoom->toTwips(pixel);
 }
 
 void FleetPageView::refresh()
@@ -56,6 +62,8 @@ void FleetPageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
+    painter.save();
+    m_zoom->applyTo(painter, devicePixelRatioF());
     const QList<FleetCard>& cards = m_organizer.cards();
     // In number order: each card lies over the ones before it.
     for (int k = 1; k <= cards.size(); ++k) {
@@ -65,10 +73,12 @@ void FleetPageView::paintEvent(QPaintEvent* event)
         painter.drawImage(pixelRect(card.pictureRect()).topLeft(), card.picture);
     }
     if (m_organizer.selectionVisible()) {
-        painter.setPen(QPen(kSelectionColour, 1));
+        // One screen pixel wide at every zoom.
+        painter.setPen(QPen(kSelectionColour, 0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_organizer.selectionRect().adjusted(0, 0, -1, -1));
     }
+    painter.restore();
     if (m_dragging)
         paintDraggedOutline(painter);
 }
@@ -96,11 +106,11 @@ void FleetPageView::paintDraggedOutline(QPainter& painter) const
     if (k == 0)
         return;
     const FleetCard& card = m_organizer.card(k);
-    const QPoint grab(twipsToPixels(m_organizer.GrabX()), twipsToPixels(m_organizer.GrabY()));
-    const QRect outline(m_dragPixel - grab, card.picture.size());
+    const QPoint grab(m_zoom->wholePixels(m_organizer.GrabX()), m_zoom->wholePixels(m_organizer.GrabY()));
+    const QRect outline(m_dragPixel - grab, (QSizeF(card.picture.size()) * m_zoom->factor()).toSize());
     painter.save();
     painter.setOpacity(0.4);
-    painter.drawImage(outline.topLeft(), card.picture);
+    painter.drawImage(outline, card.picture);
     painter.restore();
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
@@ -249,6 +259,13 @@ void FleetPageView::hideEvent(QHideEvent* event)
 {
     cancelDrag();
     QWidget::hideEvent(event);
+}
+
+void FleetPageView::wheelEvent(QWheelEvent* event)
+{
+    // Without Ctrl the wheel scrolls the page, which the window does.
+    if (!m_zoom->wheel(event))
+        QWidget::wheelEvent(event);
 }
 
 } // namespace kw
