@@ -32,6 +32,15 @@ QFont namedFont(const char* family, int pixelSize)
 
 } // namespace
 
+QFont scaledFont(QFont font, double factor)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, qRound(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(qMax(1.0, font.pointSizeF() * factor));
+    return font;
+}
+
 QFont windowFont()
 {
     static const QFont font = namedFont("Tahoma", 11);

@@ -13,6 +13,9 @@ QFont batteryClassFont();  // Small Fonts 7: a beam battery's class
 QFont captionFont();       // the streamlining caption, size 7
 QFont formDefaultFont();   // MS Sans Serif 8.25 pt: what a window writes in unless told otherwise
 
+// The font at a zoom of its size (a pixel at the least).
+QFont scaledFont(QFont font, double factor);
+
 // Makes the look-alike fonts that ship with the system available when they are installed
 // outside the font path. Safe to call more than once.
 void loadSheetFonts();

@@ -90,6 +90,40 @@ void paintArmourCircles(QPainter& p, const DisplayModel& display)
 
 } // namespace
 
+namespace {
+
+// Runs the drawing with the painter's enlargement taken off and the font enlarged instead;
+// places go through `map`.
+template <typename Draw>
+void withTextUnscaled(QPainter& p, const QFont& font, Draw draw)
+{
+    const QTransform world = p.worldTransform();
+    const double factor = world.m11();
+    if (world.type() != QTransform::TxScale || factor <= 0 || !qFuzzyCompare(factor, world.m22())
+        || qFuzzyCompare(factor, 1.0)) {
+        p.setFont(font);
+        draw(QTransform());
+        return;
+    }
+    p.save();
+    p.setWorldTransform(QTransform::fromTranslate(world.dx(), world.dy()));
+    p.setFont(scaledFont(font, factor));
+    draw(QTransform::fromScale(factor, factor));
+    p.restore();
+}
+
+} // namespace
+
+void drawSheetText(QPainter& p, QPointF at, const QFont& font, const QString& text)
+{
+    withTextUnscaled(p, font, [&](const QTransform& map) { p.drawText(map.map(at), text); });
+}
+
+void drawSheetText(QPainter& p, const QRectF& rect, int flags, const QFont& font, const QString& text)
+{
+    withTextUnscaled(p, font, [&](const QTransform& map) { p.drawText(map.mapRect(rect), flags, text); });
+}
+
 const QImage& iconPictureAt(const SystemIcon& icon, int detail)
 {
     // An icon without a look (made without art) has only its own picture.
@@ -133,9 +167,9 @@ void paintSchematic(QPainter& p, const DisplayModel& display, const QList<QLineF
     }
     if (!display.hull.streamliningCaption.isEmpty()) {
         p.setPen(Qt::black);
-        p.setFont(captionFont());
         const QPointF at = toPixels({50, 30});
-        p.drawText(QPointF(at.x(), at.y() + QFontMetricsF(captionFont()).ascent()), display.hull.streamliningCaption);
+        drawSheetText(p, QPointF(at.x(), at.y() + QFontMetricsF(captionFont()).ascent()), captionFont(),
+                      display.hull.streamliningCaption);
     }
     // Shapes and lines lie under the pictures, as on the editor's display.
     paintArmourCircles(p, display);

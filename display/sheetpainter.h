@@ -4,6 +4,7 @@
 #include <QLineF>
 #include <QList>
 
+class QFont;
 class QPainter;
 
 namespace kw {
@@ -14,6 +15,12 @@ struct SystemIcon;
 // A salvo link line in display twips: from the launcher's bottom centre to the magazine's top
 // centre.
 QLineF salvoLinkLine(const DisplayModel& display, int launcherIcon, int magazineIcon);
+
+// Text of the sheet drawn by a painter that may enlarge: laid out in the enlarged font rather
+// than enlarged after its layout, which would spread the letters apart. The first form starts
+// the baseline at `at`; the second aligns the text in the rectangle.
+void drawSheetText(QPainter& painter, QPointF at, const QFont& font, const QString& text);
+void drawSheetText(QPainter& painter, const QRectF& rect, int flags, const QFont& font, const QString& text);
 
 // The icon's picture with `detail` device pixels to each of its pixels (its own picture at 1).
 const QImage& iconPictureAt(const SystemIcon& icon, int detail);

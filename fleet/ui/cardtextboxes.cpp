@@ -27,12 +27,7 @@ TwipRect placedIn(const TwipRect& strip, const TwipRect& inside)
 // The window's font at the page's zoom.
 QFont zoomedFont(const ViewZoom& zoom)
 {
-    QFont font = formDefaultFont();
-    if (font.pixelSize() > 0)
-        font.setPixelSize(qMax(1, qRound(font.pixelSize() * zoom.factor())));
-    else
-        font.setPointSizeF(font.pointSizeF() * zoom.factor());
-    return font;
+    return scaledFont(formDefaultFont(), zoom.factor());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
+#include "display/sheetpainter.h"
 #include "fleet/fleetorganizer.h"
 #include "fleet/ui/cardtextboxes.h"
 
@@ -93,10 +94,10 @@ void FleetPageView::paintStrip(QPainter& painter, int k) const
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.save();
     painter.setClipRect(area);
-    painter.setFont(formDefaultFont());
     painter.setPen(Qt::black);
-    painter.drawText(captionRect(strip, FleetDesign::lblID), Qt::AlignLeft | Qt::AlignVCenter, kIdCaption);
-    painter.drawText(captionRect(strip, FleetDesign::lblName), Qt::AlignLeft | Qt::AlignVCenter, kNameCaption);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    drawSheetText(painter, captionRect(strip, FleetDesign::lblID), flags, formDefaultFont(), kIdCaption);
+    drawSheetText(painter, captionRect(strip, FleetDesign::lblName), flags, formDefaultFont(), kNameCaption);
     painter.restore();
 }
 

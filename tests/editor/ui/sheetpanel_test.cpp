@@ -218,13 +218,6 @@ protected:
     const int magazineB = mountIcon(editor, 2);
 };
 
-TEST_F(PlacedSheetTest, ADraggedIconLiesWithItsGrabPointUnderThePointer)
-{
-    EXPECT_EQ(model().iconCount(), 4);   // FC, launcher, two magazines
-    EXPECT_EQ(pixelRect(model().icon(launcher).rect()).topLeft(), QPoint(2, 20));
-    EXPECT_EQ(pixelRect(model().icon(magazineB).rect()).topLeft(), QPoint(96, 50));
-}
-
 TEST_F(PlacedSheetTest, DropsOnAnotherIconOrAFixedPictureMoveNothing)
 {
     const TwipRect beforeFc = model().icon(1).rect();
@@ -313,14 +306,16 @@ TEST_F(PlacedSheetTest, LinkLinesAreDrawnAndDrawnAgainWhenTheShipIsReopened)
 
 TEST_F(SheetPanelTest, AZoomedDisplayDropsOnTheSameTwipsAtTwiceThePixels)
 {
-    dragFromHoldingBox(1, QPoint(40, 60));
+    // Held 45 and 30 twips inside, let go at 40, 60 pixels: at 100 %, then at 200 %.
+    ASSERT_TRUE(drop({1, {45, 30}}, QPoint(40, 60)));
     const TwipRect at100 = model().icon(1).rect();
+    EXPECT_EQ(QPointF(at100.left, at100.top), QPointF(600 - 45, 900 - 30));
     ASSERT_TRUE(drop({1, {0, 0}}, QPoint(300, 100), canvas));
     view->zoom().setPercent(200);
     EXPECT_EQ(view->size(), QSize(323, 467));
     EXPECT_EQ(view->pos(), panel->displayRect().topLeft());
     EXPECT_TRUE(panel->frameRect().contains(view->geometry()));
-    dragFromHoldingBox(1, QPoint(80, 120));
+    ASSERT_TRUE(drop({1, {45, 30}}, QPoint(80, 120)));
     EXPECT_EQ(model().icon(1).rect(), at100);
     // A short move onto itself puts the icon's corner under the pointer.
     const ViewZoom& zoom = view->zoom();
