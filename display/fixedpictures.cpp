@@ -48,7 +48,7 @@ QImage mainDrivePicture(const QString& rating, int scale)
     const QFont& font = driveFont();
     const QFontMetrics m(font);
     QPainter p(&image);
-    p.setFont(font);
+    p.setFont(image.devicePixelRatio() > 1 ? smoothFont(font) : font);
     p.setPen(Qt::black);
     // Centred across, 50 twips above the middle from the top of the text.
     const double left = kDrivePixels / 2.0 - m.horizontalAdvance(rating) / 2.0;
@@ -65,7 +65,7 @@ QImage ftlPicture(bool tug, int scale)
         const QFontMetrics m(font);
         const QString t = QStringLiteral("T");
         QPainter p(&image);
-        p.setFont(font);
+        p.setFont(image.devicePixelRatio() > 1 ? smoothFont(font) : font);
         p.setPen(Qt::black);
         const double left = kDrivePixels - m.horizontalAdvance(t) - 35 / kTwipsPerPixel;
         const double top = kDrivePixels - m.height() - 2 / kTwipsPerPixel;

@@ -52,7 +52,8 @@ void writeText(Canvas& c, const QFont& font, const QString& text, double left, d
                QColor colour = Qt::black)
 {
     QPainter p(&c.image);
-    p.setFont(font);
+    // Placed by the metrics of the sheet's font, so the text stands where it does at 100 %.
+    p.setFont(c.scale > 1 ? smoothFont(font) : font);
     p.setPen(colour);
     const QFontMetrics metrics(font);
     p.drawText(QPointF(left, top + metrics.ascent()), text);

@@ -1,6 +1,7 @@
 // The page of cards in the window: the strips' text boxes, the mouse on the cards, dragging,
 // the description window, the selection and scrolling.
 #include "common/ui/viewzoom.h"
+#include "display/sheetfonts.h"
 #include "fleet/ui/fleetpageview.h"
 #include "fleet/ui/frmdes.h"
 #include "tests/fleet/ui/organizerwindow.h"
@@ -206,6 +207,7 @@ TEST_F(PageTest, AtTwiceTheSizeCardsBoxesAndBarsFollowTheZoom)
     ASSERT_TRUE(fleet.moveOverCard(2, QPointF(0, 0), true));
     fleet.dropOnPage(QPointF(3000, 4500));
     EXPECT_EQ(box("txtID", 2)->geometry(), QRect(400 + 32, 600 - 102 + 4, 52, 38));
+    EXPECT_EQ(box("txtMisc", 1)->fontInfo().pixelSize(), 2 * formDefaultFont().pixelSize());
 
     // Held 20 pixels of 100 % inside the card, let go at (350, 200) pixels of 100 %.
     mouseOnPage(QEvent::MouseButtonPress, QPoint(440, 640), Qt::LeftButton, Qt::LeftButton);
