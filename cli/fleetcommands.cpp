@@ -3,7 +3,6 @@
 #include "cli/clioutput.h"
 #include "cli/cliprompts.h"
 #include "cli/fleetreport.h"
-#include "common/pdfdocument.h"
 #include "fleet/fleetorganizer.h"
 #include "storage/fleetfile.h"
 #include "storage/programfolder.h"
@@ -57,15 +56,8 @@ int save(CliFleet& fleet, const QString& path)
 
 int writePictures(const FleetOrganizer& organizer, const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
-    const bool written = suffix == QLatin1String("pdf")
-                             ? writePdfDocument(
-                                 organizer.printDocument(), path,
-                                 {organizer.documentName(), QPageSize(QPageSize::A4), QPageLayout::Landscape, 600},
-                                 &error)
-                             : organizer.writeFleetPictures(path, suffix == QLatin1String("png") ? "PNG" : "BMP",
-                                                            &error);
+    const bool written = organizer.writeFleetPictures(path, &error);
     return written ? 0 : refuse(firstLine(error));
 }
 

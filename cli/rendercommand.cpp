@@ -1,44 +1,16 @@
 #include "cli/commands.h"
 
 #include "cli/cliprompts.h"
+#include "common/picturefile.h"
+#include "editor/recordsheetpage.h"
 #include "editor/shipeditor.h"
-#include "storage/filesaving.h"
 #include "storage/programfolder.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextStream>
 
 namespace kw {
-
-namespace {
-
-// The printed sheet: the picture at its own size, 25 mm from the left and top of an A4 page.
-bool writePdf(const QImage& sheet, QByteArray& bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    pdf.setResolution(1200);
-    pdf.setTitle(QStringLiteral("Record sheet"));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    const double dotsPerMm = pdf.resolution() / 25.4;
-    const double pixelMm = 25.4 / 96.0;
-    const QRectF target(25 * dotsPerMm, 25 * dotsPerMm, sheet.width() * pixelMm * dotsPerMm,
-                        sheet.height() * pixelMm * dotsPerMm);
-    painter.drawImage(target, sheet);
-    return painter.end();
-}
-
-} // namespace
 
 int runRender(const QStringList& args)
 {
@@ -81,19 +53,11 @@ int runRender(const QStringList& args)
             << Qt::endl;
         return 1;
     }
-    QByteArray bytes;
-    bool encoded = false;
-    if (suffix == QLatin1String("pdf")) {
-        encoded = writePdf(*sheet, bytes);
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        encoded = sheet->save(&buffer, suffix == QLatin1String("bmp") ? "BMP" : "PNG");
-    }
+    const PictureFormat format = pictureFormatOf(files[1]);
     QString error;
-    if (!encoded || !saveFileAtomically(files[1], bytes, &error)) {
-        err << "error: " << files[1] << ": " << (error.isEmpty() ? QStringLiteral("the picture could not be encoded") : error)
-            << Qt::endl;
+    if (format == PictureFormat::Pdf ? !writeRecordSheetPdf(*sheet, files[1], QStringLiteral("Record sheet"), &error)
+                                     : !savePictureFile(*sheet, files[1], format, &error)) {
+        err << "error: " << files[1] << ": " << error.replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << Qt::endl;
         return 1;
     }
     return 0;

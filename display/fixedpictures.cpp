@@ -20,6 +20,19 @@ QImage blank(int width, int height)
     return image;
 }
 
+// A drive picture with `scale` device pixels to each of its pixels, the bitmap enlarged pixel
+// for pixel.
+QImage drivePicture(const char* name, int scale)
+{
+    QImage image = blank(kDrivePixels * scale, kDrivePixels * scale);
+    const QImage& picture = SystemPictures::instance().picture(QString::fromLatin1(name));
+    PaintTransparent(image, scale == 1 ? picture : picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio,
+                                                                  Qt::FastTransformation),
+                     0, 0);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 } // namespace
 
 QImage corePicture(const char* name, int width, int height)
@@ -29,14 +42,13 @@ QImage corePicture(const char* name, int width, int height)
     return image;
 }
 
-QImage mainDrivePicture(const QString& rating)
+QImage mainDrivePicture(const QString& rating, int scale)
 {
-    QImage image = blank(kDrivePixels, kDrivePixels);
-    PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("MD")), 0, 0);
+    QImage image = drivePicture("MD", qMax(1, scale));
     const QFont& font = driveFont();
     const QFontMetrics m(font);
     QPainter p(&image);
-    p.setFont(font);
+    p.setFont(image.devicePixelRatio() > 1 ? smoothFont(font) : font);
     p.setPen(Qt::black);
     // Centred across, 50 twips above the middle from the top of the text.
     const double left = kDrivePixels / 2.0 - m.horizontalAdvance(rating) / 2.0;
@@ -45,16 +57,15 @@ QImage mainDrivePicture(const QString& rating)
     return image;
 }
 
-QImage ftlPicture(bool tug)
+QImage ftlPicture(bool tug, int scale)
 {
-    QImage image = blank(kDrivePixels, kDrivePixels);
-    PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("FTL")), 0, 0);
+    QImage image = drivePicture("FTL", qMax(1, scale));
     if (tug) {
         const QFont& font = driveFont();
         const QFontMetrics m(font);
         const QString t = QStringLiteral("T");
         QPainter p(&image);
-        p.setFont(font);
+        p.setFont(image.devicePixelRatio() > 1 ? smoothFont(font) : font);
         p.setPen(Qt::black);
         const double left = kDrivePixels - m.horizontalAdvance(t) - 35 / kTwipsPerPixel;
         const double top = kDrivePixels - m.height() - 2 / kTwipsPerPixel;

@@ -15,27 +15,59 @@ namespace kw {
 
 namespace {
 
+// A picture being painted with `scale` device pixels to each of its pixels. Places are given
+// in its own pixels: bitmaps are enlarged pixel for pixel, painters draw at the finer size.
+struct Canvas {
+    QImage image;
+    int scale = 1;
+    int width = 0;
+    int height = 0;
+};
+
+Canvas blankCanvas(int width, int height, int scale)
+{
+    Canvas c{QImage(width * scale, height * scale, QImage::Format_RGB32), scale, width, height};
+    c.image.fill(Qt::white);
+    c.image.setDevicePixelRatio(scale);
+    return c;
+}
+
+void blit(Canvas& c, const QImage& picture, int x, int y)
+{
+    if (c.scale == 1 || picture.isNull()) {
+        PaintTransparent(c.image, picture, x, y);
+        return;
+    }
+    // Nearest neighbour keeps the key colour exact and the pixel art square.
+    const QImage enlarged = picture.scaled(picture.size() * c.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    PaintTransparent(c.image, enlarged, x * c.scale, y * c.scale);
+}
+
 const QImage& pic(const char* name)
 {
     return SystemPictures::instance().picture(QString::fromLatin1(name));
 }
 
-void writeText(QImage& image, const QFont& font, const QString& text, double left, double top,
+void writeText(Canvas& c, const QFont& font, const QString& text, double left, double top,
                QColor colour = Qt::black)
 {
-    QPainter p(&image);
-    p.setFont(font);
+    QPainter p(&c.image);
+    // Placed by the metrics of the sheet's font, so the text stands where it does at 100 %.
+    p.setFont(c.scale > 1 ? smoothFont(font) : font);
     p.setPen(colour);
     const QFontMetrics metrics(font);
     p.drawText(QPointF(left, top + metrics.ascent()), text);
 }
 
-void paintSpaceBox(QImage& image, int share, QChar letter)
+void paintSpaceBox(Canvas& c, int share, QChar letter)
 {
-    const int w = image.width();
-    const int h = image.height();
+    const int w = c.width;
+    const int h = c.height;
     {
-        QPainter p(&image);
+        QPainter p(&c.image);
+        // A line a pixel wide covers whole device pixels of the enlarged box, on every side.
+        if (c.scale > 1)
+            p.translate(0.5, 0.5);
         p.setPen(Qt::black);
         p.drawLine(0, 0, w - 1, 0);
         p.drawLine(w - 1, 0, w - 1, h - 1);
@@ -46,101 +78,99 @@ void paintSpaceBox(QImage& image, int share, QChar letter)
     const QFontMetrics m(font);
     const QString s = QString::number(share);
     const QString l(letter);
-    writeText(image, font, s, (w - 1) / 2.0 - m.horizontalAdvance(s) / 2.0 - 2, h - m.height() - 3);
-    writeText(image, font, l, w / 2.0 - m.horizontalAdvance(l) / 2.0, 3);
+    writeText(c, font, s, (w - 1) / 2.0 - m.horizontalAdvance(s) / 2.0 - 2, h - m.height() - 3);
+    writeText(c, font, l, w / 2.0 - m.horizontalAdvance(l) / 2.0, 3);
 }
 
-void paintHangar(QImage& image, const char* picture, int capacity)
+void paintHangar(Canvas& c, const char* picture, int capacity)
 {
-    PaintTransparent(image, pic(picture), 0, 0);
+    blit(c, pic(picture), 0, 0);
     const QFont& font = windowFont();
     const QString text = QString::number(capacity);
-    writeText(image, font, text, image.width() / 2.0 - QFontMetrics(font).horizontalAdvance(text) / 2.0 + 0.5,
-              image.height() / 2.0, Qt::white);
+    writeText(c, font, text, c.width / 2.0 - QFontMetrics(font).horizontalAdvance(text) / 2.0 + 0.5, c.height / 2.0,
+              Qt::white);
 }
 
-void paintArcMarks(QImage& image, const std::array<bool, 6>& arcs, bool full)
+void paintArcMarks(Canvas& c, int arcs, bool full)
 {
     for (int a = 0; a < 6; ++a) {
         const QString n = QString::number(a + 1);
-        if (arcs[a])
-            PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("Arc") + n), 0, 0);
+        if (arcs & (1 << a))
+            blit(c, SystemPictures::instance().picture(QStringLiteral("Arc") + n), 0, 0);
         else if (full)
-            PaintTransparent(image, SystemPictures::instance().picture(QStringLiteral("Arc") + n + QLatin1Char('s')), 0, 0);
+            blit(c, SystemPictures::instance().picture(QStringLiteral("Arc") + n + QLatin1Char('s')), 0, 0);
     }
 }
 
 // Start piece at the left, end piece at the right, middles filling in from the right.
-void paintSegments(QImage& image, int segments, const char* start, const char* middle, const char* end)
+void paintSegments(Canvas& c, int segments, const char* start, const char* middle, const char* end)
 {
-    const int w = image.width();
+    const int w = c.width;
     const int w0 = 21;
-    PaintTransparent(image, pic(start), 0, 0);
-    PaintTransparent(image, pic(end), w - w0, 0);
+    blit(c, pic(start), 0, 0);
+    blit(c, pic(end), w - w0, 0);
     for (int k = 2; k <= segments - 1; ++k)
-        PaintTransparent(image, pic(middle), w - k * w0, 0);
+        blit(c, pic(middle), w - k * w0, 0);
 }
 
-void paintWeapon(QImage& image, const WeaponEntry& w)
+void paintWeapon(Canvas& c, const IconLook& look)
 {
-    const std::optional<WeaponKind> kind = weaponKindOf(w.Kind);
-    if (!kind)
+    if (look.kind < 0)
         return;
-    switch (*kind) {
+    switch (static_cast<WeaponKind>(look.kind)) {
     case WeaponKind::OrtillerySystem:
-        PaintTransparent(image, pic("Ortillery"), 0, 0);
+        blit(c, pic("Ortillery"), 0, 0);
         break;
     case WeaponKind::NeedleBeam:
-        PaintTransparent(image, pic("NeedleBeam"), 0, 0);
-        paintArcMarks(image, w.Arc, true);
+        blit(c, pic("NeedleBeam"), 0, 0);
+        paintArcMarks(c, look.arcs, true);
         break;
     case WeaponKind::Missile:
-        if (w.Details == kStandardDetails)
-            PaintTransparent(image, pic("Missle"), 0, 0);
-        else if (w.Details == kEmpDetails)
-            PaintTransparent(image, pic("MissleEMP"), 0, 0);
-        else if (w.Details == kNeedleDetails)
-            PaintTransparent(image, pic("MissleNeedle"), 0, 0);
+        if (look.variant == kStandardDetails)
+            blit(c, pic("Missle"), 0, 0);
+        else if (look.variant == kEmpDetails)
+            blit(c, pic("MissleEMP"), 0, 0);
+        else if (look.variant == kNeedleDetails)
+            blit(c, pic("MissleNeedle"), 0, 0);
         break;
     case WeaponKind::SalvoMissileRack:
-        if (w.Details == kStandardDetails)
-            PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
-        else if (w.Details == kExtendedRangeDetails)
-            PaintTransparent(image, pic("SalvoRack(ER)"), 0, 0);
-        paintArcMarks(image, w.Arc, false);
+        if (look.variant == kStandardDetails)
+            blit(c, pic("SalvoLauncher"), 0, 0);
+        else if (look.variant == kExtendedRangeDetails)
+            blit(c, pic("SalvoRack(ER)"), 0, 0);
+        paintArcMarks(c, look.arcs, false);
         break;
     case WeaponKind::SalvoLauncher:
-        PaintTransparent(image, pic("SalvoLauncher"), 0, 0);
-        paintArcMarks(image, w.Arc, false);
+        blit(c, pic("SalvoLauncher"), 0, 0);
+        paintArcMarks(c, look.arcs, false);
         break;
     case WeaponKind::SalvoMagazine:
-        if (const int n = magazineSegments(w.Details); n == 1)
-            PaintTransparent(image, pic("SalvoMag1"), 0, 0);
+        if (look.segments == 1)
+            blit(c, pic("SalvoMag1"), 0, 0);
         else
-            paintSegments(image, n, "SalvoMagStart", "SalvoMagMiddle", "SalvoMagEnd");
+            paintSegments(c, look.segments, "SalvoMagStart", "SalvoMagMiddle", "SalvoMagEnd");
         break;
     case WeaponKind::SubmunitionsPack:
-        PaintTransparent(image, pic("SubMunitions"), 0, 0);
+        blit(c, pic("SubMunitions"), 0, 0);
         break;
     case WeaponKind::PulseTorpedoTube:
-        PaintTransparent(image, pic("PulseTorp"), 0, 0);
-        paintArcMarks(image, w.Arc, false);
+        blit(c, pic("PulseTorp"), 0, 0);
+        paintArcMarks(c, look.arcs, false);
         break;
     case WeaponKind::MineLayer:
-        if (const int n = mineLayerSegments(w.Details); n == 1)
-            PaintTransparent(image, pic("MineLayer1"), 0, 0);
+        if (look.segments == 1)
+            blit(c, pic("MineLayer1"), 0, 0);
         else
-            paintSegments(image, n, "MineLayerStart", "MineLayerMiddle", "MineLayerEnd");
+            paintSegments(c, look.segments, "MineLayerStart", "MineLayerMiddle", "MineLayerEnd");
         break;
     case WeaponKind::BeamBattery: {
-        image.fill(Qt::white);
-        PaintTransparent(image, pic("Battery"), 0, 0);
-        paintArcMarks(image, w.Arc, true);
-        const QString cls = batteryClassText(w.Kind);
+        c.image.fill(Qt::white);
+        blit(c, pic("Battery"), 0, 0);
+        paintArcMarks(c, look.arcs, true);
         const QFont& font = batteryClassFont();
         const QFontMetrics m(font);
-        writeText(image, font, cls, image.width() / 2.0 - m.horizontalAdvance(cls) / 2.0,
-                  image.height() / 2.0 - m.height() / 2.0);
+        writeText(c, font, look.variant, c.width / 2.0 - m.horizontalAdvance(look.variant) / 2.0,
+                  c.height / 2.0 - m.height() / 2.0);
         break;
     }
     }
@@ -160,27 +190,9 @@ QString detailsShown(WeaponKind kind, const QString& details)
     }
 }
 
-struct PictureKey {
-    QString code;      // a system's code; empty for a weapon
-    int kind = -1;     // a weapon's kind; -1 for none that paints
-    QString variant;   // the details shown, or a battery's class
-    int arcs = 0;
-    int width = 0;
-    int height = 0;
-    int share = 0;
-    int capacity = 0;
-
-    bool operator==(const PictureKey&) const = default;
-};
-
-size_t qHash(const PictureKey& key, size_t seed = 0)
+IconLook lookOf(const SystemIcon& icon, const IconArt& art)
 {
-    return qHashMulti(seed, key.code, key.kind, key.variant, key.arcs, key.width, key.height, key.share, key.capacity);
-}
-
-PictureKey keyOf(const SystemIcon& icon, const IconArt& art)
-{
-    PictureKey key;
+    IconLook key;
     key.width = qMax(1, twipsToPixels(icon.width));
     key.height = qMax(1, twipsToPixels(icon.height));
     if (!art.mount) {
@@ -193,6 +205,10 @@ PictureKey keyOf(const SystemIcon& icon, const IconArt& art)
     if (const std::optional<WeaponKind> kind = weaponKindOf(w.Kind)) {
         key.kind = static_cast<int>(*kind);
         key.variant = *kind == WeaponKind::BeamBattery ? batteryClassText(w.Kind) : detailsShown(*kind, w.Details);
+        if (*kind == WeaponKind::SalvoMagazine)
+            key.segments = magazineSegments(w.Details);
+        else if (*kind == WeaponKind::MineLayer)
+            key.segments = mineLayerSegments(w.Details);
         for (int a = 0; a < 6; ++a)
             key.arcs |= w.Arc[a] ? 1 << a : 0;
     }
@@ -202,7 +218,7 @@ PictureKey keyOf(const SystemIcon& icon, const IconArt& art)
 } // namespace
 
 struct IconPictureCache::Pictures {
-    QHash<PictureKey, QImage> byKey;
+    QHash<IconLook, QImage> byKey;
 };
 
 IconPictureCache::IconPictureCache() : m_pictures(std::make_unique<Pictures>()) {}
@@ -211,13 +227,13 @@ IconPictureCache::~IconPictureCache() = default;
 
 void IconPictureCache::paint(SystemIcon& icon, const IconArt& art)
 {
-    const PictureKey key = keyOf(icon, art);
-    if (const auto found = m_pictures->byKey.constFind(key); found != m_pictures->byKey.cend()) {
+    icon.look = lookOf(icon, art);
+    if (const auto found = m_pictures->byKey.constFind(icon.look); found != m_pictures->byKey.cend()) {
         icon.picture = *found;
         return;
     }
-    paintIconPicture(icon, art);
-    m_pictures->byKey.insert(key, icon.picture);
+    icon.picture = paintIconLook(icon.look);
+    m_pictures->byKey.insert(icon.look, icon.picture);
 }
 
 qsizetype IconPictureCache::pictureCount() const
@@ -225,21 +241,32 @@ qsizetype IconPictureCache::pictureCount() const
     return m_pictures->byKey.size();
 }
 
+size_t qHash(const IconLook& look, size_t seed)
+{
+    return qHashMulti(seed, look.code, look.kind, look.variant, look.arcs, look.segments, look.width, look.height,
+                      look.share, look.capacity);
+}
+
+QImage paintIconLook(const IconLook& look, int scale)
+{
+    Canvas c = blankCanvas(qMax(1, look.width), qMax(1, look.height), qMax(1, scale));
+    if (look.code.isEmpty()) {
+        paintWeapon(c, look);
+    } else if (const ShipSystemRow* row = systemWithIconCode(look.code)) {
+        if (row->storage == SystemStorage::Space)
+            paintSpaceBox(c, look.share, QLatin1Char(row->boxLetter));
+        else if (row->storage == SystemStorage::Bays)
+            paintHangar(c, row->picture, look.capacity);
+        else if (row->picture)
+            blit(c, pic(row->picture), 0, 0);
+    }
+    return c.image;
+}
+
 void paintIconPicture(SystemIcon& icon, const IconArt& art)
 {
-    QImage image(qMax(1, twipsToPixels(icon.width)), qMax(1, twipsToPixels(icon.height)), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (art.mount) {
-        paintWeapon(image, *art.mount);
-    } else if (const ShipSystemRow* row = systemWithIconCode(icon.tag)) {
-        if (row->storage == SystemStorage::Space)
-            paintSpaceBox(image, art.share, QLatin1Char(row->boxLetter));
-        else if (row->storage == SystemStorage::Bays)
-            paintHangar(image, row->picture, art.capacity);
-        else if (row->picture)
-            PaintTransparent(image, pic(row->picture), 0, 0);
-    }
-    icon.picture = std::move(image);
+    icon.look = lookOf(icon, art);
+    icon.picture = paintIconLook(icon.look);
 }
 
 } // namespace kw

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace kw {
 
@@ -31,6 +32,30 @@ QFont namedFont(const char* family, int pixelSize)
 }
 
 } // namespace
+
+QFont smoothFont(QFont font)
+{
+    const QFontInfo shown(font);
+    if (!QFontDatabase::isSmoothlyScalable(shown.family(), shown.styleName())) {
+        const QFontInfo smooth(windowFont());
+        font.setFamily(QFontDatabase::isSmoothlyScalable(smooth.family(), smooth.styleName())
+                           ? smooth.family()
+                           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    }
+    return font;
+}
+
+QFont scaledFont(QFont font, double factor)
+{
+    if (qFuzzyCompare(factor, 1.0))
+        return font;
+    font = smoothFont(font);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, qRound(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(qMax(1.0, font.pointSizeF() * factor));
+    return font;
+}
 
 QFont windowFont()
 {

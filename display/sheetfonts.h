@@ -13,6 +13,12 @@ QFont batteryClassFont();  // Small Fonts 7: a beam battery's class
 QFont captionFont();       // the streamlining caption, size 7
 QFont formDefaultFont();   // MS Sans Serif 8.25 pt: what a window writes in unless told otherwise
 
+// A font made of fixed bitmap sizes cannot be drawn larger; for text drawn at a finer scale a
+// smooth font stands in (the font itself when it is smooth).
+QFont smoothFont(QFont font);
+// The font at a zoom of its size (a pixel at the least), smooth when it is not 100 %.
+QFont scaledFont(QFont font, double factor);
+
 // Makes the look-alike fonts that ship with the system available when they are installed
 // outside the font path. Safe to call more than once.
 void loadSheetFonts();

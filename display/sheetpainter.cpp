@@ -4,6 +4,7 @@
 #include "display/fixedpictures.h"
 #include "display/sheetfonts.h"
 
+#include <QHash>
 #include <QPainter>
 
 namespace kw {
@@ -27,7 +28,7 @@ int visibleBoxes(const DisplayModel& display, int boxes)
     return qBound(0, boxes, fit);
 }
 
-void paintFixedPictures(QPainter& p, const DisplayModel& display)
+void paintFixedPictures(QPainter& p, const DisplayModel& display, int detail = 1)
 {
     const SheetGeometry& g = display.sheet;
     static const QImage border = corePicture("CoreBorder", 86, 33);
@@ -39,16 +40,17 @@ void paintFixedPictures(QPainter& p, const DisplayModel& display)
     p.drawImage(pixelRect(g.lifeSupport).topLeft(), life);
     p.drawImage(pixelRect(g.reactor).topLeft(), reactor);
     if (display.hull.ftl != HullPicture::Ftl::Hidden)
-        p.drawImage(pixelRect(g.ftl).topLeft(), ftlPicture(display.hull.ftl == HullPicture::Ftl::Tug));
+        p.drawImage(pixelRect(g.ftl).topLeft(), ftlPicture(display.hull.ftl == HullPicture::Ftl::Tug, detail));
     if (display.hull.mdShown)
-        p.drawImage(pixelRect(g.md).topLeft(), mainDrivePicture(display.hull.mdText));
+        p.drawImage(pixelRect(g.md).topLeft(), mainDrivePicture(display.hull.mdText, detail));
 }
 
-void paintIcons(QPainter& p, const DisplayModel& display)
+void paintIcons(QPainter& p, const DisplayModel& display, int detail = 1)
 {
     for (const SystemIcon& icon : display.icons()) {
-        if (icon.placed())
-            p.drawImage(pixelRect(icon.rect()).topLeft(), icon.picture);
+        if (!icon.placed())
+            continue;
+        p.drawImage(pixelRect(icon.rect()).topLeft(), iconPictureAt(icon, detail));
     }
 }
 
@@ -88,6 +90,55 @@ void paintArmourCircles(QPainter& p, const DisplayModel& display)
 
 } // namespace
 
+namespace {
+
+// Runs the drawing with the painter's enlargement taken off and the font enlarged instead;
+// places go through `map`.
+template <typename Draw>
+void withTextUnscaled(QPainter& p, const QFont& font, Draw draw)
+{
+    const QTransform world = p.worldTransform();
+    const double factor = world.m11();
+    if (world.type() != QTransform::TxScale || factor <= 0 || !qFuzzyCompare(factor, world.m22())
+        || qFuzzyCompare(factor, 1.0)) {
+        p.setFont(font);
+        draw(QTransform());
+        return;
+    }
+    p.save();
+    p.setWorldTransform(QTransform::fromTranslate(world.dx(), world.dy()));
+    p.setFont(scaledFont(font, factor));
+    draw(QTransform::fromScale(factor, factor));
+    p.restore();
+}
+
+} // namespace
+
+void drawSheetText(QPainter& p, QPointF at, const QFont& font, const QString& text)
+{
+    withTextUnscaled(p, font, [&](const QTransform& map) { p.drawText(map.map(at), text); });
+}
+
+void drawSheetText(QPainter& p, const QRectF& rect, int flags, const QFont& font, const QString& text)
+{
+    withTextUnscaled(p, font, [&](const QTransform& map) { p.drawText(map.mapRect(rect), flags, text); });
+}
+
+const QImage& iconPictureAt(const SystemIcon& icon, int detail)
+{
+    // An icon without a look (made without art) has only its own picture.
+    if (detail <= 1 || icon.look.width <= 0)
+        return icon.picture;
+    // Kept while views ask for them; a design of thousands of icons has few looks.
+    static QHash<std::pair<IconLook, int>, QImage> pictures;
+    const std::pair<IconLook, int> key{icon.look, detail};
+    if (const auto found = pictures.constFind(key); found != pictures.cend())
+        return *found;
+    if (pictures.size() >= 2048)
+        pictures.clear();
+    return *pictures.insert(key, paintIconLook(icon.look, detail));
+}
+
 QLineF salvoLinkLine(const DisplayModel& display, int launcherIcon, int magazineIcon)
 {
     if (launcherIcon < 1 || launcherIcon > display.iconCount() || magazineIcon < 1 || magazineIcon > display.iconCount())
@@ -103,7 +154,7 @@ QSize displayPixelSize(const DisplayModel& display)
     return {qMax(1, r.width()), qMax(1, r.height())};
 }
 
-void paintSchematic(QPainter& p, const DisplayModel& display, const QList<QLineF>& links)
+void paintSchematic(QPainter& p, const DisplayModel& display, const QList<QLineF>& links, int detail)
 {
     const QSize size = displayPixelSize(display);
     p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
@@ -116,16 +167,16 @@ void paintSchematic(QPainter& p, const DisplayModel& display, const QList<QLineF
     }
     if (!display.hull.streamliningCaption.isEmpty()) {
         p.setPen(Qt::black);
-        p.setFont(captionFont());
         const QPointF at = toPixels({50, 30});
-        p.drawText(QPointF(at.x(), at.y() + QFontMetricsF(captionFont()).ascent()), display.hull.streamliningCaption);
+        drawSheetText(p, QPointF(at.x(), at.y() + QFontMetricsF(captionFont()).ascent()), captionFont(),
+                      display.hull.streamliningCaption);
     }
     // Shapes and lines lie under the pictures, as on the editor's display.
     paintArmourCircles(p, display);
     paintTrackBoxes(p, display);
     paintLinks(p, links);
-    paintFixedPictures(p, display);
-    paintIcons(p, display);
+    paintFixedPictures(p, display, detail);
+    paintIcons(p, display, detail);
 }
 
 QImage composeRecordSheet(const DisplayModel& display, const QList<QLineF>& links)

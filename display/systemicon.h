@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/iconlook.h"
 #include "display/twips.h"
 
 #include <QImage>
@@ -20,6 +21,7 @@ struct SystemIcon {
     float width = kBaseIconTwips;
     float height = kBaseIconTwips;
     QImage picture;                // painted once when the icon is made
+    IconLook look;                 // what the picture shows, to paint it again larger
 
     bool placed() const { return container == IconContainer::Display; }
     TwipRect rect() const { return {left, top, width, height}; }

@@ -3,6 +3,7 @@
 #include "common/changenotifier.h"
 #include "common/pageprinter.h"
 #include "common/userprompts.h"
+#include "editor/recordsheetpage.h"
 #include "model/numbertext.h"
 #include "storage/programfolder.h"
 
@@ -10,13 +11,6 @@
 #include <QFile>
 
 namespace kw {
-
-namespace {
-
-// The record sheet lies this far from the paper's left and top edges, at its own size.
-constexpr double kPageMarginMm = 25;
-
-} // namespace
 
 bool ShipEditor::PrintShip(PagePrinter& printer)
 {
@@ -47,9 +41,7 @@ bool ShipEditor::PrintShip(PagePrinter& printer)
             m_prompts.tell(QStringLiteral("The ship diagram could not be printed: the print file %1 could not be read.")
                                .arg(QDir::toNativeSeparators(path)),
                            PromptIcon::Exclamation);
-        } else if (printer.print({PageOrientation::AsSetUp,
-                                  {{picture, QPointF(kPageMarginMm, kPageMarginMm), paperSizeMm(picture)}}},
-                                 &error)) {
+        } else if (printer.print(recordSheetDocument(picture), &error)) {
             printed = true;
         } else {
             m_prompts.tell(QStringLiteral("The ship diagram could not be printed:\r\n") + error, PromptIcon::Exclamation);

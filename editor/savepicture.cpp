@@ -1,14 +1,14 @@
 #include "editor/shipeditor.h"
 
 #include "common/changenotifier.h"
+#include "common/picturefile.h"
 #include "common/userprompts.h"
 #include "display/sheetpainter.h"
+#include "editor/recordsheetpage.h"
 #include "model/fieldchecks.h"
 #include "model/numbertext.h"
-#include "storage/filesaving.h"
 #include "storage/programfolder.h"
 
-#include <QBuffer>
 #include <QDir>
 
 namespace kw {
@@ -59,10 +59,10 @@ std::optional<QString> ShipEditor::choosePictureTarget(bool& bySide)
     }
     const std::optional<QString> chosen = m_prompts.saveFileName(
         {QString(), QDir::toNativeSeparators(shipsFolder(m_programFolder) + QLatin1Char('/')),
-         QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), trimSpaces(m_fields.name) + QStringLiteral(".bmp")});
+         pictureFilter(), trimSpaces(m_fields.name) + QStringLiteral(".bmp")});
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
-    return chosen;
+    return withPictureSuffix(*chosen);
 }
 
 bool ShipEditor::SavePic(const std::optional<QString>& target)
@@ -77,18 +77,22 @@ bool ShipEditor::SavePic(const std::optional<QString>& target)
     if (!path || (bySide && !makeSideFolder(*path)))
         return false;
     const QImage sheet = composeRecordSheet(m_display, shownLinkLines());
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    // The side's picture and the ones made for printing and for fleets stay bitmaps; a name the
+    // user chose says what it wants by its extension.
+    const PictureFormat format = given || bySide ? PictureFormat::Bitmap : pictureFormatOf(*path);
     QString error;
-    const bool written = sheet.save(&buffer, "BMP") && saveFileAtomically(*path, bytes, &error);
+    const bool written =
+        format == PictureFormat::Pdf
+            ? writeRecordSheetPdf(sheet, *path, trimSpaces(m_fields.name), &error)
+            : savePictureFile(sheet, *path, format, &error);
     // Composing clears the display's drawing: the grid comes back, the caption only with the
     // next redraw.
     m_display.hull.gridShown = true;
     m_display.hull.streamliningCaption.clear();
     if (!written) {
-        m_prompts.tell(QStringLiteral("The ship picture could not be saved as %1:\r\n%2")
-                           .arg(QDir::toNativeSeparators(*path), error.isEmpty() ? QStringLiteral("the picture could not be encoded") : error),
+        m_prompts.tell(format == PictureFormat::Pdf
+                           ? error
+                           : QStringLiteral("The ship picture could not be saved as %1:\r\n%2").arg(QDir::toNativeSeparators(*path), error),
                        PromptIcon::Exclamation);
         return false;
     }

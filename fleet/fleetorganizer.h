@@ -95,6 +95,11 @@ public:
     QRect selectionRect() const { return m_selectionRect; }
     int hScroll() const { return m_hScroll; }
     int vScroll() const { return m_vScroll; }
+    // How far the bars reach: 67 and 64 as designed; a window that shows the page larger lets
+    // them reach further. Values beyond a new reach come back within it.
+    void setScrollReach(int horizontal, int vertical);
+    int hScrollReach() const { return m_hScrollReach; }
+    int vScrollReach() const { return m_vScrollReach; }
     // The card being dragged (its strip is hidden meanwhile), or 0.
     int draggedCard() const { return m_draggedCard; }
     // The card whose description window is shown, or 0; where the window's top-left corner
@@ -175,11 +180,13 @@ public:
     FleetSheets composeSheets() const;
     // "&Print Fleet": print setup first, then both pages, landscape. Returns whether it printed.
     bool PrintFleet(PagePrinter& printer);
-    // "Save Fleet Picture": two bitmaps, the roster and "... Orders Sheet.bmp".
+    // "Save Fleet Picture": the roster and "... Orders Sheet" as two bitmaps or PNGs, or both
+    // as the pages of one PDF, as the chosen name's extension says.
     bool SaveFleetPicture();
-    // Both pictures in a format of the image writer (for example "BMP" or "PNG"): the roster as
-    // rosterPath, the orders sheet beside it. False with the reason when one is not written.
-    bool writeFleetPictures(const QString& rosterPath, const char* format, QString* error) const;
+    // Both pages in the format the path's extension names: for a bitmap or a PNG the roster
+    // as the path and the orders sheet beside it, for a PDF the two pages as PrintFleet prints
+    // them. False with the reason when something was not written.
+    bool writeFleetPictures(const QString& path, QString* error) const;
     // The document "&Print Fleet" prints.
     PrintDocument printDocument() const;
     // The name of the document: the fleet file's name, or "New Fleet".
@@ -239,6 +246,8 @@ private:
     QRect m_selectionRect;
     int m_hScroll = 0;
     int m_vScroll = 0;
+    int m_hScrollReach = FleetDesign::hScrollMax;
+    int m_vScrollReach = FleetDesign::vScrollMax;
     int m_draggedCard = 0;
     int m_describedCard = 0;
     QPointF m_descriptionPlace;

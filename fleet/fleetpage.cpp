@@ -41,8 +41,8 @@ void FleetOrganizer::chooseFleetEntry(int index)
     if (k == 0)
         return;
     selectCardRectangle(k);
-    m_hScroll = scrollValue(card(k).left, FleetDesign::hScrollMax, FleetDesign::hScrollMax);
-    m_vScroll = scrollValue(card(k).top, FleetDesign::vScrollMax, FleetDesign::vScrollMax);
+    m_hScroll = scrollValue(card(k).left, FleetDesign::hScrollMax, m_hScrollReach);
+    m_vScroll = scrollValue(card(k).top, FleetDesign::vScrollMax, m_vScrollReach);
 }
 
 void FleetOrganizer::clickPage()
@@ -54,8 +54,15 @@ void FleetOrganizer::clickPage()
 void FleetOrganizer::setScroll(int horizontal, int vertical)
 {
     ChangeScope scope(*this);
-    m_hScroll = std::clamp(horizontal, 0, FleetDesign::hScrollMax);
-    m_vScroll = std::clamp(vertical, 0, FleetDesign::vScrollMax);
+    m_hScroll = std::clamp(horizontal, 0, m_hScrollReach);
+    m_vScroll = std::clamp(vertical, 0, m_vScrollReach);
+}
+
+void FleetOrganizer::setScrollReach(int horizontal, int vertical)
+{
+    m_hScrollReach = std::max(0, horizontal);
+    m_vScrollReach = std::max(0, vertical);
+    setScroll(m_hScroll, m_vScroll);
 }
 
 bool FleetOrganizer::moveOverCard(int k, QPointF pointer, bool leftButton)

@@ -2,10 +2,10 @@
 #include "fleet/fleetorganizer.h"
 
 #include "common/pageprinter.h"
+#include "common/pdfdocument.h"
+#include "common/picturefile.h"
 #include "common/userprompts.h"
-#include "storage/filesaving.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,23 +49,22 @@ bool FleetOrganizer::PrintFleet(PagePrinter& printer)
     return true;
 }
 
-bool FleetOrganizer::writeFleetPictures(const QString& rosterPath, const char* format, QString* error) const
+bool FleetOrganizer::writeFleetPictures(const QString& path, QString* error) const
 {
+    const PictureFormat format = pictureFormatOf(path);
+    if (format == PictureFormat::Pdf)
+        return writePdfDocument(printDocument(), path,
+                                {documentName(), QPageSize(QPageSize::A4), QPageLayout::Landscape, 600}, error);
     const FleetSheets sheets = composeSheets();
-    const QFileInfo roster(rosterPath);
+    const QFileInfo roster(path);
     const QString suffix = roster.suffix().isEmpty() ? QString() : QLatin1Char('.') + roster.suffix();
-    const QString ordersPath = rosterPath.chopped(suffix.size()) + QStringLiteral(" Orders Sheet") + suffix;
-    const std::pair<const QImage*, QString> pictures[] = {{&sheets.roster, rosterPath}, {&sheets.orders, ordersPath}};
-    for (const auto& [picture, path] : pictures) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
+    const QString ordersPath = path.chopped(suffix.size()) + QStringLiteral(" Orders Sheet") + suffix;
+    const std::pair<const QImage*, QString> pictures[] = {{&sheets.roster, path}, {&sheets.orders, ordersPath}};
+    for (const auto& [picture, file] : pictures) {
         QString why;
-        if (!picture->save(&buffer, format))
-            why = QStringLiteral("the picture could not be encoded");
-        else if (saveFileAtomically(path, bytes, &why))
+        if (savePictureFile(*picture, file, format, &why))
             continue;
-        *error = QStringLiteral("The picture %1 could not be saved:\r\n%2").arg(QDir::toNativeSeparators(path), why);
+        *error = QStringLiteral("The picture %1 could not be saved:\r\n%2").arg(QDir::toNativeSeparators(file), why);
         return false;
     }
     return true;
@@ -76,15 +75,12 @@ bool FleetOrganizer::SaveFleetPicture()
     ChangeScope scope(*this);
     if (!m_hasShips)
         return false;
-    const std::optional<QString> chosen = m_prompts.saveFileName(
-        {QString(), dialogFolder(), QStringLiteral("Windows Bitmap (*.bmp)|*.bmp|"), QStringLiteral("New Fleet.bmp")});
+    const std::optional<QString> chosen =
+        m_prompts.saveFileName({QString(), dialogFolder(), pictureFilter(), QStringLiteral("New Fleet.bmp")});
     if (!chosen || chosen->isEmpty())
         return false;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".bmp");
     QString error;
-    if (!writeFleetPictures(path, "BMP", &error)) {
+    if (!writeFleetPictures(withPictureSuffix(*chosen), &error)) {
         m_prompts.tell(error, PromptIcon::Exclamation);
         return false;
     }

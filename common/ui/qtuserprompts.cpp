@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace kw {
@@ -77,6 +79,15 @@ QString QtUserPrompts::dialogFilter(const QString& filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QString QtUserPrompts::withChosenSuffix(const QString& path, const QString& chosenFilter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(chosenFilter);
+    if (path.isEmpty() || !match.hasMatch() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + match.captured(1);
+}
+
 std::optional<QString> QtUserPrompts::openFileName(const FileDialogRequest& request)
 {
     const QString path = QFileDialog::getOpenFileName(m_owner, request.title, request.startFolder, dialogFilter(request.filter));
@@ -89,8 +100,10 @@ std::optional<QString> QtUserPrompts::saveFileName(const FileDialogRequest& requ
     if (!request.proposedName.isEmpty())
         start = QDir(request.startFolder).filePath(request.proposedName);
     // The controllers ask about an existing file themselves, with their own words.
-    const QString path = QFileDialog::getSaveFileName(m_owner, request.title, start, dialogFilter(request.filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    QString chosenFilter;
+    const QString path = withChosenSuffix(QFileDialog::getSaveFileName(m_owner, request.title, start, dialogFilter(request.filter),
+                                                                       &chosenFilter, QFileDialog::DontConfirmOverwrite),
+                                          chosenFilter);
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 

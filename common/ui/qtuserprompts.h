@@ -18,6 +18,9 @@ public:
 
     // "Ship File (*.shp)|*.shp|" becomes the dialog's "Ship File (*.shp)".
     static QString dialogFilter(const QString& filter);
+    // A name typed without an extension gets the one of the file type chosen in the dialog
+    // ("Windows Bitmap (*.bmp)" adds ".bmp"); a name with one is kept.
+    static QString withChosenSuffix(const QString& path, const QString& chosenFilter);
 
 private:
     QWidget* m_owner;

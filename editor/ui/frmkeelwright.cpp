@@ -5,9 +5,11 @@
 #include "common/ui/namedbutton.h"
 #include "common/ui/screensizerule.h"
 #include "common/ui/updown.h"
+#include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/sheetpanel.h"
+#include "editor/ui/systemdisplayview.h"
 #include "model/numbertext.h"
 
 #include <QAction>
@@ -85,6 +87,11 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
     setCentralWidget(windowScroll);
 
     buildMenus();
+    // The zoom of the display is the window's View menu; the sheet's area grows with it.
+    ViewZoom& zoom = panel->displayView()->zoom();
+    zoom.addViewMenu(menuBar());
+    connect(&zoom, &ViewZoom::changed, this,
+            [sheetScroll, panel] { sheetScroll->setMaximumSize(panel->sizeHint() + QSize(2, 2)); });
     m_sizeRule = new ScreenSizeRule(this);
 
     connect(&m_editor, &ShipEditor::changed, this, &FrmKeelwright::mirror);

@@ -1,6 +1,8 @@
 #include "editor/ui/holdingboxview.h"
 
+#include "common/ui/viewzoom.h"
 #include "display/placement.h"
+#include "display/sheetpainter.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/icondrag.h"
 #include "editor/ui/icontooltip.h"
@@ -45,10 +47,12 @@ protected:
     {
         QPainter p(this);
         p.fillRect(event->rect(), kPeach);
+        // On a dense screen the pictures' text is painted at the screen's finer size.
+        const int detail = ViewZoom::detail(devicePixelRatioF());
         for (const SystemIcon& icon : m_editor.display().icons()) {
             const QRect at = pixelRect(icon.rect());
             if (!icon.placed() && at.intersects(event->rect()))
-                p.drawImage(at.topLeft(), icon.picture);
+                p.drawImage(at.topLeft(), iconPictureAt(icon, detail));
         }
     }
 

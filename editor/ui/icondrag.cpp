@@ -36,13 +36,14 @@ std::optional<IconDrag> readIconDrag(const QMimeData* data)
     return IconDrag{icon, QPointF(x, y)};
 }
 
-void runIconDrag(QWidget* source, const SystemIcon& icon, QPointF grab)
+void runIconDrag(QWidget* source, const SystemIcon& icon, QPointF grab, double zoom)
 {
     auto* drag = new QDrag(source);
     drag->setMimeData(iconDragData({icon.index, grab}));
     if (!icon.picture.isNull()) {
-        drag->setPixmap(QPixmap::fromImage(icon.picture));
-        drag->setHotSpot((grab / kTwipsPerPixel).toPoint());
+        const QSize size = (QSizeF(icon.picture.size()) * zoom).toSize().expandedTo(QSize(1, 1));
+        drag->setPixmap(QPixmap::fromImage(icon.picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        drag->setHotSpot((grab * zoom / kTwipsPerPixel).toPoint());
     }
     drag->exec(Qt::MoveAction);
 }

@@ -24,7 +24,8 @@ QMimeData* iconDragData(const IconDrag& drag);
 // The dragged icon, or nothing for a drag of something else or a damaged payload.
 std::optional<IconDrag> readIconDrag(const QMimeData* data);
 
-// Drags the icon from a view; its picture follows the pointer, held where it was grabbed.
-void runIconDrag(QWidget* source, const SystemIcon& icon, QPointF grab);
+// Drags the icon from a view shown at the zoom; its picture follows the pointer, held where it
+// was grabbed.
+void runIconDrag(QWidget* source, const SystemIcon& icon, QPointF grab, double zoom = 1);
 
 } // namespace kw

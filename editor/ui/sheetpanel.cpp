@@ -1,5 +1,6 @@
 #include "editor/ui/sheetpanel.h"
 
+#include "common/ui/viewzoom.h"
 #include "display/sheetgeometry.h"
 #include "editor/keyboardmover.h"
 #include "editor/shipeditor.h"
@@ -24,6 +25,8 @@ constexpr float kOriginTop = std::min(borderFrame.top, holdingFrame.top);
 const float kRight = std::max(borderFrame.right(), holdingFrame.right());
 const float kBottom = std::max(borderFrame.bottom(), holdingFrame.bottom());
 constexpr float kLinkButtonWidth = 3000;
+// Between a zoomed display and its frame.
+constexpr int kZoomMargin = 6;
 
 } // namespace
 
@@ -47,6 +50,7 @@ SheetPanel::SheetPanel(ShipEditor& editor, QWidget* parent) : QWidget(parent), m
     connect(m_link, &QPushButton::clicked, &m_editor, &ShipEditor::startLink);
     connect(m_cancelLink, &QPushButton::clicked, &m_editor, &ShipEditor::cancelLink);
     connect(&m_editor, &ShipEditor::changed, this, &SheetPanel::refresh);
+    connect(&m_display->zoom(), &ViewZoom::changed, this, &SheetPanel::refresh);
     refresh();
 }
 
@@ -64,13 +68,38 @@ QPoint SheetPanel::toPanel(float left, float top)
 QSize SheetPanel::sizeHint() const
 {
     // One pixel more each way for the frame's right and bottom border line.
-    return {twipsToPixels(kRight - kOriginLeft) + 1, twipsToPixels(kBottom - kOriginTop) + 1};
+    const QSize designed(twipsToPixels(kRight - kOriginLeft) + 1, twipsToPixels(kBottom - kOriginTop) + 1);
+    const QRect frame = frameRect();
+    return designed.expandedTo(QSize(frame.right() + 2, frame.bottom() + 2));
+}
+
+QRect SheetPanel::displayRect() const
+{
+    const SheetGeometry& sheet = m_editor.display().sheet;
+    const QPoint designed = toPanel(sheet.display.left, sheet.display.top);
+    const QSize shown = m_display->sizeHint();
+    const int growth = shown.width() - pixelRect(sheet.display).width();
+    const int frameLeft = toPanel(borderFrame.left, borderFrame.top).x();
+    const int left = std::max(designed.x() - growth / 2, std::min(designed.x(), frameLeft + kZoomMargin));
+    return {QPoint(left, designed.y()), shown};
+}
+
+QRect SheetPanel::frameRect() const
+{
+    QRect frame(toPanel(borderFrame.left, borderFrame.top),
+                QSize(twipsToPixels(borderFrame.width), twipsToPixels(borderFrame.height)));
+    if (m_display->zoom().factor() > 1) {
+        const QRect display = displayRect();
+        frame.setRight(std::max(frame.right(), display.right() + kZoomMargin));
+        frame.setBottom(std::max(frame.bottom(), display.bottom() + kZoomMargin));
+    }
+    return frame;
 }
 
 void SheetPanel::refresh()
 {
     const SheetGeometry& sheet = m_editor.display().sheet;
-    m_display->move(toPanel(sheet.display.left, sheet.display.top));
+    m_display->setGeometry(displayRect());
     m_holding->move(toPanel(holdingFrame.left, holdingFrame.top));
     // The buttons sit centred over the display, which is centred in the frame.
     const QPoint buttonAt = toPanel(borderFrame.left + (borderFrame.width - kLinkButtonWidth) / 2, sheet.linkButtonTop);
@@ -79,6 +108,10 @@ void SheetPanel::refresh()
         button->setGeometry(QRect(buttonAt, buttonSize));
     m_link->setVisible(m_editor.controls().linkVisible);
     m_cancelLink->setVisible(m_editor.controls().cancelLinkVisible);
+    if (size() != sizeHint()) {
+        resize(sizeHint());
+        updateGeometry();
+    }
     update();
 }
 
@@ -88,8 +121,7 @@ void SheetPanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
-    const QPoint topLeft = toPanel(borderFrame.left, borderFrame.top);
-    p.drawRect(QRect(topLeft, QSize(twipsToPixels(borderFrame.width), twipsToPixels(borderFrame.height))));
+    p.drawRect(frameRect());
 }
 
 bool SheetPanel::handleKey(QKeyEvent* event, bool press)

@@ -35,6 +35,11 @@ public:
 
     // Window twips to this panel's pixels.
     static QPoint toPanel(float left, float top);
+    // Where the display and the frame around it lie in the panel at the display's zoom. The
+    // display grows from the middle of its top edge, so the holding box and the link buttons
+    // above it stay put; the frame grows with it.
+    QRect displayRect() const;
+    QRect frameRect() const;
 
 public Q_SLOTS:
     void refresh();

@@ -1,5 +1,6 @@
 #include "editor/ui/systemdisplayview.h"
 
+#include "common/ui/viewzoom.h"
 #include "display/placement.h"
 #include "display/sheetpainter.h"
 #include "editor/shipeditor.h"
@@ -11,6 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace kw {
@@ -19,23 +21,18 @@ namespace {
 
 const QColor kBandColour(128, 128, 128);
 
-// Events arrive in pixels; the model works in whole twips.
-QPointF twipsAt(QPointF pixel)
-{
-    return QPointF(pixel.toPoint()) * kTwipsPerPixel;
-}
-
 // The band covers the pixels from where the button went down to the pointer, both included.
-QRect pixelBand(QPointF from, QPointF to)
+QRect pixelBand(const ViewZoom& zoom, QPointF from, QPointF to)
 {
-    const QPoint a = (from / kTwipsPerPixel).toPoint();
-    const QPoint b = (to / kTwipsPerPixel).toPoint();
+    const QPoint a = zoom.pixelsOf(from).toPoint();
+    const QPoint b = zoom.pixelsOf(to).toPoint();
     return QRect(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())), QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
 }
 
 } // namespace
 
-SystemDisplayView::SystemDisplayView(ShipEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
+SystemDisplayView::SystemDisplayView(ShipEditor& editor, QWidget* parent)
+    : QWidget(parent), m_editor(editor), m_zoom(new ViewZoom(this))
 {
     setObjectName(QStringLiteral("picSysDisplay"));
     setAcceptDrops(true);
@@ -45,6 +42,7 @@ SystemDisplayView::SystemDisplayView(ShipEditor& editor, QWidget* parent) : QWid
     setAttribute(Qt::WA_OpaquePaintEvent);
     buildAlignmentMenu();
     connect(&m_editor, &ShipEditor::changed, this, &SystemDisplayView::refresh);
+    connect(m_zoom, &ViewZoom::changed, this, &SystemDisplayView::refresh);
     refresh();
 }
 
@@ -72,12 +70,18 @@ void SystemDisplayView::buildAlignmentMenu()
 
 QSize SystemDisplayView::sizeHint() const
 {
-    return displayPixelSize(m_editor.display());
+    const TwipRect& display = m_editor.display().sheet.display;
+    return {qMax(1, m_zoom->wholePixels(display.width)), qMax(1, m_zoom->wholePixels(display.height))};
 }
 
 QRect SystemDisplayView::band() const
 {
-    return m_press == Press::Background && m_bandDragging ? pixelBand(m_bandStart, m_bandEnd) : QRect();
+    return m_press == Press::Background && m_bandDragging ? pixelBand(*m_zoom, m_bandStart, m_bandEnd) : QRect();
+}
+
+QPointF SystemDisplayView::twipsAt(QPointF pixel) const
+{
+    return m_zoom->toTwips(pixel);
 }
 
 void SystemDisplayView::refresh()
@@ -92,11 +96,17 @@ void SystemDisplayView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const DisplayModel& display = m_editor.display();
-    paintSchematic(p, display, m_editor.shownLinkLines());
+    p.save();
+    m_zoom->applyTo(p, devicePixelRatioF());
+    paintSchematic(p, display, m_editor.shownLinkLines(), m_zoom->detail(p));
+    p.restore();
+    // The markers and the band hug the icons at every zoom, one pixel wide.
     p.setBrush(Qt::NoBrush);
     for (const SelectionMarker& marker : selectionMarkers(display)) {
+        const TwipRect icon = display.icon(marker.icon).rect();
+        const QRect rect = m_zoom->pixelRect(icon.left, icon.top, icon.width, icon.height).adjusted(-1, -1, 1, 1);
         p.setPen(QPen(Qt::black, 1, marker.reference ? Qt::SolidLine : Qt::DotLine));
-        p.drawRect(marker.rect.adjusted(0, 0, -1, -1));
+        p.drawRect(rect.adjusted(0, 0, -1, -1));
     }
     const QRect shpDrag = band();
     if (!shpDrag.isEmpty()) {
@@ -159,7 +169,7 @@ void SystemDisplayView::mouseMoveEvent(QMouseEvent* event)
     const int icon = m_pressedIcon;
     m_press = Press::None;
     if (icon >= 1 && icon <= m_editor.display().iconCount())
-        runIconDrag(this, m_editor.display().icon(icon), m_grab);
+        runIconDrag(this, m_editor.display().icon(icon), m_grab, m_zoom->factor());
 }
 
 void SystemDisplayView::mouseReleaseEvent(QMouseEvent* event)
@@ -214,6 +224,12 @@ void SystemDisplayView::dropEvent(QDropEvent* event)
         m_editor.dropIconOnDisplay(drag.icon, at, drag.grab);
     }
     event->acceptProposedAction();
+}
+
+void SystemDisplayView::wheelEvent(QWheelEvent* event)
+{
+    if (!m_zoom->wheel(event))
+        QWidget::wheelEvent(event);
 }
 
 } // namespace kw

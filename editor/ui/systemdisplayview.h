@@ -9,6 +9,7 @@ class QMimeData;
 namespace kw {
 
 class ShipEditor;
+class ViewZoom;
 
 // picSysDisplay: the white schematic with the placed icons, the selection markers and the
 // selection band. Mouse events become placement operations on the editor; icons are moved by
@@ -26,6 +27,8 @@ public:
     QMenu* alignmentMenu() const { return m_alignMenu; }
     // The band (shpDrag) in pixels while it is dragged, else empty.
     QRect band() const;
+    // How large the display is shown; icons keep their twips at every zoom.
+    ViewZoom& zoom() const { return *m_zoom; }
 
 public Q_SLOTS:
     // Takes the display's size from the model and repaints.
@@ -40,6 +43,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     enum class Press { None, Background, Icon };
@@ -47,8 +51,11 @@ private:
     void buildAlignmentMenu();
     // Whether a drop of the dragged data at this point would move anything.
     bool acceptsDrop(const QMimeData* data, QPointF pixel) const;
+    // A pixel of the view in display twips.
+    QPointF twipsAt(QPointF pixel) const;
 
     ShipEditor& m_editor;
+    ViewZoom* m_zoom;
     QMenu* m_alignMenu = nullptr;
     Press m_press = Press::None;
     QPointF m_bandStart;       // BandStart, display twips

@@ -1,6 +1,7 @@
 #include "fleet/ui/cardtextboxes.h"
 
 #include "common/ui/typedtext.h"
+#include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
 #include "fleet/fleetorganizer.h"
 
@@ -18,16 +19,27 @@ void showText(QLineEdit* box, const QString& text)
         box->setText(text);
 }
 
-QRect pixelsAt(const TwipRect& strip, const TwipRect& inside)
+TwipRect placedIn(const TwipRect& strip, const TwipRect& inside)
 {
-    return pixelRect({strip.left + inside.left, strip.top + inside.top, inside.width, inside.height});
+    return {strip.left + inside.left, strip.top + inside.top, inside.width, inside.height};
+}
+
+// The window's font at the page's zoom.
+QFont zoomedFont(const ViewZoom& zoom)
+{
+    return scaledFont(formDefaultFont(), zoom.factor());
 }
 
 } // namespace
 
-CardTextBoxes::CardTextBoxes(FleetOrganizer& organizer, QWidget* page)
-    : QObject(page), m_organizer(organizer), m_page(page)
+CardTextBoxes::CardTextBoxes(FleetOrganizer& organizer, const ViewZoom& zoom, QWidget* page)
+    : QObject(page), m_organizer(organizer), m_zoom(zoom), m_page(page)
 {
+}
+
+QRect CardTextBoxes::pixelsOf(const TwipRect& rect) const
+{
+    return m_zoom.pixelRect(rect.left, rect.top, rect.width, rect.height);
 }
 
 QLineEdit* CardTextBoxes::box(int k, Box which) const
@@ -50,7 +62,7 @@ QLineEdit* CardTextBoxes::makeBox(const QString& name, int k)
 {
     auto* box = new QLineEdit(m_page);
     box->setObjectName(name + QLatin1Char('_') + QString::number(k));
-    box->setFont(formDefaultFont());
+    box->setFont(zoomedFont(m_zoom));
     box->setTextMargins(0, 0, 0, 0);
     box->show();
     return box;
@@ -95,10 +107,13 @@ void CardTextBoxes::placeBoxes()
     const QList<FleetCard>& cards = m_organizer.cards();
     QList<CardPlace> places;
     for (const FleetCard& card : cards)
-        places << CardPlace{pixelRect(card.stripRect()), pixelRect(card.pictureRect()), card.stripVisible};
+        places << CardPlace{pixelsOf(card.stripRect()), pixelsOf(card.pictureRect()), card.stripVisible,
+                            m_zoom.percent()};
     if (places == m_placed)
         return;
+    const bool rezoomed = m_placed.isEmpty() || m_placed.first().zoom != m_zoom.percent();
     m_placed = places;
+    const QFont font = zoomedFont(m_zoom);
 
     // From the last card down: what later cards cover grows as we go.
     QRegion covered;
@@ -108,10 +123,12 @@ void CardTextBoxes::placeBoxes()
         const QRect stripPixels = places[i].strip;
         const TwipRect notes{FleetDesign::txtMiscLeft, FleetDesign::txtMiscTop, card.miscWidth(),
                              FleetDesign::txtMiscHeight};
-        const std::pair<QLineEdit*, QRect> placed[] = {{m_boxes[i].id, pixelsAt(strip, FleetDesign::txtID)},
-                                                       {m_boxes[i].name, pixelsAt(strip, FleetDesign::txtName)},
-                                                       {m_boxes[i].notes, pixelsAt(strip, notes)}};
+        const std::pair<QLineEdit*, QRect> placed[] = {{m_boxes[i].id, pixelsOf(placedIn(strip, FleetDesign::txtID))},
+                                                       {m_boxes[i].name, pixelsOf(placedIn(strip, FleetDesign::txtName))},
+                                                       {m_boxes[i].notes, pixelsOf(placedIn(strip, notes))}};
         for (const auto& [box, rect] : placed) {
+            if (rezoomed)
+                box->setFont(font);
             // Clipped to the strip, as the boxes are its children.
             const QRegion shown = QRegion(rect.intersected(stripPixels)).subtracted(covered);
             box->setGeometry(rect);

@@ -1,6 +1,8 @@
 #include "fleet/ui/fleetpageview.h"
 
+#include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
+#include "display/sheetpainter.h"
 #include "fleet/fleetorganizer.h"
 #include "fleet/ui/cardtextboxes.h"
 
@@ -8,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace kw {
 
@@ -15,12 +18,6 @@ namespace {
 
 const QColor kSelectionColour(0, 90, 200);
 const QColor kStripFrame(128, 128, 128);
-
-// Events arrive in pixels; the organizer works in whole twips.
-QPointF twipsAt(QPointF pixel)
-{
-    return QPointF(pixel.toPoint()) * kTwipsPerPixel;
-}
 
 QRect captionRect(const TwipRect& strip, const TwipRect& label)
 {
@@ -30,7 +27,8 @@ QRect captionRect(const TwipRect& strip, const TwipRect& label)
 } // namespace
 
 FleetPageView::FleetPageView(FleetOrganizer& organizer, QWidget* viewport)
-    : QWidget(viewport), m_organizer(organizer), m_boxes(new CardTextBoxes(organizer, this))
+    : QWidget(viewport), m_organizer(organizer), m_zoom(new ViewZoom(this)),
+      m_boxes(new CardTextBoxes(organizer, *m_zoom, this))
 {
     setObjectName(QStringLiteral("picArea"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,11 +37,20 @@ FleetPageView::FleetPageView(FleetOrganizer& organizer, QWidget* viewport)
     // A click takes the keyboard, so Escape reaches a drag and a limit being typed is entered.
     setFocusPolicy(Qt::ClickFocus);
     resize(sizeHint());
+    connect(m_zoom, &ViewZoom::changed, this, [this] {
+        resize(sizeHint());
+        refresh();
+    });
 }
 
 QSize FleetPageView::sizeHint() const
 {
-    return {twipsToPixels(FleetDesign::pageWidth), twipsToPixels(FleetDesign::pageHeight)};
+    return {m_zoom->wholePixels(FleetDesign::pageWidth), m_zoom->wholePixels(FleetDesign::pageHeight)};
+}
+
+QPointF FleetPageView::twipsAt(QPointF pixel) const
+{
+    return m_zoom->toTwips(pixel);
 }
 
 void FleetPageView::refresh()
@@ -56,6 +63,8 @@ void FleetPageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
+    painter.save();
+    m_zoom->applyTo(painter, devicePixelRatioF());
     const QList<FleetCard>& cards = m_organizer.cards();
     // In number order: each card lies over the ones before it.
     for (int k = 1; k <= cards.size(); ++k) {
@@ -65,10 +74,12 @@ void FleetPageView::paintEvent(QPaintEvent* event)
         painter.drawImage(pixelRect(card.pictureRect()).topLeft(), card.picture);
     }
     if (m_organizer.selectionVisible()) {
-        painter.setPen(QPen(kSelectionColour, 1));
+        // One screen pixel wide at every zoom.
+        painter.setPen(QPen(kSelectionColour, 0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_organizer.selectionRect().adjusted(0, 0, -1, -1));
     }
+    painter.restore();
     if (m_dragging)
         paintDraggedOutline(painter);
 }
@@ -83,10 +94,10 @@ void FleetPageView::paintStrip(QPainter& painter, int k) const
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.save();
     painter.setClipRect(area);
-    painter.setFont(formDefaultFont());
     painter.setPen(Qt::black);
-    painter.drawText(captionRect(strip, FleetDesign::lblID), Qt::AlignLeft | Qt::AlignVCenter, kIdCaption);
-    painter.drawText(captionRect(strip, FleetDesign::lblName), Qt::AlignLeft | Qt::AlignVCenter, kNameCaption);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    drawSheetText(painter, captionRect(strip, FleetDesign::lblID), flags, formDefaultFont(), kIdCaption);
+    drawSheetText(painter, captionRect(strip, FleetDesign::lblName), flags, formDefaultFont(), kNameCaption);
     painter.restore();
 }
 
@@ -96,11 +107,11 @@ void FleetPageView::paintDraggedOutline(QPainter& painter) const
     if (k == 0)
         return;
     const FleetCard& card = m_organizer.card(k);
-    const QPoint grab(twipsToPixels(m_organizer.GrabX()), twipsToPixels(m_organizer.GrabY()));
-    const QRect outline(m_dragPixel - grab, card.picture.size());
+    const QPoint grab(m_zoom->wholePixels(m_organizer.GrabX()), m_zoom->wholePixels(m_organizer.GrabY()));
+    const QRect outline(m_dragPixel - grab, (QSizeF(card.picture.size()) * m_zoom->factor()).toSize());
     painter.save();
     painter.setOpacity(0.4);
-    painter.drawImage(outline.topLeft(), card.picture);
+    painter.drawImage(outline, card.picture);
     painter.restore();
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
@@ -249,6 +260,13 @@ void FleetPageView::hideEvent(QHideEvent* event)
 {
     cancelDrag();
     QWidget::hideEvent(event);
+}
+
+void FleetPageView::wheelEvent(QWheelEvent* event)
+{
+    // Without Ctrl the wheel scrolls the page, which the window does.
+    if (!m_zoom->wheel(event))
+        QWidget::wheelEvent(event);
 }
 
 } // namespace kw

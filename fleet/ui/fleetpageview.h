@@ -8,6 +8,7 @@ namespace kw {
 
 class CardTextBoxes;
 class FleetOrganizer;
+class ViewZoom;
 
 // picArea: the white page with the fleet's cards (picture and label strip), the selection
 // rectangle shpSelect and, while a card is dragged, the card's outline under the pointer. It
@@ -23,6 +24,8 @@ public:
 
     QSize sizeHint() const override;
     CardTextBoxes& textBoxes() const { return *m_boxes; }
+    // How large the page is shown; the cards keep their twips at every zoom.
+    ViewZoom& zoom() const { return *m_zoom; }
     // True while the window's drag of a card runs.
     bool dragging() const { return m_dragging; }
 
@@ -38,6 +41,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     enum class Press { None, Page, Card, Other };
@@ -46,12 +50,15 @@ private:
     void paintDraggedOutline(QPainter& painter) const;
     // The pointer's place inside card k, in twips.
     QPointF insideCard(int k, QPointF twips) const;
+    // A pixel of the page in twips.
+    QPointF twipsAt(QPointF pixel) const;
     // Where a drop at this pixel of the page goes; outside the viewport, nowhere.
     bool insideViewport(QPoint pixel) const;
     void startDrag();
     void finishDrag(QPoint pixel);
 
     FleetOrganizer& m_organizer;
+    ViewZoom* m_zoom;
     CardTextBoxes* m_boxes;
     Press m_press = Press::None;
     Qt::MouseButton m_pressButton = Qt::NoButton;

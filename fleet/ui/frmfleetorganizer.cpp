@@ -3,6 +3,7 @@
 #include "common/ui/listmirror.h"
 #include "common/ui/namedbutton.h"
 #include "common/ui/screensizerule.h"
+#include "common/ui/viewzoom.h"
 #include "display/sheetfonts.h"
 #include "fleet/fleetorganizer.h"
 #include "fleet/ui/fleetpageview.h"
@@ -25,10 +26,12 @@ namespace kw {
 
 namespace {
 
-// A scroll bar's value is millimetres; the page moves by whole pixels.
-int millimetresToPixels(int millimetres)
+// How far a bar reaches at the zoom: as designed at 100 %, and further by what the viewport
+// no longer shows of the page when it is shown larger.
+int scrollReach(int designed, float viewportTwips, double zoom)
 {
-    return twipsToPixels(millimetres * FleetDesign::twipsPerMm);
+    const double viewportMm = viewportTwips / FleetDesign::twipsPerMm;
+    return qMax(0, qRound(designed + viewportMm * (1 - 1 / zoom)));
 }
 
 QScrollBar* scrollBar(const char* name, Qt::Orientation orientation, int maximum, const TwipRect& place, QWidget* parent)
@@ -54,6 +57,9 @@ FrmFleetOrganizer::FrmFleetOrganizer(FleetOrganizer& organizer, UserPrompts& pro
     setCentralWidget(buildClientArea());
     m_des = new FrmDes(this);
     buildMenus();
+    // The zoom of the page is the window's View menu.
+    m_page->zoom().addViewMenu(menuBar());
+    connect(&m_page->zoom(), &ViewZoom::changed, this, &FrmFleetOrganizer::rezoom);
     bindKeys();
     m_sizeRule = new ScreenSizeRule(this);
 
@@ -173,10 +179,25 @@ void FrmFleetOrganizer::mirror()
         const QSignalBlocker block(bar);
         bar->setValue(value);
     }
-    m_page->move(-millimetresToPixels(o.hScroll()), -millimetresToPixels(o.vScroll()));
+    // A scroll bar's value is millimetres of the page; the page moves by whole pixels.
+    const ViewZoom& zoom = m_page->zoom();
+    m_page->move(-zoom.wholePixels(o.hScroll() * FleetDesign::twipsPerMm),
+                 -zoom.wholePixels(o.vScroll() * FleetDesign::twipsPerMm));
     m_page->refresh();
     mirrorDescription();
     mirrorMenus();
+}
+
+void FrmFleetOrganizer::rezoom()
+{
+    const double zoom = m_page->zoom().factor();
+    const int across = scrollReach(FleetDesign::hScrollMax, OrganizerLayout::picContainer.width, zoom);
+    const int down = scrollReach(FleetDesign::vScrollMax, OrganizerLayout::picContainer.height, zoom);
+    for (auto [bar, reach] : {std::pair{m_hScroll, across}, std::pair{m_vScroll, down}}) {
+        const QSignalBlocker block(bar);
+        bar->setMaximum(reach);
+    }
+    m_organizer.setScrollReach(across, down);
 }
 
 void FrmFleetOrganizer::mirrorDescription()
@@ -188,7 +209,7 @@ void FrmFleetOrganizer::mirrorDescription()
     }
     // The organizer places the window on the page; the page's corner on the screen is ours.
     const QPointF place = m_organizer.descriptionPlace();
-    const QPoint onPage(twipsToPixels(place.x()), twipsToPixels(place.y()));
+    const QPoint onPage(m_page->zoom().wholePixels(place.x()), m_page->zoom().wholePixels(place.y()));
     m_des->showDescription(m_organizer.card(k).description, m_page->mapToGlobal(onPage));
 }
 
@@ -222,6 +243,8 @@ bool FrmFleetOrganizer::eventFilter(QObject* watched, QEvent* event)
     // the small steps of a touchpad.
     if (watched == m_container && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
+        if (m_page->zoom().wheel(wheel))
+            return true;
         const QPoint delta = wheel->angleDelta();
         const bool across = wheel->modifiers().testFlag(Qt::ShiftModifier) || qAbs(delta.x()) > qAbs(delta.y());
         QScrollBar* bar = across ? m_hScroll : m_vScroll;

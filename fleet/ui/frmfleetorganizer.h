@@ -71,6 +71,8 @@ private:
     void mirror();
     void mirrorMenus();
     void mirrorDescription();
+    // The page's zoom changed: the bars reach as far as the page now needs.
+    void rezoom();
 
     // Handlers of what needs the window itself; everything else goes straight to the organizer.
     void mnuFileItem_Click(FileItem item);

@@ -219,3 +219,37 @@ TEST(IconPictureCache, IconsAlikeShareOnePictureAndOthersGetTheirOwn)
     EXPECT_NE(weapon(arcs).picture, weapon(mount("Needle Beam", {true})).picture);
     EXPECT_EQ(cache.pictureCount(), 8);
 }
+
+TEST(IconLook, PaintedLargerThePixelArtStaysSquareAndTheLinesWhole)
+{
+    // A plain picture at three times its size is its own picture, each pixel a 3 x 3 block.
+    SystemIcon fc;
+    fc.tag = QStringLiteral("FC");
+    fc.width = fc.height = 157.5f;
+    paintIconPicture(fc, {});
+    const QImage big = paintIconLook(fc.look, 3);
+    EXPECT_EQ(big.size(), fc.picture.size() * 3);
+    EXPECT_EQ(big.devicePixelRatio(), 3);
+    EXPECT_EQ(big.convertToFormat(QImage::Format_RGB32),
+              fc.picture.scaled(fc.picture.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+
+    // A battery's class and a cargo box's lines are drawn again at the finer size: the border
+    // two device pixels wide on all four sides, the text not a blocky copy.
+    const SystemIcon battery = weaponIcon(mount("Class 3 Battery", {true}));
+    const QImage sharp = paintIconLook(battery.look, 2).convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(sharp, battery.picture.scaled(battery.picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    SystemIcon cargo;
+    cargo.tag = QStringLiteral("CSpace");
+    cargo.width = 630;
+    cargo.height = 630;
+    IconArt art;
+    art.share = 25;
+    paintIconPicture(cargo, art);
+    const QImage box = paintIconLook(cargo.look, 2);
+    const int w = box.width();
+    const int h = box.height();
+    for (QPoint p : {QPoint(0, 10), QPoint(1, 10), QPoint(10, 0), QPoint(10, 1), QPoint(w - 1, 10), QPoint(w - 2, 10),
+                     QPoint(10, h - 1), QPoint(10, h - 2)})
+        EXPECT_EQ(box.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+    EXPECT_EQ(box.pixel(2, 10), qRgb(255, 255, 255));
+}

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
 using namespace kw;
 using kw::test::EditorTest;
@@ -67,7 +68,8 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     prompts.files = {std::nullopt};   // the save dialog is cancelled
     EXPECT_FALSE(editor.SavePic());
     ASSERT_EQ(prompts.dialogs.size(), 1);
-    EXPECT_EQ(prompts.dialogs[0].filter, "Windows Bitmap (*.bmp)|*.bmp|");
+    EXPECT_EQ(prompts.dialogs[0].filter,
+              "Windows Bitmap (*.bmp)|*.bmp|PNG Picture (*.png)|*.png|PDF Document (*.pdf)|*.pdf|");
     EXPECT_EQ(prompts.dialogs[0].proposedName, "Vigilant.bmp");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships() + "/"));
 
@@ -86,6 +88,33 @@ TEST_F(SavePictureTest, OtherFolderCancelAndFailure)
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_FALSE(editor.SavePic(QString()));
     EXPECT_EQ(prompts.texts(), QStringList{"Save according to side (yes) or in another directory (no)?"});
+}
+
+TEST_F(SavePictureTest, TheChosenNameSaysTheFormat)
+{
+    placedDesign();
+    const QString png = folder.path() + "/v.png";
+    const QString pdf = folder.path() + "/v.PDF";
+    const QString plain = folder.path() + "/v";
+    prompts.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::No};
+    prompts.files = {png, pdf, plain};
+    ASSERT_TRUE(editor.SavePic());
+    ASSERT_TRUE(editor.SavePic());
+    ASSERT_TRUE(editor.SavePic());
+    EXPECT_TRUE(test::readFile(png).startsWith("\x89PNG"));
+    EXPECT_EQ(QImage(png, "PNG").size(), QSize(162, 233));
+    EXPECT_TRUE(test::readFile(pdf).startsWith("%PDF"));
+    // A name without an extension is a bitmap, the first type offered.
+    EXPECT_TRUE(test::readFile(plain + ".bmp").startsWith("BM"));
+    EXPECT_EQ(prompts.asked.last().text, "Ship Saved as " + plain + ".bmp");
+    if (const std::optional<QString> info = test::pdfInfo(pdf)) {
+        EXPECT_TRUE(info->contains(QRegularExpression("Pages:\\s+1\\n"))) << info->toStdString();
+        EXPECT_TRUE(info->contains(QRegularExpression("Page size:\\s+595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)")))
+            << info->toStdString();
+    }
+    // A picture the program asks for by name is a bitmap whatever the name.
+    ASSERT_TRUE(editor.SavePic(folder.path() + "/given.png"));
+    EXPECT_TRUE(test::readFile(folder.path() + "/given.png").startsWith("BM"));
 }
 
 TEST_F(SavePictureTest, PictureSaveAndPrintRefuseADisplayThatNoLongerMatchesTheDesign)

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 
 using namespace kw;
 using kw::test::FleetTest;
@@ -174,7 +175,8 @@ TEST_F(SheetsTest, SaveFleetPictureWritesTwoBitmaps)
     QDir().mkpath(path("F"));
     ASSERT_TRUE(fleet.SaveFleetPicture());
     ASSERT_EQ(prompts.dialogs.size(), 1);
-    EXPECT_EQ(prompts.dialogs[0].filter, "Windows Bitmap (*.bmp)|*.bmp|");
+    EXPECT_EQ(prompts.dialogs[0].filter,
+              "Windows Bitmap (*.bmp)|*.bmp|PNG Picture (*.png)|*.png|PDF Document (*.pdf)|*.pdf|");
     EXPECT_EQ(prompts.dialogs[0].proposedName, "New Fleet.bmp");
     EXPECT_EQ(filesIn("F"), (QStringList{"Alpha Orders Sheet.bmp", "Alpha.bmp"}));
     const FleetSheets sheets = fleet.composeSheets();
@@ -190,6 +192,27 @@ TEST_F(SheetsTest, SaveFleetPictureWritesTwoBitmaps)
     EXPECT_TRUE(prompts.lastText().startsWith("The picture " + QDir::toNativeSeparators(path("G/Beta.bmp"))
                                               + " could not be saved:\r\n"));
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
+}
+
+TEST_F(SheetsTest, SaveFleetPictureWritesTheFormatTheNameSays)
+{
+    threeShips();
+    QDir().mkpath(path("F"));
+    prompts.files = {path("F/Alpha.png"), path("F/Beta.pdf"), path("F/Gamma")};
+    ASSERT_TRUE(fleet.SaveFleetPicture());
+    ASSERT_TRUE(fleet.SaveFleetPicture());
+    ASSERT_TRUE(fleet.SaveFleetPicture());
+    EXPECT_EQ(filesIn("F"), (QStringList{"Alpha Orders Sheet.png", "Alpha.png", "Beta.pdf", "Gamma Orders Sheet.bmp",
+                                         "Gamma.bmp"}));
+    EXPECT_TRUE(test::readFile(path("F/Alpha.png")).startsWith("\x89PNG"));
+    EXPECT_EQ(QImage(path("F/Alpha Orders Sheet.png")).convertToFormat(QImage::Format_RGB32), fleet.composeSheets().orders);
+    EXPECT_TRUE(test::readFile(path("F/Gamma.bmp")).startsWith("BM"));
+    EXPECT_TRUE(test::readFile(path("F/Beta.pdf")).startsWith("%PDF"));
+    if (const std::optional<QString> info = test::pdfInfo(path("F/Beta.pdf"))) {
+        EXPECT_TRUE(info->contains(QRegularExpression("Pages:\\s+2\\n"))) << info->toStdString();
+        EXPECT_TRUE(info->contains(QRegularExpression("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)")))
+            << info->toStdString();
+    }
 }
 
 TEST_F(SheetsTest, PrintFleetPrintsBothPagesLandscapeAfterTheSetup)

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QFileInfo>
 
 namespace kw::test {
@@ -37,6 +39,17 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
+}
+
+std::optional<QString> pdfInfo(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess info;
+    info.start(tool, {path});
+    info.waitForFinished();
+    return QString::fromLatin1(info.readAllStandardOutput());
 }
 
 } // namespace kw::test

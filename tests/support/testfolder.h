@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace kw::test {
 
@@ -24,5 +25,8 @@ private:
 // A fixture file below tests/data.
 QString dataFile(const QString& name);
 QByteArray readFile(const QString& path);
+// What pdfinfo says of a PDF file ("Pages:", "Page size:"...), or nothing where poppler's tools
+// are not installed.
+std::optional<QString> pdfInfo(const QString& path);
 
 } // namespace kw::test

@@ -13,6 +13,11 @@ TEST(QtUserPrompts, FiltersBecomeDialogFilters)
     EXPECT_EQ(QtUserPrompts::dialogFilter("Ship File (*.shp)|*.shp|"), "Ship File (*.shp)");
     EXPECT_EQ(QtUserPrompts::dialogFilter("Windows Bitmap (*.bmp)|*.bmp|"), "Windows Bitmap (*.bmp)");
     EXPECT_EQ(QtUserPrompts::dialogFilter("A (*.a)|*.a|B (*.b)|*.b|"), "A (*.a);;B (*.b)");
+    // The type chosen in the dialog names the extension of a name typed without one.
+    EXPECT_EQ(QtUserPrompts::withChosenSuffix("/f/Alpha", "PNG Picture (*.png)"), "/f/Alpha.png");
+    EXPECT_EQ(QtUserPrompts::withChosenSuffix("/f/Alpha.bmp", "PNG Picture (*.png)"), "/f/Alpha.bmp");
+    EXPECT_EQ(QtUserPrompts::withChosenSuffix("/f/Alpha", "All Files (*)"), "/f/Alpha");
+    EXPECT_EQ(QtUserPrompts::withChosenSuffix(QString(), "PNG Picture (*.png)"), QString());
 }
 
 TEST(QtUserPrompts, MessageBoxesShowTheExactTitleTextButtonsAndIcon)

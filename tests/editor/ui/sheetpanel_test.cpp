@@ -1,3 +1,4 @@
+#include "common/ui/viewzoom.h"
 #include "editor/keyboardmover.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/holdingboxview.h"
@@ -217,13 +218,6 @@ protected:
     const int magazineB = mountIcon(editor, 2);
 };
 
-TEST_F(PlacedSheetTest, ADraggedIconLiesWithItsGrabPointUnderThePointer)
-{
-    EXPECT_EQ(model().iconCount(), 4);   // FC, launcher, two magazines
-    EXPECT_EQ(pixelRect(model().icon(launcher).rect()).topLeft(), QPoint(2, 20));
-    EXPECT_EQ(pixelRect(model().icon(magazineB).rect()).topLeft(), QPoint(96, 50));
-}
-
 TEST_F(PlacedSheetTest, DropsOnAnotherIconOrAFixedPictureMoveNothing)
 {
     const TwipRect beforeFc = model().icon(1).rect();
@@ -308,6 +302,55 @@ TEST_F(PlacedSheetTest, LinkLinesAreDrawnAndDrawnAgainWhenTheShipIsReopened)
     EXPECT_EQ(editor.shownLinkLines(), lines);
     EXPECT_TRUE(lineShown(lines[0]));
     EXPECT_TRUE(lineShown(lines[1]));
+}
+
+TEST_F(SheetPanelTest, AZoomedDisplayDropsOnTheSameTwipsAtTwiceThePixels)
+{
+    // Held 45 and 30 twips inside, let go at 40, 60 pixels: at 100 %, then at 200 %.
+    ASSERT_TRUE(drop({1, {45, 30}}, QPoint(40, 60)));
+    const TwipRect at100 = model().icon(1).rect();
+    EXPECT_EQ(QPointF(at100.left, at100.top), QPointF(600 - 45, 900 - 30));
+    ASSERT_TRUE(drop({1, {0, 0}}, QPoint(300, 100), canvas));
+    view->zoom().setPercent(200);
+    EXPECT_EQ(view->size(), QSize(323, 467));
+    EXPECT_EQ(view->pos(), panel->displayRect().topLeft());
+    EXPECT_TRUE(panel->frameRect().contains(view->geometry()));
+    ASSERT_TRUE(drop({1, {45, 30}}, QPoint(80, 120)));
+    EXPECT_EQ(model().icon(1).rect(), at100);
+    // A short move onto itself puts the icon's corner under the pointer.
+    const ViewZoom& zoom = view->zoom();
+    const QPoint to = zoom.pixelRect(at100.left, at100.top, 1, 1).topLeft() + QPoint(10, 12);
+    ASSERT_TRUE(drop({1, {0, 0}}, to));
+    const SystemIcon& moved = model().icon(1);
+    EXPECT_EQ(zoom.pixelRect(moved.left, moved.top, 1, 1).topLeft(), to);
+}
+
+TEST_F(SheetPanelTest, BandsAndClicksAtHalfAndThreeTimesTheSize)
+{
+    for (int i = 1; i <= model().iconCount(); ++i)
+        editor.dropIconOnDisplay(i, QPointF(600, 300 + 450 * (i - 1)), {0, 0});
+    const auto band = [this](QPoint from, QPoint to) {
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(view, to);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+        return model().SelectedIcons;
+    };
+    // Icon i has its corner at (40, 20 + 30 (i - 1)) pixels at 100 %.
+    view->zoom().setPercent(50);
+    EXPECT_EQ(band(QPoint(100, 40), QPoint(10, 5)), (QList<int>{1, 2}));
+    view->zoom().setPercent(300);
+    EXPECT_EQ(band(QPoint(100, 50), QPoint(130, 160)), (QList<int>{1, 2}));
+    const auto at = [this](int i) {
+        const TwipRect r = model().icon(i).rect();
+        return view->zoom().pixelRect(r.left, r.top, r.width, r.height);
+    };
+    QTest::mouseClick(view, Qt::LeftButton, {}, at(3).center());
+    EXPECT_EQ(model().SelectedIcons, QList<int>{3});
+    // The marker hugs the enlarged icon.
+    EXPECT_EQ(view->grab().toImage().pixelColor(at(3).topLeft() - QPoint(1, 1)), QColor(Qt::black));
+    view->zoom().setPercent(50);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, at(4).center());
+    EXPECT_EQ(model().SelectedIcons, (QList<int>{3, 4}));
 }
 
 TEST_F(SheetPanelTest, ALockedShipKeepsItsIconsWhereTheyAre)

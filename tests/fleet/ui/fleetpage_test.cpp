@@ -1,5 +1,7 @@
 // The page of cards in the window: the strips' text boxes, the mouse on the cards, dragging,
 // the description window, the selection and scrolling.
+#include "common/ui/viewzoom.h"
+#include "display/sheetfonts.h"
 #include "fleet/ui/fleetpageview.h"
 #include "fleet/ui/frmdes.h"
 #include "tests/fleet/ui/organizerwindow.h"
@@ -190,6 +192,42 @@ TEST_F(PageTest, DraggingACardWithTheMouse)
     EXPECT_FALSE(view->dragging());
     EXPECT_EQ(cardPlace(2), before);
     EXPECT_TRUE(box("txtID", 2)->isVisible());
+}
+
+TEST_F(PageTest, AtTwiceTheSizeCardsBoxesAndBarsFollowTheZoom)
+{
+    auto* view = static_cast<FleetPageView*>(page());
+    QWheelEvent ctrlWheel(QPointF(50, 50), page()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page(), &ctrlWheel);
+    EXPECT_EQ(view->zoom().percent(), 125);
+    EXPECT_EQ(fleet.vScroll(), 0) << "Ctrl and the wheel zoom, they do not scroll";
+    view->zoom().setPercent(200);
+    EXPECT_EQ(page()->size(), QSize(2018, 1361));
+    ASSERT_TRUE(fleet.moveOverCard(2, QPointF(0, 0), true));
+    fleet.dropOnPage(QPointF(3000, 4500));
+    EXPECT_EQ(box("txtID", 2)->geometry(), QRect(400 + 32, 600 - 102 + 4, 52, 38));
+    EXPECT_EQ(box("txtMisc", 1)->fontInfo().pixelSize(), 2 * formDefaultFont().pixelSize());
+
+    // Held 20 pixels of 100 % inside the card, let go at (350, 200) pixels of 100 %.
+    mouseOnPage(QEvent::MouseButtonPress, QPoint(440, 640), Qt::LeftButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseMove, QPoint(600, 500), Qt::NoButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseMove, QPoint(700, 400), Qt::NoButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseButtonRelease, QPoint(700, 400), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(cardPlace(2), QPoint(5250, 3000) - QPoint(300, 300));
+    EXPECT_EQ(box("txtID", 2)->geometry().topLeft(), QPoint(660 + 32, 360 - 102 + 4));
+
+    // The bars reach as far as the larger page needs, and move it by twice the pixels.
+    auto* h = child<QScrollBar>("HScroll");
+    auto* v = child<QScrollBar>("VScroll");
+    EXPECT_EQ(std::pair(h->maximum(), v->maximum()), std::pair(167, 119));
+    h->setValue(150);
+    EXPECT_EQ(fleet.hScroll(), 150);
+    EXPECT_EQ(page()->x(), -1134);
+    view->zoom().reset();
+    EXPECT_EQ(std::pair(h->maximum(), v->maximum()), std::pair(67, 64));
+    EXPECT_EQ(fleet.hScroll(), 67);
+    EXPECT_EQ(page()->x(), -253);
 }
 
 TEST_F(PageTest, TheRightButtonShowsTheDescriptionBesideThePointer)
