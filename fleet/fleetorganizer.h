@@ -224,7 +224,8 @@ private:
     void beginTyping(const QString& action, int card);
     void commitTypingAt(const FleetState& reached);
     bool typingChangedFleet() const;
-    void restoreStep(FleetState state);
+    // Undo (back) or redo: the fleet as the step kept it, the current one kept the other way.
+    void takeStep(bool back);
     // Asks whether to save the fleet first: true to go on (No, or Yes and saved).
     bool answerSaveQuestion(const QString& question);
     bool resolveUnsavedChanges(const QString& question);

@@ -73,25 +73,22 @@ QString FleetOrganizer::redoAction() const
 
 void FleetOrganizer::Undo()
 {
-    ChangeScope scope(*this);
-    endDragElsewhere();
-    commitTyping();
-    if (m_history.canUndo())
-        restoreStep(m_history.undo(m_fleet));
+    takeStep(true);
 }
 
 void FleetOrganizer::Redo()
 {
+    takeStep(false);
+}
+
+void FleetOrganizer::takeStep(bool back)
+{
     ChangeScope scope(*this);
     endDragElsewhere();
     commitTyping();
-    if (m_history.canRedo())
-        restoreStep(m_history.redo(m_fleet));
-}
-
-void FleetOrganizer::restoreStep(FleetState state)
-{
-    m_fleet = std::move(state);
+    if (!(back ? m_history.canUndo() : m_history.canRedo()))
+        return;
+    m_fleet = back ? m_history.undo(m_fleet) : m_history.redo(m_fleet);
     // The numbers of the cards may have changed under the selection and the description.
     m_selectedFleetEntry = -1;
     hideSelection();
