@@ -52,7 +52,7 @@ public:
     // The fleet.
     bool FleetChanged() const { return m_fleetChanged; }
     bool SaveEnabled() const { return m_saveEnabled; } // "&Save Fleet"
-    bool HasShips() const { return m_fleet.hasShips; }       // "Save &As", "Save Fleet Picture", "&Print Fleet"
+    bool HasShips() const { return m_fleet.hasShips; } // "Save &As", "Save Fleet Picture", "&Print Fleet"
     bool SaveAbandoned() const { return m_saveAbandoned; }
     const QList<FleetShip>& FleetShips() const { return m_fleet.ships; } // ship k at k - 1
     int ShipCount() const { return static_cast<int>(m_fleet.ships.size()); }
