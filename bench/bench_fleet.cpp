@@ -1,5 +1,5 @@
 // A fleet of 100 ships: opening it with every card picture still to make, opening it again with
-// the pictures cached, saving it, and composing its two sheets.
+// the pictures cached, saving it, composing its two sheets, and the steps of undo and redo.
 #include "bench/benchsupport.h"
 #include "bench/hundredships.h"
 
@@ -75,5 +75,45 @@ static void ComposeHundredShipSheets(benchmark::State& state)
         benchmark::DoNotOptimize(fleet.organizer.composeSheets());
 }
 BENCHMARK(ComposeHundredShipSheets)->Unit(benchmark::kMillisecond);
+
+// A drag that moves one card: the whole fleet is kept for undo.
+static void MoveACardOfHundredAsAStep(benchmark::State& state)
+{
+    OpenedFleet fleet;
+    FleetOrganizer& o = fleet.organizer;
+    int n = 0;
+    for (auto _ : state) {
+        o.moveOverCard(50, QPointF(15, 30), true);
+        o.dropOnPage(QPointF(1000 + ++n % 500, 2000));
+    }
+}
+BENCHMARK(MoveACardOfHundredAsAStep)->Unit(benchmark::kMicrosecond);
+
+// A card's name typed and committed as leaving its box does.
+static void RenameACardOfHundredAsAStep(benchmark::State& state)
+{
+    OpenedFleet fleet;
+    FleetOrganizer& o = fleet.organizer;
+    int n = 0;
+    for (auto _ : state) {
+        o.typeCardName(50, ++n % 2 ? QStringLiteral("Even") : QStringLiteral("Odd"));
+        o.commitTyping();
+    }
+}
+BENCHMARK(RenameACardOfHundredAsAStep)->Unit(benchmark::kMicrosecond);
+
+// The removal of a ship taken back and done again: all 100 cards change their place twice.
+static void UndoAndRedoARemovalOfHundred(benchmark::State& state)
+{
+    OpenedFleet fleet;
+    FleetOrganizer& o = fleet.organizer;
+    o.chooseFleetEntry(0);
+    o.Remove();
+    for (auto _ : state) {
+        o.Undo();
+        o.Redo();
+    }
+}
+BENCHMARK(UndoAndRedoARemovalOfHundred)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

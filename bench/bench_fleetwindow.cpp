@@ -1,5 +1,6 @@
 // The Fleet Organizer's window over a fleet of 100 ships: opening the fleet, which lays out
-// the cards' 300 text boxes, and a pointer move over a card, which the whole window follows.
+// the cards' 300 text boxes, a pointer move over a card, which the whole window follows, and a
+// removal taken back and done again, which the boxes of every card follow.
 #include "bench/hundredships.h"
 
 #include "common/ui/dlgprinter.h"
@@ -55,6 +56,19 @@ static void MoveOverACardOfHundred(benchmark::State& state)
     }
 }
 BENCHMARK(MoveOverACardOfHundred)->Unit(benchmark::kMicrosecond);
+
+static void UndoAndRedoARemovalInTheWindow(benchmark::State& state)
+{
+    FleetWindow fleet;
+    fleet.organizer.chooseFleetEntry(0);
+    fleet.organizer.Remove();
+    for (auto _ : state) {
+        fleet.organizer.Undo();
+        fleet.organizer.Redo();
+        fleet.window.page()->repaint();
+    }
+}
+BENCHMARK(UndoAndRedoARemovalInTheWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

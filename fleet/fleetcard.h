@@ -57,6 +57,9 @@ struct FleetCard {
     QString misc;             // txtMisc
     QString description;      // lblDes
 
+    // Pictures compare by their pixels, but a picture shared with another card compares at once.
+    bool operator==(const FleetCard&) const = default;
+
     float width() const { return picture.width() * kTwipsPerPixel; }
     float height() const { return picture.height() * kTwipsPerPixel; }
     TwipRect pictureRect() const { return {left, top, width(), height()}; }

@@ -56,7 +56,7 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
             m_readingError = refusal;
             break;
         }
-        FleetCard& card = m_cards.last();
+        FleetCard& card = m_fleet.cards.last();
         card.id = line.id;
         card.name = line.name;
         card.left = line.left;
@@ -66,7 +66,7 @@ bool FleetOrganizer::OpenFleet(const QString& requestedPath)
     }
     if (!m_readingError && content.faulty)
         m_readingError = kFleetFileError;
-    m_fleetChanged = false;
+    markUnchanged();
     if (m_readingError) {
         m_prompts.tell(*m_readingError,
                        *m_readingError == kFleetFileError ? PromptIcon::None : PromptIcon::Exclamation);
@@ -100,7 +100,7 @@ bool FleetOrganizer::SaveFleet()
     QList<ShipToSave> ships;
     for (int k = 1; k <= ShipCount(); ++k) {
         const FleetCard& c = card(k);
-        const FleetShip& ship = m_ships[k - 1];
+        const FleetShip& ship = m_fleet.ships[k - 1];
         ships << ShipToSave{{c.name, c.id, ship.Name, QString(), c.left, c.top, c.misc}, ship.FileName};
     }
     FleetSavePlan plan;
@@ -117,7 +117,7 @@ bool FleetOrganizer::SaveFleet()
     if (m_recent)
         m_recent->AddRecentFile(path, RecentKind::Fleets);
     m_fleetPath = path;
-    m_fleetChanged = false;
+    markUnchanged();
     m_saveAbandoned = false;
     return true;
 }

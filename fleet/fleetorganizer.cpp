@@ -62,21 +62,14 @@ RecentMenu FleetOrganizer::recentMenu() const
 
 void FleetOrganizer::resetFleet()
 {
-    m_fleetChanged = false;
     m_saveEnabled = false;
-    m_hasShips = false;
     m_saveAbandoned = false;
-    m_ships.clear();
-    m_cards.clear();
-    m_fleetList.clear();
-    m_selectedFleetEntry = -1;
-    m_fleetMass = 0;
-    m_fleetPoints = 0;
-    m_limits = {-1, -1, -1};
-    m_limitTexts.fill(kNoLimit);
+    m_fleet = FleetState();
+    m_fleet.limitTexts.fill(kNoLimit);
     // The labels show 0 until the first refresh.
-    m_currentTexts.fill(QStringLiteral("0"));
-    m_leftTexts.fill(QStringLiteral("0"));
+    m_fleet.currentTexts.fill(QStringLiteral("0"));
+    m_fleet.leftTexts.fill(QStringLiteral("0"));
+    m_selectedFleetEntry = -1;
     m_grabX = 0;
     m_grabY = 0;
     m_fleetPath.clear();
@@ -88,6 +81,9 @@ void FleetOrganizer::resetFleet()
     m_vScroll = 0;
     m_draggedCard = 0;
     m_describedCard = 0;
+    m_history.clear();
+    m_typing.reset();
+    markUnchanged();
 }
 
 void FleetOrganizer::Load()
@@ -147,9 +143,9 @@ bool FleetOrganizer::limitTestPasses(const QString& secondLine)
 {
     // Looks at the Left row as shown: a limit lets ships in while anything is left.
     for (int i = 0; i < kFleetLimits; ++i) {
-        if (m_limits[i] < 0)
+        if (m_fleet.limits[i] < 0)
             continue;
-        if (m_leftTexts[i].toLongLong() <= 0) {
+        if (m_fleet.leftTexts[i].toLongLong() <= 0) {
             m_prompts.tell(kLimitFirstLines[i] + QLatin1Char('\r') + secondLine);
             return false;
         }
@@ -185,10 +181,12 @@ void FleetOrganizer::OpenOther()
 bool FleetOrganizer::OpenShip(const QString& path, const QString& listLabel)
 {
     ChangeScope scope(*this);
+    FleetState before = stepStart();
     if (const std::optional<QString> refusal = appendShip(path, listLabel)) {
         m_prompts.tell(*refusal, PromptIcon::Exclamation);
         return false;
     }
+    recordStep(FleetStep::AddShip, std::move(before));
     return true;
 }
 
@@ -209,12 +207,12 @@ std::optional<QString> FleetOrganizer::appendShip(const QString& path, const QSt
     card.misc = defaultNotes(ship);
     card.description = shipDescription(ship);
 
-    m_fleetList << FleetListEntry{listLabel, static_cast<int>(m_fleetList.size()) + 1};
-    m_fleetMass += ship.TMF;
-    m_fleetPoints += ship.NPV;
-    m_ships << ship;
-    m_cards << card;
-    m_hasShips = true;
+    m_fleet.fleetList << FleetListEntry{listLabel, static_cast<int>(m_fleet.fleetList.size()) + 1};
+    m_fleet.fleetMass += ship.TMF;
+    m_fleet.fleetPoints += ship.NPV;
+    m_fleet.ships << ship;
+    m_fleet.cards << card;
+    m_fleet.hasShips = true;
     setChanged();
     updatestats();
     // The card stands with a blank picture; the user hears why.
@@ -225,10 +223,10 @@ std::optional<QString> FleetOrganizer::appendShip(const QString& path, const QSt
 
 int FleetOrganizer::cardOfEntry(int entry) const
 {
-    if (entry < 0 || entry >= m_fleetList.size())
+    if (entry < 0 || entry >= m_fleet.fleetList.size())
         return 0;
-    const int data = m_fleetList[entry].itemData;
-    for (const FleetCard& card : m_cards) {
+    const int data = m_fleet.fleetList[entry].itemData;
+    for (const FleetCard& card : m_fleet.cards) {
         if (card.tag == data)
             return card.tag;
     }
@@ -241,20 +239,21 @@ void FleetOrganizer::Remove()
     const int k = cardOfEntry(m_selectedFleetEntry);
     if (k == 0)
         return;
-    const FleetShip& ship = m_ships[k - 1];
-    m_fleetMass -= ship.TMF;
-    m_fleetPoints -= ship.NPV;
+    recordStep(FleetStep::RemoveShip, stepStart());
+    const FleetShip& ship = m_fleet.ships.at(k - 1);
+    m_fleet.fleetMass -= ship.TMF;
+    m_fleet.fleetPoints -= ship.NPV;
     // Later ships move down one number in every place; IDs and names typed by the user move
     // with their ships.
-    m_ships.removeAt(k - 1);
-    m_cards.removeAt(k - 1);
-    for (qsizetype j = k - 1; j < m_cards.size(); ++j)
-        m_cards[j].tag = static_cast<int>(j) + 1;
-    for (FleetListEntry& entry : m_fleetList) {
+    m_fleet.ships.removeAt(k - 1);
+    m_fleet.cards.removeAt(k - 1);
+    for (qsizetype j = k - 1; j < m_fleet.cards.size(); ++j)
+        m_fleet.cards[j].tag = static_cast<int>(j) + 1;
+    for (FleetListEntry& entry : m_fleet.fleetList) {
         if (entry.itemData > k)
             --entry.itemData;
     }
-    m_fleetList.removeAt(m_selectedFleetEntry);
+    m_fleet.fleetList.removeAt(m_selectedFleetEntry);
     m_selectedFleetEntry = -1;
     // The description window and a drag follow their card too.
     for (int* number : {&m_describedCard, &m_draggedCard}) {
@@ -263,8 +262,8 @@ void FleetOrganizer::Remove()
         else if (*number > k)
             --*number;
     }
-    if (m_ships.isEmpty())
-        m_hasShips = false;
+    if (m_fleet.ships.isEmpty())
+        m_fleet.hasShips = false;
     hideSelection();
     setChanged();
     updatestats();
@@ -273,34 +272,39 @@ void FleetOrganizer::Remove()
 void FleetOrganizer::updatestats()
 {
     ChangeScope scope(*this);
-    const std::array<qint64, kFleetLimits> totals = {m_fleetMass, m_fleetPoints, ShipCount()};
+    const std::array<qint64, kFleetLimits> totals = {m_fleet.fleetMass, m_fleet.fleetPoints, ShipCount()};
     for (int i = 0; i < kFleetLimits; ++i) {
-        m_currentTexts[i] = QString::number(totals[i]);
-        m_leftTexts[i] = m_limits[i] < 0 ? kNoLimit : QString::number(m_limits[i] - totals[i]);
+        m_fleet.currentTexts[i] = QString::number(totals[i]);
+        m_fleet.leftTexts[i] = m_fleet.limits[i] < 0 ? kNoLimit : QString::number(m_fleet.limits[i] - totals[i]);
     }
 }
 
 QString FleetOrganizer::typeLimitText(FleetLimit which, const QString& text)
 {
     ChangeScope scope(*this);
-    QString& box = m_limitTexts[index(which)];
-    if (takesTypedText(text, box, FleetDesign::limitTypedLength))
+    QString& box = m_fleet.limitTexts[index(which)];
+    if (text != box && takesTypedText(text, box, FleetDesign::limitTypedLength)) {
+        beginTyping(FleetStep::ChangeLimit[index(which)], 0);
         box = text;
+    }
     return box;
 }
 
 void FleetOrganizer::enterLimit(FleetLimit which, const QString& text)
 {
     ChangeScope scope(*this);
-    m_limitTexts[index(which)] = text;
+    beginTyping(FleetStep::ChangeLimit[index(which)], 0);
+    m_fleet.limitTexts[index(which)] = text;
     leaveLimit(which);
 }
 
 void FleetOrganizer::leaveLimit(FleetLimit which)
 {
     ChangeScope scope(*this);
-    int& limit = m_limits[index(which)];
-    QString& box = m_limitTexts[index(which)];
+    // Leaving the box commits what was typed there as one step.
+    beginTyping(FleetStep::ChangeLimit[index(which)], 0);
+    int& limit = m_fleet.limits[index(which)];
+    QString& box = m_fleet.limitTexts[index(which)];
     // A limit must fit the 16-bit field; anything else is undone like a text that is no number.
     const std::optional<qint64> value = roundedFleetNumber(box, std::numeric_limits<qint16>::min(),
                                                            std::numeric_limits<qint16>::max());
@@ -311,6 +315,7 @@ void FleetOrganizer::leaveLimit(FleetLimit which)
         setChanged();
     }
     updatestats();
+    commitTyping();
 }
 
 } // namespace kw

@@ -3,8 +3,10 @@
 #include "common/changenotifier.h"
 #include "common/pageprinter.h"
 #include "common/recentfiles.h"
+#include "common/undohistory.h"
 #include "fleet/fleetcard.h"
 #include "fleet/fleetsheets.h"
+#include "fleet/fleetstate.h"
 #include "storage/fleetship.h"
 
 #include <QList>
@@ -26,7 +28,6 @@ enum class FleetLimit { Mass, Points, Ships };
 // What letting a dragged card go at a place would do: land it there, make the short move of a
 // drop on its own picture, or leave it where it was.
 enum class DropTarget { Page, DraggedCard, Elsewhere };
-inline constexpr int kFleetLimits = 3;
 
 // The Fleet Organizer without its window: one fleet (its ships, cards, list and limits), the
 // side browser, the page's selection, dragging and description window, and every operation of
@@ -51,16 +52,16 @@ public:
     // The fleet.
     bool FleetChanged() const { return m_fleetChanged; }
     bool SaveEnabled() const { return m_saveEnabled; } // "&Save Fleet"
-    bool HasShips() const { return m_hasShips; }       // "Save &As", "Save Fleet Picture", "&Print Fleet"
+    bool HasShips() const { return m_fleet.hasShips; } // "Save &As", "Save Fleet Picture", "&Print Fleet"
     bool SaveAbandoned() const { return m_saveAbandoned; }
-    const QList<FleetShip>& FleetShips() const { return m_ships; } // ship k at k - 1
-    int ShipCount() const { return static_cast<int>(m_ships.size()); }
-    qint64 FleetMass() const { return m_fleetMass; }
-    qint64 FleetPoints() const { return m_fleetPoints; }
+    const QList<FleetShip>& FleetShips() const { return m_fleet.ships; } // ship k at k - 1
+    int ShipCount() const { return static_cast<int>(m_fleet.ships.size()); }
+    qint64 FleetMass() const { return m_fleet.fleetMass; }
+    qint64 FleetPoints() const { return m_fleet.fleetPoints; }
     int MassLimit() const { return limit(FleetLimit::Mass); }
     int PointsLimit() const { return limit(FleetLimit::Points); }
     int ShipLimit() const { return limit(FleetLimit::Ships); }
-    int limit(FleetLimit which) const { return m_limits[index(which)]; }
+    int limit(FleetLimit which) const { return m_fleet.limits[index(which)]; }
     int GrabX() const { return m_grabX; }
     int GrabY() const { return m_grabY; }
     // The file the fleet was last opened from or saved to; empty for a new fleet.
@@ -70,16 +71,16 @@ public:
     std::optional<QString> readingError() const { return m_readingError; }
 
     // Cards 1..ShipCount and the fleet list.
-    const QList<FleetCard>& cards() const { return m_cards; }
-    const FleetCard& card(int k) const { return m_cards[k - 1]; }
-    const QList<FleetListEntry>& fleetList() const { return m_fleetList; }
+    const QList<FleetCard>& cards() const { return m_fleet.cards; }
+    const FleetCard& card(int k) const { return m_fleet.cards[k - 1]; }
+    const QList<FleetListEntry>& fleetList() const { return m_fleet.fleetList; }
     int selectedFleetEntry() const { return m_selectedFleetEntry; } // -1: none
 
     // The statistics block: the limit boxes (txtMass, txtPoints, txtShips) and the labels of the
     // rows Current (lblCMass...) and Left (lblAMass...).
-    QString limitText(FleetLimit which) const { return m_limitTexts[index(which)]; }
-    QString currentText(FleetLimit which) const { return m_currentTexts[index(which)]; }
-    QString leftText(FleetLimit which) const { return m_leftTexts[index(which)]; }
+    QString limitText(FleetLimit which) const { return m_fleet.limitTexts[index(which)]; }
+    QString currentText(FleetLimit which) const { return m_fleet.currentTexts[index(which)]; }
+    QString leftText(FleetLimit which) const { return m_fleet.leftTexts[index(which)]; }
 
     // The side browser: cmbSide, lstAdd and the folder its files come from.
     const QStringList& sides() const { return m_sides; }
@@ -110,6 +111,21 @@ public:
 
     // The recent fleets submenu.
     RecentMenu recentMenu() const;
+
+    // Undo and redo. Each edit of the fleet is one step: adding or removing a ship, a drag that
+    // moves a card, and each text of a card's box or a limit box once it is committed. The steps
+    // last until the fleet is replaced by a new or an opened one; saving keeps them. Taking a
+    // step back or forward clears the selection; the fleet then counts as changed unless it is
+    // the fleet as last opened or saved.
+    const FleetState& fleetState() const { return m_fleet; }
+    // The step Undo would take back or Redo repeat ("Add Ship"...); empty when there is none.
+    QString undoAction() const;
+    QString redoAction() const;
+    void Undo();
+    void Redo();
+    // What is being typed into a box becomes one step when the user leaves the box or presses
+    // Enter (the window calls this), or when any other step or undo comes first.
+    void commitTyping();
 
     // The window's load: the sides and the first side's ships, an empty fleet without limits.
     void Load();
@@ -205,10 +221,23 @@ private:
     void selectCardRectangle(int k);
     void hideSelection();
     void setChanged() { m_fleetChanged = true; }
+    void markUnchanged();
+    // The fleet as a step begins from it.
+    FleetState stepStart() const;
+    // A step of the user's: `before` is the fleet as it was before the step began.
+    void recordStep(const QString& action, FleetState before);
+    // Typing into one box (a card's k, or 0 for a limit) goes on, or begins with the fleet as
+    // it is now.
+    void beginTyping(const QString& action, int card);
+    void commitTypingAt(const FleetState& reached);
+    bool typingChangedFleet() const;
+    // Undo (back) or redo: the fleet as the step kept it, the current one kept the other way.
+    void takeStep(bool back);
     // Asks whether to save the fleet first: true to go on (No, or Yes and saved).
     bool answerSaveQuestion(const QString& question);
     bool resolveUnsavedChanges(const QString& question);
-    QString typedCardText(QString FleetCard::*text, int k, QString typed, int typedLength, bool commas);
+    QString typedCardText(const QString& action, QString FleetCard::*text, int k, QString typed, int typedLength,
+                          bool commas);
 
     UserPrompts& m_prompts;
     QString m_programFolder;
@@ -217,18 +246,17 @@ private:
 
     bool m_fleetChanged = false;
     bool m_saveEnabled = false;
-    bool m_hasShips = false;
     bool m_saveAbandoned = false;
-    QList<FleetShip> m_ships;
-    QList<FleetCard> m_cards;
-    QList<FleetListEntry> m_fleetList;
+    FleetState m_fleet;
+    FleetState m_savedFleet; // as last opened or saved
+    UndoHistory<FleetState> m_history;
+    struct Typing {
+        QString action;
+        int card = 0;
+        FleetState before;
+    };
+    std::optional<Typing> m_typing;
     int m_selectedFleetEntry = -1;
-    qint64 m_fleetMass = 0;
-    qint64 m_fleetPoints = 0;
-    std::array<int, kFleetLimits> m_limits{-1, -1, -1};
-    std::array<QString, kFleetLimits> m_limitTexts;
-    std::array<QString, kFleetLimits> m_currentTexts;
-    std::array<QString, kFleetLimits> m_leftTexts;
     int m_grabX = 0;
     int m_grabY = 0;
     QString m_fleetPath;

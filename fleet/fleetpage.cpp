@@ -36,7 +36,7 @@ void FleetOrganizer::hideSelection()
 void FleetOrganizer::chooseFleetEntry(int index)
 {
     ChangeScope scope(*this);
-    m_selectedFleetEntry = index >= 0 && index < m_fleetList.size() ? index : -1;
+    m_selectedFleetEntry = index >= 0 && index < m_fleet.fleetList.size() ? index : -1;
     const int k = cardOfEntry(m_selectedFleetEntry);
     if (k == 0)
         return;
@@ -76,7 +76,7 @@ bool FleetOrganizer::moveOverCard(int k, QPointF pointer, bool leftButton)
     if (!leftButton)
         return false;
     selectCardRectangle(k);
-    m_cards[k - 1].stripVisible = false;
+    m_fleet.cards[k - 1].stripVisible = false;
     m_draggedCard = k;
     return true;
 }
@@ -86,18 +86,20 @@ void FleetOrganizer::dropOnPage(QPointF at)
     ChangeScope scope(*this);
     if (m_draggedCard == 0)
         return;
-    FleetCard& c = m_cards[m_draggedCard - 1];
+    const int k = m_draggedCard;
     const float left = static_cast<float>(at.x() - m_grabX);
     const float top = static_cast<float>(at.y() - m_grabY);
-    if (left != c.left || top != c.top) {
+    if (left != card(k).left || top != card(k).top) {
+        recordStep(FleetStep::MoveShips, stepStart());
+        // Written only now: the step shares the cards until they change.
+        FleetCard& c = m_fleet.cards[k - 1];
         c.left = left;
         c.top = top;
         setChanged();
     }
-    const int k = m_draggedCard;
     endDragElsewhere();
-    for (qsizetype i = 0; i < m_fleetList.size(); ++i) {
-        if (m_fleetList[i].itemData == k)
+    for (qsizetype i = 0; i < m_fleet.fleetList.size(); ++i) {
+        if (m_fleet.fleetList[i].itemData == k)
             chooseFleetEntry(static_cast<int>(i));
     }
     if (m_selectTag != -1)
@@ -123,7 +125,7 @@ DropTarget FleetOrganizer::dropTarget(QPointF at) const
     const bool onPage = at.x() >= 0 && at.y() >= 0 && at.x() < FleetDesign::pageWidth && at.y() < FleetDesign::pageHeight;
     if (!onPage || m_draggedCard == 0)
         return DropTarget::Elsewhere;
-    const PageHit hit = hitPage(m_cards, at);
+    const PageHit hit = hitPage(m_fleet.cards, at);
     if (hit.kind == PageHit::Kind::Page)
         return DropTarget::Page;
     return hit.kind == PageHit::Kind::Picture && hit.card == m_draggedCard ? DropTarget::DraggedCard
@@ -153,7 +155,7 @@ void FleetOrganizer::endDragElsewhere()
     ChangeScope scope(*this);
     if (m_draggedCard == 0)
         return;
-    m_cards[m_draggedCard - 1].stripVisible = true;
+    m_fleet.cards[m_draggedCard - 1].stripVisible = true;
     m_draggedCard = 0;
 }
 
@@ -166,8 +168,8 @@ void FleetOrganizer::releaseOnCard(int k, bool rightButton)
         m_describedCard = 0;
     else
         selectCardRectangle(k);
-    for (qsizetype i = 0; i < m_fleetList.size(); ++i) {
-        if (m_fleetList[i].itemData == k)
+    for (qsizetype i = 0; i < m_fleet.fleetList.size(); ++i) {
+        if (m_fleet.fleetList[i].itemData == k)
             chooseFleetEntry(static_cast<int>(i));
     }
 }
@@ -183,7 +185,8 @@ void FleetOrganizer::pressRightOnCard(int k, QPointF pointer)
                                  c.top + FleetDesign::stripHeight + pointer.y() + FleetDesign::descriptionOffset);
 }
 
-QString FleetOrganizer::typedCardText(QString FleetCard::*text, int k, QString typed, int typedLength, bool commas)
+QString FleetOrganizer::typedCardText(const QString& action, QString FleetCard::*text, int k, QString typed,
+                                      int typedLength, bool commas)
 {
     ChangeScope scope(*this);
     if (k < 1 || k > ShipCount())
@@ -193,27 +196,29 @@ QString FleetOrganizer::typedCardText(QString FleetCard::*text, int k, QString t
         typed.remove(QLatin1Char(','));
     typed.remove(QLatin1Char('\r'));
     typed.remove(QLatin1Char('\n'));
-    QString& box = m_cards[k - 1].*text;
+    const QString& box = card(k).*text;
     if ((typedLength == 0 || takesTypedText(typed, box, typedLength)) && typed != box) {
-        box = typed;
+        beginTyping(action, k);
+        // Written only now: the step shares the cards until they change.
+        m_fleet.cards[k - 1].*text = typed;
         setChanged();
     }
-    return box;
+    return card(k).*text;
 }
 
 QString FleetOrganizer::typeCardId(int k, const QString& text)
 {
-    return typedCardText(&FleetCard::id, k, text, FleetDesign::idTypedLength, false);
+    return typedCardText(FleetStep::ChangeId, &FleetCard::id, k, text, FleetDesign::idTypedLength, false);
 }
 
 QString FleetOrganizer::typeCardName(int k, const QString& text)
 {
-    return typedCardText(&FleetCard::name, k, text, FleetDesign::nameTypedLength, false);
+    return typedCardText(FleetStep::ChangeName, &FleetCard::name, k, text, FleetDesign::nameTypedLength, false);
 }
 
 QString FleetOrganizer::typeCardNotes(int k, const QString& text)
 {
-    return typedCardText(&FleetCard::misc, k, text, 0, true);
+    return typedCardText(FleetStep::ChangeNotes, &FleetCard::misc, k, text, 0, true);
 }
 
 } // namespace kw

@@ -20,7 +20,7 @@ constexpr double kPageMarginMm = 15;
 
 FleetSheets FleetOrganizer::composeSheets() const
 {
-    return composeFleetSheets(m_cards);
+    return composeFleetSheets(m_fleet.cards);
 }
 
 QString FleetOrganizer::documentName() const
@@ -39,7 +39,7 @@ PrintDocument FleetOrganizer::printDocument() const
 bool FleetOrganizer::PrintFleet(PagePrinter& printer)
 {
     ChangeScope scope(*this);
-    if (!m_hasShips || !printer.setup(documentName()))
+    if (!m_fleet.hasShips || !printer.setup(documentName()))
         return false;
     QString error;
     if (!printer.print(printDocument(), &error)) {
@@ -73,7 +73,7 @@ bool FleetOrganizer::writeFleetPictures(const QString& path, QString* error) con
 bool FleetOrganizer::SaveFleetPicture()
 {
     ChangeScope scope(*this);
-    if (!m_hasShips)
+    if (!m_fleet.hasShips)
         return false;
     const std::optional<QString> chosen =
         m_prompts.saveFileName({QString(), dialogFolder(), pictureFilter(), QStringLiteral("New Fleet.bmp")});

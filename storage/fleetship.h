@@ -19,6 +19,8 @@ struct FleetShip {
     int Armour = 0;
     QString HullIntegrity;
     QString StreamLining = streamliningText(StreamliningChoice::None);
+
+    bool operator==(const FleetShip&) const = default;
 };
 
 // The fleet's own reading of a ship file: every line but "#" comments and lines without "="

@@ -80,6 +80,9 @@ void CardTextBoxes::addCard()
     bindTypedText(boxes.id, [this, k](const QString& text) { return m_organizer.typeCardId(k, text); });
     bindTypedText(boxes.name, [this, k](const QString& text) { return m_organizer.typeCardName(k, text); });
     bindTypedText(boxes.notes, [this, k](const QString& text) { return m_organizer.typeCardNotes(k, text); });
+    // What was typed into a box is one step once the box is left or Enter is pressed.
+    for (QLineEdit* box : {boxes.id, boxes.name, boxes.notes})
+        connect(box, &QLineEdit::editingFinished, &m_organizer, &FleetOrganizer::commitTyping);
     m_boxes << boxes;
 }
 

@@ -12,6 +12,7 @@ class QScrollBar;
 namespace kw {
 
 class DlgPrinter;
+class EditMenu;
 class FleetOrganizer;
 class FleetPageView;
 class FleetStatistics;
@@ -40,6 +41,7 @@ public:
     FleetOrganizer& organizer() const { return m_organizer; }
     QAction* fileItem(FileItem item) const { return m_fileItems[static_cast<int>(item)]; }
     FleetPageView* page() const { return m_page; }
+    EditMenu* editMenu() const { return m_editMenu; }
     FrmDes* descriptionWindow() const { return m_des; }
     // Screens of exactly 800 x 600 keep the window maximised; larger ones never do.
     void setSmallScreen(bool small);
@@ -100,6 +102,7 @@ private:
 
     QList<QAction*> m_fileItems;
     RecentFilesMenu* m_recentMenu = nullptr;
+    EditMenu* m_editMenu = nullptr;
     QAction* m_preferencesItem = nullptr;
     QAction* m_aboutItem = nullptr;
 };

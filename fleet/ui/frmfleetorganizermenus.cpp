@@ -2,6 +2,7 @@
 
 #include "common/recentfiles.h"
 #include "common/ui/dlgprinter.h"
+#include "common/ui/editmenu.h"
 #include "common/ui/menuarray.h"
 #include "common/ui/qtpageprinter.h"
 #include "common/ui/recentfilesmenu.h"
@@ -45,6 +46,17 @@ void FrmFleetOrganizer::buildMenus()
             connect(m_fileItems[i], &QAction::triggered, this, [this, item] { mnuFileItem_Click(item); });
     }
 
+    m_editMenu = new EditMenu(menuBar());
+    // A limit still being typed is a step of its own, which undo then takes back first.
+    connect(m_editMenu, &EditMenu::undoChosen, this, [this] {
+        m_statistics->enterLimitBeingTyped();
+        m_organizer.Undo();
+    });
+    connect(m_editMenu, &EditMenu::redoChosen, this, [this] {
+        m_statistics->enterLimitBeingTyped();
+        m_organizer.Redo();
+    });
+
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     m_preferencesItem = addMenuArray(tools, QStringLiteral("mnuToolsItem"), 0,
@@ -65,6 +77,8 @@ void FrmFleetOrganizer::mirrorMenus()
     for (FileItem item : {FileItem::SaveAs, FileItem::SaveFleetPicture, FileItem::PrintFleet})
         fileItem(item)->setEnabled(m_organizer.HasShips());
     m_recentMenu->follow(m_organizer.recentFiles());
+    // A card being dragged is no step yet.
+    m_editMenu->show(m_organizer.undoAction(), m_organizer.redoAction(), m_organizer.draggedCard() == 0);
 }
 
 void FrmFleetOrganizer::mnuFileItem_Click(FileItem item)

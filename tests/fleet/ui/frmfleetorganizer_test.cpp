@@ -1,5 +1,6 @@
 // The window around the page: its controls and places, menus, lists, buttons, keys, limits and
 // closing.
+#include "common/ui/editmenu.h"
 #include "common/ui/fieldedit.h"
 #include "fleet/ui/frmdes.h"
 #include "tests/fleet/ui/organizerwindow.h"
@@ -77,8 +78,6 @@ TEST_F(WindowTest, EveryControlHasItsNameCaptionAndPlace)
     // The limits start without one; the figures show 0 until the first refresh.
     EXPECT_EQ(child<QLineEdit>("txtShips")->text(), "-1");
     EXPECT_EQ(label("lblAPoints"), "0");
-    EXPECT_EQ(child<QScrollBar>("HScroll")->maximum(), 67);
-    EXPECT_EQ(child<QScrollBar>("VScroll")->maximum(), 64);
 
     FrmDes* des = window.descriptionWindow();
     EXPECT_EQ(des->objectName(), "frmDes");
@@ -111,8 +110,8 @@ TEST_F(WindowTest, MenusStartAsTheyShouldAndFollowTheFleet)
         EXPECT_TRUE(fileItem(separator)->isSeparator());
     EXPECT_EQ(child<QMenu>("mnuFile")->actions().size(), 13);
     const QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
-    EXPECT_EQ(bar[0]->text() + bar[1]->text() + bar[2]->text() + bar[3]->text(), "&File&View&Tools&Help");
+    ASSERT_EQ(bar.size(), 5);
+    EXPECT_EQ(bar[0]->text() + bar[1]->text() + bar[2]->text() + bar[3]->text() + bar[4]->text(), "&File&Edit&View&Tools&Help");
     const QList<QAction*> tools = child<QMenu>("mnuTools")->actions();
     ASSERT_EQ(tools.size(), 1);
     EXPECT_EQ(tools[0]->text(), "&Preferences");
@@ -137,6 +136,50 @@ TEST_F(WindowTest, MenusStartAsTheyShouldAndFollowTheFleet)
     fleet.Remove();
     for (Item item : {Item::SaveAs, Item::SaveFleetPicture, Item::PrintFleet})
         EXPECT_FALSE(fileItem(item)->isEnabled());
+}
+
+TEST_F(WindowTest, TheEditMenuFollowsTheOrganizer)
+{
+    QAction* undo = window.editMenu()->undoItem();
+    QAction* redo = window.editMenu()->redoItem();
+    addFromSide("Hood");
+    addFromSide("Scout");
+    // Typing is named while it goes on and becomes a step when its box is left.
+    auto* name = child<QLineEdit>("txtName_2");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Picket");
+    EXPECT_EQ(undo->text(), "&Undo Change Name");
+    list("lstFleet")->setFocus();
+    // Taken back, a drag puts the card's boxes on its strip again.
+    const QRect idPlace = child<QLineEdit>("txtID_2")->geometry();
+    dragCard(2, QPoint(600, 400));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(child<QLineEdit>("txtID_2")->geometry(), idPlace);
+    EXPECT_EQ(redo->text(), "&Redo Move Ships");
+    undo->trigger();
+    EXPECT_EQ(child<QLineEdit>("txtName_2")->text(), "Scout");
+    undo->trigger();
+    EXPECT_EQ(window.findChild<QLineEdit*>("txtName_2"), nullptr);
+    EXPECT_EQ(entries("lstFleet"), QStringList{"Hood"});
+    EXPECT_EQ(label("lblCShips"), "1");
+
+    // A limit still being typed is entered first, and is what undo takes back.
+    auto* mass = child<FieldEdit>("txtMass");
+    mass->setFocus();
+    mass->selectAll();
+    QTest::keyClicks(mass, "500");
+    undo->trigger();
+    EXPECT_EQ(mass->text(), "-1");
+    EXPECT_EQ(redo->text(), "&Redo Change Mass Limit");
+
+    // While a card is dragged there is nothing to take back yet.
+    mouseOnPage(QEvent::MouseButtonPress, inCard(1), Qt::LeftButton, Qt::LeftButton);
+    mouseOnPage(QEvent::MouseMove, QPoint(500, 300), Qt::NoButton, Qt::LeftButton);
+    ASSERT_EQ(fleet.draggedCard(), 1);
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClick(page(), Qt::Key_Escape);
+    EXPECT_TRUE(undo->isEnabled());
 }
 
 TEST_F(WindowTest, TheSideListAndTheThreeWaysToAdd)
