@@ -1,6 +1,7 @@
 #include "editor/keyboardmover.h"
 
 #include "editor/shipeditor.h"
+#include "editor/stepnames.h"
 
 namespace kw {
 
@@ -9,6 +10,11 @@ KeyboardMover::KeyboardMover(ShipEditor& editor, QObject* parent) : QObject(pare
     m_timer.setObjectName(QStringLiteral("tmrMove_Sys_KB"));
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &KeyboardMover::tick);
+}
+
+KeyboardMover::~KeyboardMover()
+{
+    endBurst();
 }
 
 bool KeyboardMover::isArrow(int key)
@@ -24,7 +30,12 @@ bool KeyboardMover::keyDown(int key)
     // Any other key ends a move that is running.
     if (!isArrow(key)) {
         m_timer.stop();
+        endBurst();
         return false;
+    }
+    if (!m_burst) {
+        m_burst = true;
+        m_editor.beginStep(StepName::moveIcons);
     }
     tick();
     // A repeated key-down of the held key moves once more but keeps the timer's rhythm.
@@ -35,8 +46,11 @@ bool KeyboardMover::keyDown(int key)
 
 void KeyboardMover::keyUp(int /*key*/)
 {
-    if (!m_editor.display().SelectionActive)
+    // A burst ends with its key even when the selection went meanwhile.
+    if (!m_editor.display().SelectionActive) {
+        endBurst();
         return;
+    }
     stop();
 }
 
@@ -44,6 +58,15 @@ void KeyboardMover::stop()
 {
     m_moveKey = -1;
     m_timer.stop();
+    endBurst();
+}
+
+void KeyboardMover::endBurst()
+{
+    if (!m_burst)
+        return;
+    m_burst = false;
+    m_editor.endStep();
 }
 
 void KeyboardMover::tick()

@@ -51,13 +51,16 @@ public:
     LineBuffer& number(qint64 value)
     {
         constexpr qsizetype kLongest = 20;   // "-9223372036854775808"
-        m_end = std::to_chars(room(kLongest), m_limit, value).ptr;
+        // The room first: making it may move the buffer, and with it the limit.
+        char* at = room(kLongest);
+        m_end = std::to_chars(at, m_limit, value).ptr;
         return *this;
     }
     LineBuffer& twips(float value)
     {
         constexpr qsizetype kLongest = 32;   // more than any float's shortest text
-        m_end = writeTwips(room(kLongest), m_limit, value);
+        char* at = room(kLongest);
+        m_end = writeTwips(at, m_limit, value);
         return *this;
     }
     LineBuffer& boolean(bool value) { return ascii(value ? "True" : "False"); }

@@ -117,6 +117,22 @@ TEST_F(PreferencesTest, TheFirstRunHasNoCancelAndNoWayOutButOkay)
     EXPECT_FALSE(preferences.associated(FileKind::Fleet));
 }
 
+TEST_F(PreferencesTest, TheKeptLayoutIsOffUntilTickedAndStoredAsOneOrZero)
+{
+    EXPECT_FALSE(keepLayoutPreferred(settings));
+    preferences.Load(false);
+    EXPECT_FALSE(preferences.keepLayout());
+    preferences.setKeepLayout(true);
+    preferences.cmdOkay_Click();
+    EXPECT_EQ(settings.GetPref("KeepLayout"), "1");
+    EXPECT_TRUE(keepLayoutPreferred(settings));
+    preferences.Load(false);
+    EXPECT_TRUE(preferences.keepLayout());
+    preferences.setKeepLayout(false);
+    preferences.cmdOkay_Click();
+    EXPECT_EQ(settings.GetPref("KeepLayout"), "0");
+}
+
 TEST_F(PreferencesTest, ADesktopFolderThatCannotBeWrittenIsToldAndThePreferenceStillStored)
 {
     QFile blocker(data.filePath("applications"));

@@ -276,15 +276,48 @@ TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
     editor.addHangarBay(4);
     EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
     EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
-    QTimer::singleShot(0, &window, [] {
+    const std::size_t steps = editor.undoCount();
+    QTimer::singleShot(0, &window, [this] {
         QWidget* hangars = QApplication::activeModalWidget();
         ASSERT_NE(hangars, nullptr);
         EXPECT_EQ(hangars->objectName(), "frmHangar");
+        editor.addHangarBay(2);
         hangars->findChild<QPushButton*>("cmdOkay")->click();
     });
     child<QPushButton>("cmdHangar")->click();
-    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "6");
-    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "18");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "9");
+    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "27");
+    // The session and the recalculation after it are one step.
+    EXPECT_EQ(editor.undoCount(), steps + 1);
+    child<QAction>("mnuEditUndo")->trigger();
+    EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
+}
+
+TEST_F(WindowTest, TheEditMenuFollowsTheEditor)
+{
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_GE(menus.size(), 3);
+    EXPECT_EQ(menus[1]->text(), "&Edit");
+    EXPECT_EQ(menus[2]->text(), "&Tools");
+    auto* undo = child<QAction>("mnuEditUndo");
+    auto* redo = child<QAction>("mnuEditRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    Q_EMIT child<QComboBox>("cmbHull")->activated(4);
+    EXPECT_EQ(undo->text(), "&Undo Change Hull Integrity");
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(child<QComboBox>("cmbHull")->currentIndex(), 2);
+    EXPECT_EQ(undo->text(), "&Undo");
+    EXPECT_EQ(redo->text(), "&Redo Change Hull Integrity");
+    redo->trigger();
+    EXPECT_EQ(child<QComboBox>("cmbHull")->currentIndex(), 4);
+
+    undo->trigger();
+    child<QAction>("mnuToolsItem_0")->trigger();   // locking forgets every step
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), "&Redo");
 }
 
 TEST_F(WindowTest, StopCalcInterruptsAutoCalc)
