@@ -10,6 +10,9 @@ KeyboardMover::KeyboardMover(ShipEditor& editor, QObject* parent) : QObject(pare
     m_timer.setObjectName(QStringLiteral("tmrMove_Sys_KB"));
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &KeyboardMover::tick);
+    m_burstEnd.setSingleShot(true);
+    m_burstEnd.setInterval(kBurstGraceMs);
+    connect(&m_burstEnd, &QTimer::timeout, this, &KeyboardMover::endBurst);
 }
 
 KeyboardMover::~KeyboardMover()
@@ -35,6 +38,7 @@ bool KeyboardMover::keyDown(int key)
         endBurst();
         return false;
     }
+    m_burstEnd.stop();
     if (!m_burst) {
         m_burst = true;
         m_editor.beginStep(StepName::moveIcons);
@@ -53,7 +57,12 @@ void KeyboardMover::keyUp(int /*key*/)
         endBurst();
         return;
     }
-    stop();
+    m_moveKey = -1;
+    m_timer.stop();
+    // Some systems report a held key as releases and presses; the burst waits a moment for
+    // the next press before it becomes a step.
+    if (m_burst)
+        m_burstEnd.start();
 }
 
 void KeyboardMover::stop()
@@ -65,6 +74,7 @@ void KeyboardMover::stop()
 
 void KeyboardMover::endBurst()
 {
+    m_burstEnd.stop();
     if (!m_burst)
         return;
     m_burst = false;

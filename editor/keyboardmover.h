@@ -15,6 +15,7 @@ class KeyboardMover : public QObject {
 
 public:
     static constexpr int kIntervalMs = 100;
+    static constexpr int kBurstGraceMs = 250;
 
     explicit KeyboardMover(ShipEditor& editor, QObject* parent = nullptr);
     ~KeyboardMover() override;
@@ -40,6 +41,7 @@ private:
 
     ShipEditor& m_editor;
     QTimer m_timer;
+    QTimer m_burstEnd;
     int m_moveKey = -1;
     bool m_burst = false;
 };

@@ -3,6 +3,7 @@
 #include "tests/editor/editorfixture.h"
 #include "tests/editor/salvodesign.h"
 
+#include <QTest>
 #include <functional>
 
 using namespace kw;
@@ -94,8 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
             KeyboardMover mover(e);
             mover.keyDown(Qt::Key_Right);
             mover.tick();
-            mover.keyDown(Qt::Key_Right);   // the key repeats while held
+            mover.keyUp(Qt::Key_Right);     // a held key some systems report as release and press
+            mover.keyDown(Qt::Key_Right);
             mover.keyUp(Qt::Key_Right);
+            QTest::qWait(KeyboardMover::kBurstGraceMs + 100);
         }},
         StepCase {"Alignment", "Align Icons", [](ShipEditor& e, FakePrompts&) {
             e.clickIcon(1, false);
