@@ -33,6 +33,11 @@ struct StepCase {
     std::function<void(ShipEditor&, FakePrompts&)> act;
 };
 
+void PrintTo(const StepCase& step, std::ostream* out)
+{
+    *out << step.name;
+}
+
 class EveryStep : public UndoTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(EveryStep, IsOneStepThatUndoAndRedoTakeBackAndRepeatWhole)
