@@ -117,20 +117,6 @@ TEST_F(PreferencesTest, TheFirstRunHasNoCancelAndNoWayOutButOkay)
     EXPECT_FALSE(preferences.associated(FileKind::Fleet));
 }
 
-TEST_F(PreferencesTest, TheKeptLayoutIsOffUntilTickedAndStoredAsOneOrZero)
-{
-    preferences.Load(false);
-    EXPECT_FALSE(preferences.keepLayout());
-    preferences.setKeepLayout(true);
-    preferences.cmdOkay_Click();
-    EXPECT_TRUE(keepLayoutPreferred(settings));
-    preferences.Load(false);
-    EXPECT_TRUE(preferences.keepLayout());
-    preferences.setKeepLayout(false);
-    preferences.cmdOkay_Click();
-    EXPECT_EQ(settings.GetPref("KeepLayout"), "0");
-}
-
 TEST_F(PreferencesTest, ADesktopFolderThatCannotBeWrittenIsToldAndThePreferenceStillStored)
 {
     QFile blocker(data.filePath("applications"));
