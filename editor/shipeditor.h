@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/changenotifier.h"
+#include "common/undohistory.h"
 #include "display/displaymodel.h"
 #include "display/iconbuilder.h"
-#include "common/undohistory.h"
 #include "editor/editorsnapshot.h"
 #include "editor/editorstate.h"
 #include "model/shiprecord.h"
