@@ -20,6 +20,8 @@ struct HullPicture {
     enum class Ftl { Hidden, Standard, Tug } ftl = Ftl::Hidden;
     QString streamliningCaption;           // drawn at the top left; empty for none
     bool gridShown = true;
+
+    bool operator==(const HullPicture&) const = default;
 };
 
 // The System Display: the schematic, the holding box and every system icon.
@@ -64,6 +66,8 @@ public:
 
     // Moves an icon between containers and positions; the icon keeps its index.
     void moveIcon(int index, IconContainer container, float left, float top);
+
+    bool operator==(const DisplayModel&) const = default;
 
 private:
     QList<SystemIcon> m_icons;

@@ -17,21 +17,9 @@ public:
 
     void add(const QString& code, IconSize size, const IconArt& art = {})
     {
-        float prevLeft = m_display.templateLeft;
-        float prevTop = m_display.templateTop;
-        float prevWidth = kBaseIconTwips;
-        if (m_display.iconCount() > 0) {
-            const SystemIcon& prev = m_display.icon(m_display.iconCount());
-            prevLeft = prev.left;
-            prevTop = prev.top;
-            prevWidth = prev.width;
-        }
-        SystemIcon& icon = m_display.appendIcon(code, IconContainer::HoldingBox,
-                                                prevLeft + prevWidth + SheetDesign::holdingIconGap, prevTop, size.width,
-                                                size.height);
+        SystemIcon& icon = m_display.appendIcon(code, IconContainer::HoldingBox, 0, 0, size.width, size.height);
         if (m_paint)
             m_pictures.paint(icon, art);
-        WrapHoldingRow(m_display, icon.index);
     }
 
     void build(const FittedSystems& systems, QList<WeaponEntry>& weapons)
@@ -49,7 +37,7 @@ public:
             art.mount = &weapons[m];
             add(QString::number(m), weaponIconSize(weapons[m]), art);
         }
-        sizeCanvas();
+        layOutHoldingBox(m_display);
     }
 
 private:
@@ -70,36 +58,48 @@ private:
         }
     }
 
-    void sizeCanvas()
-    {
-        float lastTop = m_display.templateTop;
-        float lastHeight = kBaseIconTwips;
-        if (m_display.iconCount() > 0) {
-            lastTop = m_display.icon(m_display.iconCount()).top;
-            lastHeight = m_display.icon(m_display.iconCount()).height;
-        }
-        const float view = m_display.sheet.holdingViewHeight;
-        const auto bottom = static_cast<float>(roundHalfEven(lastTop + lastHeight));
-        m_display.holdingCanvasHeight = bottom < view ? view : bottom;
-        m_display.holdingScrollMax = static_cast<int>(roundHalfEven(m_display.holdingCanvasHeight - view));
-        m_display.holdingScrollValue = 0;
-    }
-
     DisplayModel& m_display;
     bool m_paint;
     IconPictureCache m_pictures;
 };
 
+// The row spacing follows the icon that starts the new row.
+void wrapRow(SystemIcon& icon, float prevTop)
+{
+    if (icon.left + icon.width <= SheetDesign::holdingCanvasWidth - SheetDesign::holdingRightMargin)
+        return;
+    icon.left = SheetDesign::holdingIconGap;
+    icon.top = prevTop + 2 * icon.height;
+}
+
 } // namespace
 
 void WrapHoldingRow(DisplayModel& display, int index)
 {
-    SystemIcon& icon = display.icon(index);
-    if (icon.left + icon.width <= SheetDesign::holdingCanvasWidth - SheetDesign::holdingRightMargin)
-        return;
-    const float prevTop = index > 1 ? display.icon(index - 1).top : display.templateTop;
-    icon.left = SheetDesign::holdingIconGap;
-    icon.top = prevTop + 2 * icon.height;
+    wrapRow(display.icon(index), index > 1 ? display.icon(index - 1).top : display.templateTop);
+}
+
+void layOutHoldingBox(DisplayModel& display)
+{
+    // Each icon follows the one before it in the box; the first follows the hidden template.
+    const SystemIcon* prev = nullptr;
+    for (int i = 1; i <= display.iconCount(); ++i) {
+        SystemIcon& icon = display.icon(i);
+        if (icon.placed())
+            continue;
+        const float prevTop = prev ? prev->top : display.templateTop;
+        icon.left = (prev ? prev->left + prev->width : display.templateLeft + kBaseIconTwips) + SheetDesign::holdingIconGap;
+        icon.top = prevTop;
+        wrapRow(icon, prevTop);
+        prev = &icon;
+    }
+    const float lastTop = prev ? prev->top : display.templateTop;
+    const float lastHeight = prev ? prev->height : kBaseIconTwips;
+    const float view = display.sheet.holdingViewHeight;
+    const auto bottom = static_cast<float>(roundHalfEven(lastTop + lastHeight));
+    display.holdingCanvasHeight = bottom < view ? view : bottom;
+    display.holdingScrollMax = static_cast<int>(roundHalfEven(display.holdingCanvasHeight - view));
+    display.holdingScrollValue = 0;
 }
 
 void BuildSystemIcons(DisplayModel& display, const FittedSystems& systems, QList<WeaponEntry>& weapons)

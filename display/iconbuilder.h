@@ -22,6 +22,10 @@ void layoutSystemIcons(DisplayModel& display, const FittedSystems& systems, QLis
 // Starts a new holding-box row when icon i would reach past the right margin.
 void WrapHoldingRow(DisplayModel& display, int index);
 
+// Lines up the icons of the holding box one after another in index order, rows wrapped as a
+// rebuild fills it, and sizes its canvas to them.
+void layOutHoldingBox(DisplayModel& display);
+
 // Icons read from a ship file lie on the display at their stored places; icons alike share the
 // cache's pictures.
 void addLoadedSystemIcon(DisplayModel& display, const QString& code, float left, float top, const IconArt& art,

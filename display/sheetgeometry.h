@@ -55,6 +55,7 @@ struct SheetGeometry {
     // Box i (0-based) of an armour row or track row.
     TwipRect armourBox(int i) const;
     TwipRect trackBox(int row, int i) const;
+    bool operator==(const SheetGeometry&) const = default;
 };
 
 // Sizes the display from the design's mass and first track row, centres it in the frame and

@@ -28,6 +28,7 @@ struct SystemIcon {
     // A weapon icon carries its mount number as its code.
     std::optional<int> mountNumber() const;
     bool isWeapon() const { return mountNumber().has_value(); }
+    bool operator==(const SystemIcon&) const = default;
 };
 
 } // namespace kw

@@ -2,6 +2,7 @@
 
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
+#include "editor/stepnames.h"
 #include "model/numbertext.h"
 #include "model/shipchoices.h"
 
@@ -14,6 +15,7 @@ void ShipEditor::AutoCalc()
     if (m_locked || m_busy || m_editMode == EditMode::AutoCalc)
         return;
     ChangeScope scope(*this);
+    EditStep wholeSearch(*this, StepName::autoCalc);
     const auto mass = [this] { return fieldValue(NumericField::TMF); };
     const auto available = [this] { return parseNumber(m_figures.tmfAvailable).value_or(0.0); };
     const auto setMass = [this](double value) { m_fields.number(NumericField::TMF) = formatNumber(value); };

@@ -31,6 +31,7 @@ struct EditorFields {
     bool check(CheckBox b) const { return checks[static_cast<int>(b)]; }
     QString sideText() const { return sideIndex >= 0 && sideIndex < sides.size() ? sides[sideIndex] : QString(); }
     QString classText() const { return classIndex >= 0 && classIndex < classes.size() ? classes[classIndex] : QString(); }
+    bool operator==(const EditorFields&) const = default;
 };
 
 // The figures the calculation shows.
@@ -44,6 +45,7 @@ struct EditorFigures {
     QString hangarCount = QStringLiteral("0");
     QString weaponsMass = QStringLiteral("0");
     QString weaponsCost = QStringLiteral("0");
+    bool operator==(const EditorFigures&) const = default;
 };
 
 // Which optional controls are shown or enabled.
@@ -54,6 +56,7 @@ struct EditorControls {
     bool linkVisible = false;          // cmdLink
     bool cancelLinkVisible = false;    // cmdCancelL
     bool cancelRemoveVisible = false;  // cmdCancelR
+    bool operator==(const EditorControls&) const = default;
 };
 
 } // namespace kw

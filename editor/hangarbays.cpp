@@ -1,5 +1,7 @@
 #include "editor/shipeditor.h"
 
+#include "editor/stepnames.h"
+
 namespace kw {
 
 // The hangar window stores every completed edit at once; the editor recalculates when that
@@ -9,6 +11,7 @@ void ShipEditor::addHangarBay(int capacity)
     if (m_locked || capacity < 1)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::hangarBays);
     m_ship.Hangars.append(capacity);
     baysChanged();
 }
@@ -18,6 +21,7 @@ void ShipEditor::changeHangarBay(int bay, int capacity)
     if (m_locked || capacity < 1 || bay < 0 || bay >= m_ship.HangarCount())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::hangarBays);
     m_ship.Hangars[bay] = capacity;
     baysChanged();
 }
@@ -27,6 +31,7 @@ void ShipEditor::removeHangarBay(int bay)
     if (m_locked || bay < 0 || bay >= m_ship.HangarCount())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::hangarBays);
     m_ship.Hangars.removeAt(bay);
     baysChanged();
 }

@@ -1,6 +1,7 @@
 #include "editor/keyboardmover.h"
 
 #include "editor/shipeditor.h"
+#include "editor/stepnames.h"
 
 namespace kw {
 
@@ -9,6 +10,14 @@ KeyboardMover::KeyboardMover(ShipEditor& editor, QObject* parent) : QObject(pare
     m_timer.setObjectName(QStringLiteral("tmrMove_Sys_KB"));
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &KeyboardMover::tick);
+    m_burstEnd.setSingleShot(true);
+    m_burstEnd.setInterval(kBurstGraceMs);
+    connect(&m_burstEnd, &QTimer::timeout, this, &KeyboardMover::endBurst);
+}
+
+KeyboardMover::~KeyboardMover()
+{
+    endBurst();
 }
 
 bool KeyboardMover::isArrow(int key)
@@ -18,13 +27,21 @@ bool KeyboardMover::isArrow(int key)
 
 bool KeyboardMover::keyDown(int key)
 {
-    if (!m_editor.display().SelectionActive)
+    if (!m_editor.display().SelectionActive) {
+        endBurst();
         return false;
+    }
     m_moveKey = key;
     // Any other key ends a move that is running.
     if (!isArrow(key)) {
         m_timer.stop();
+        endBurst();
         return false;
+    }
+    m_burstEnd.stop();
+    if (!m_burst) {
+        m_burst = true;
+        m_editor.beginStep(StepName::moveIcons);
     }
     tick();
     // A repeated key-down of the held key moves once more but keeps the timer's rhythm.
@@ -35,15 +52,33 @@ bool KeyboardMover::keyDown(int key)
 
 void KeyboardMover::keyUp(int /*key*/)
 {
-    if (!m_editor.display().SelectionActive)
+    // A burst ends with its key even when the selection went meanwhile.
+    if (!m_editor.display().SelectionActive) {
+        endBurst();
         return;
-    stop();
+    }
+    m_moveKey = -1;
+    m_timer.stop();
+    // Some systems report a held key as releases and presses; the burst waits a moment for
+    // the next press before it becomes a step.
+    if (m_burst)
+        m_burstEnd.start();
 }
 
 void KeyboardMover::stop()
 {
     m_moveKey = -1;
     m_timer.stop();
+    endBurst();
+}
+
+void KeyboardMover::endBurst()
+{
+    m_burstEnd.stop();
+    if (!m_burst)
+        return;
+    m_burst = false;
+    m_editor.endStep();
 }
 
 void KeyboardMover::tick()

@@ -3,6 +3,7 @@
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
 #include "display/placement.h"
+#include "editor/stepnames.h"
 
 namespace kw {
 
@@ -60,6 +61,7 @@ void ShipEditor::dropIconOnDisplay(int iconIndex, QPointF at, QPointF grab)
     if (!canDragIcons() || !validIcon(m_display, iconIndex))
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::moveIcons);
     dropOnDisplay(m_display, iconIndex, at, grab);
     m_shipChanged = true;
 }
@@ -69,6 +71,7 @@ void ShipEditor::dropIconOnIcon(int iconIndex, int targetIndex, QPointF atInTarg
     if (!canDragIcons())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::moveIcons);
     if (dropOnIcon(m_display, iconIndex, targetIndex, atInTarget, grab))
         m_shipChanged = true;
 }
@@ -78,6 +81,7 @@ void ShipEditor::dropIconInHoldingBox(int iconIndex, QPointF at, QPointF grab)
     if (!canDragIcons() || !validIcon(m_display, iconIndex))
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::moveIcons);
     dropInHoldingBox(m_display, iconIndex, at, grab);
     m_shipChanged = true;
 }
@@ -105,6 +109,7 @@ void ShipEditor::nudgeSelection(int key)
     if (m_display.SelectedCount() < 1)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::moveIcons);
     kw::nudgeSelection(m_display, dx, dy);
     m_shipChanged = true;
 }
@@ -112,6 +117,7 @@ void ShipEditor::nudgeSelection(int key)
 void ShipEditor::align(Alignment alignment)
 {
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::alignIcons);
     if (m_display.SelectedCount() < 2) {
         m_prompts.tell(QStringLiteral("You must have more than 1 system selected"));
         return;

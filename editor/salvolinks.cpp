@@ -3,6 +3,7 @@
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
 #include "display/sheetpainter.h"
+#include "editor/stepnames.h"
 #include "model/weaponkinds.h"
 
 namespace kw {
@@ -18,20 +19,20 @@ SalvoEnd salvoEndOf(const SystemIcon& icon, const QList<WeaponEntry>& weapons)
     return salvoEndOf(weapons[*mount]);
 }
 
+} // namespace
+
 // Every launcher can feed from every magazine once; while fewer links exist, more can be made.
-bool moreLinksPossible(const DisplayModel& display, const ShipRecord& ship)
+bool ShipEditor::moreLinksPossible() const
 {
     qint64 launchers = 0;
     qint64 magazines = 0;
-    for (const SystemIcon& icon : display.icons()) {
-        const SalvoEnd end = salvoEndOf(icon, ship.Weapons);
+    for (const SystemIcon& icon : m_display.icons()) {
+        const SalvoEnd end = salvoEndOf(icon, m_ship.Weapons);
         launchers += end == SalvoEnd::Launcher ? 1 : 0;
         magazines += end == SalvoEnd::Magazine ? 1 : 0;
     }
-    return launchers * magazines > ship.SalvoLinkCount();
+    return launchers * magazines > m_ship.SalvoLinkCount();
 }
-
-} // namespace
 
 void ShipEditor::startLink()
 {
@@ -66,6 +67,7 @@ void ShipEditor::chooseLinkEnd(int iconIndex)
     if (!icon.placed())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::link);
     int& launcher = m_ship.LinkBeingMade->launcher;
     int& magazine = m_ship.LinkBeingMade->magazine;
     switch (salvoEndOf(icon, m_ship.Weapons)) {
@@ -89,7 +91,7 @@ void ShipEditor::chooseLinkEnd(int iconIndex)
     m_ship.SalvoLinks.append(*m_ship.LinkBeingMade);
     m_ship.LinkBeingMade.reset();
     m_editMode = EditMode::Normal;
-    m_controls.linkVisible = moreLinksPossible(m_display, m_ship);
+    m_controls.linkVisible = moreLinksPossible();
     m_controls.cancelLinkVisible = false;
     // Links are stored with the design, so a new one is a change worth saving.
     m_shipChanged = true;

@@ -4,6 +4,8 @@
 #include "common/userprompts.h"
 #include "display/hulldrawing.h"
 #include "display/iconbuilder.h"
+#include "display/keptlayout.h"
+#include "editor/stepnames.h"
 #include "model/constructionrules.h"
 #include "model/crew.h"
 #include "model/hullclasses.h"
@@ -84,6 +86,7 @@ void ShipEditor::resetFields()
 void ShipEditor::Load()
 {
     ChangeScope scope(*this);
+    EditStep step(*this, QString());
     ++m_designGeneration;
     m_formLoading = true;
     resetFields();
@@ -108,6 +111,7 @@ void ShipEditor::Load()
     m_formLoading = false;
     UpdateShip(false);
     m_shipChanged = false;
+    clearHistory();
 }
 
 void ShipEditor::cancelPendingModes()
@@ -207,6 +211,7 @@ void ShipEditor::UpdateShip(bool redisplay)
     if (m_locked || m_formLoading || m_busy)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, redisplay ? StepName::updateDisplay : StepName::updateStats);
     cancelPendingModes();
     m_shipChanged = true;
     FlagScope busy(m_busy);
@@ -284,6 +289,11 @@ void ShipEditor::UpdateShip(bool redisplay)
 
     // 10
     if (redisplay) {
+        const DisplayModel before = m_display;
+        const QList<SalvoLink> links = m_ship.SalvoLinks;
+        QList<int> formerMounts;
+        for (const WeaponEntry& w : m_ship.Weapons)
+            formerMounts.append(w.Number);
         DisplayShip();
         BuildSystemIcons(m_display, in.systems, m_ship.Weapons);
         bool linkable = false;
@@ -292,6 +302,10 @@ void ShipEditor::UpdateShip(bool redisplay)
         m_controls.linkVisible = linkable;
         m_controls.cancelLinkVisible = false;
         resetSalvoLinks(m_ship);
+        if (m_keepLayout) {
+            m_ship.SalvoLinks = keepLaidOutIcons(before, m_display, formerMounts, links);
+            m_controls.linkVisible = linkable && moreLinksPossible();
+        }
     }
 }
 
@@ -307,12 +321,14 @@ void ShipEditor::DisplayShip()
 void ShipEditor::setFieldText(NumericField field, const QString& text)
 {
     ChangeScope scope(*this);
+    noteTyping(fieldStepName(field));
     m_fields.number(field) = text;
 }
 
 void ShipEditor::setNameText(const QString& text)
 {
     ChangeScope scope(*this);
+    noteTyping(StepName::className);
     m_fields.name = text;
 }
 
@@ -331,6 +347,7 @@ bool ShipEditor::checkField(NumericField field)
 bool ShipEditor::leaveField(NumericField field)
 {
     ChangeScope scope(*this);
+    EditStep step(*this, fieldStepName(field));
     if (!checkField(field))
         return false;
     // The mass recalculates only when it actually changed.
@@ -342,6 +359,7 @@ bool ShipEditor::leaveField(NumericField field)
 bool ShipEditor::leaveNameField()
 {
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::className);
     m_fields.name = trimSpaces(m_fields.name);
     if (!isValidName(m_fields.name)) {
         m_prompts.tell(invalidShipNameMessage());
@@ -353,6 +371,7 @@ bool ShipEditor::leaveNameField()
 bool ShipEditor::pressEnterInMassField()
 {
     ChangeScope scope(*this);
+    EditStep step(*this, fieldStepName(NumericField::TMF));
     // The mass is checked before it is used, so a text that is no number never reaches the
     // calculation; then Enter's one recalculation (with the check's own as well, a broken rule
     // would be told twice).
@@ -365,6 +384,7 @@ bool ShipEditor::pressEnterInMassField()
 void ShipEditor::changeUpDown(NumericField field, int value)
 {
     ChangeScope scope(*this);
+    EditStep step(*this, fieldStepName(field));
     const NumericFieldRule& rule = numericFieldRule(field);
     setFieldNumber(field, qBound<qint64>(rule.lower, value, rule.upper));
     UpdateShip(false);
@@ -375,6 +395,7 @@ void ShipEditor::setCheck(CheckBox box, bool checked)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, checkStepName(box));
     m_fields.checks[static_cast<int>(box)] = checked;
     if (checked && box == CheckBox::Nova)
         m_fields.checks[static_cast<int>(CheckBox::Wave)] = false;
@@ -388,6 +409,7 @@ void ShipEditor::chooseSensors(int option)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::sensors);
     m_fields.sensors = qBound(0, option, 2);
     UpdateShip(false);
 }
@@ -397,6 +419,7 @@ void ShipEditor::chooseStreamlining(int index)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::streamlining);
     m_fields.streamliningIndex = qBound(0, index, 2);
     UpdateShip(false);
 }
@@ -406,6 +429,7 @@ void ShipEditor::chooseFtl(int index)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::ftl);
     m_fields.ftlIndex = qBound(0, index, 2);
     m_controls.towCapacityVisible = m_fields.ftlIndex == static_cast<int>(FtlChoice::Tug);
     UpdateShip(false);
@@ -416,6 +440,7 @@ void ShipEditor::chooseHull(int index)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::hull);
     m_fields.hullIndex = qBound(0, index, 5);
     m_controls.hullRatingVisible = m_fields.hullIndex == static_cast<int>(HullIntegrity::FixedFB2);
     if (m_controls.hullRatingVisible)
@@ -428,6 +453,7 @@ void ShipEditor::chooseShipType(int index)
     if (m_locked)
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::shipType);
     m_fields.shipType = qBound(0, index, 4);
     const auto type = static_cast<ShipType>(m_fields.shipType);
     m_controls.mobilityEnabled = !isStation(type);
@@ -449,6 +475,7 @@ void ShipEditor::chooseClass(int index)
     if (m_busy || index < 0 || index >= m_fields.classes.size())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::hullClass);
     m_fields.classIndex = index;
     if (m_fields.classes[index] != m_ship.Class) {
         m_ship.Class = m_fields.classes[index];
@@ -461,6 +488,7 @@ void ShipEditor::chooseSide(int index)
     if (index < 0 || index >= m_fields.sides.size())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::side);
     m_fields.sideIndex = index;
 }
 
@@ -470,18 +498,15 @@ void ShipEditor::reloadSides()
     // The design keeps its side: one no longer in the list joins it, as a ship file's does.
     const QString current = m_fields.sideText();
     m_fields.sides = readSides(m_programFolder);
-    qsizetype at = m_fields.sides.indexOf(current);
-    if (at < 0 && m_fields.sideIndex >= 0) {
-        m_fields.sides.append(current);
-        at = m_fields.sides.size() - 1;
-    }
-    m_fields.sideIndex = at >= 0 ? static_cast<int>(at) : (m_fields.sides.isEmpty() ? -1 : 0);
+    keepSide(current, m_fields.sideIndex >= 0);
 }
 
 void ShipEditor::setShip_Locked(bool locked)
 {
     ChangeScope scope(*this);
     m_locked = locked;
+    if (locked)
+        clearHistory();
 }
 
 void ShipEditor::StopCalc()

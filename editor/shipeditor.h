@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/changenotifier.h"
+#include "common/undohistory.h"
 #include "display/displaymodel.h"
 #include "display/iconbuilder.h"
+#include "editor/editorsnapshot.h"
 #include "editor/editorstate.h"
 #include "model/shiprecord.h"
 #include "storage/filesaving.h"
@@ -67,6 +69,39 @@ public:
 
     // The window's load: a fresh design with the editor's defaults.
     void Load();
+
+    // Undo and redo. Each user action that changes the design or its layout is one step; the
+    // state from before it is kept once it has changed something. Steps nest: only the
+    // outermost one counts, so the window can make a dialog session or a held arrow key one
+    // step. Opening, a new design and locking forget every step; saving does not.
+    class EditStep {
+    public:
+        EditStep(ShipEditor& editor, const QString& action) : m_editor(editor) { m_editor.beginStep(action); }
+        ~EditStep() { m_editor.endStep(); }
+        EditStep(const EditStep&) = delete;
+        EditStep& operator=(const EditStep&) = delete;
+
+    private:
+        ShipEditor& m_editor;
+    };
+    void beginStep(const QString& action);
+    void endStep();
+    // Refused while locked, while Auto Calc runs, while removing or linking and within a step.
+    bool undoAllowed() const;
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    QString undoAction() const { return m_history.undoAction(); }
+    QString redoAction() const { return m_history.redoAction(); }
+    std::size_t undoCount() const { return m_history.undoCount(); }
+    void undo();
+    void redo();
+    // The whole state undo restores, as normal editing shows it.
+    EditorSnapshot snapshot() const;
+
+    // With the layout kept, a full update leaves the icons of systems and mounts still fitted
+    // where they lie on the display; only new ones wait in the holding box.
+    void setKeepLayout(bool keep) { m_keepLayout = keep; }
+    bool keepLayout() const { return m_keepLayout; }
 
     // The one recalculation entry point; with redisplay the System Display is drawn afresh.
     void UpdateShip(bool redisplay);
@@ -194,6 +229,14 @@ private:
     std::optional<QString> sideTargetFolder();
     bool makeSideFolder(const QString& file);
     std::optional<QString> choosePictureTarget(bool& bySide);
+    // Undo's half of typing: the state before the first keystroke in a field, until the field
+    // is left or another action starts.
+    void noteTyping(const QString& action);
+    void restore(EditorSnapshot state);
+    void clearHistory();
+    // The design's side chosen by name in the current sides list, which it joins when missing.
+    void keepSide(const QString& side, bool hadSide);
+    bool moreLinksPossible() const;
 
     UserPrompts& m_prompts;
     QString m_programFolder;
@@ -216,6 +259,16 @@ private:
     QString m_loadedSide;
     std::optional<QString> m_lastWarning;
     quint64 m_designGeneration = 0;   // counts the designs this editor has held
+
+    UndoHistory<EditorSnapshot> m_history;
+    int m_stepDepth = 0;
+    QString m_stepAction;
+    std::optional<EditorSnapshot> m_stepBefore;
+    quint64 m_historyEpoch = 0;       // counts the clearings, so a step across one is not kept
+    quint64 m_stepEpoch = 0;
+    std::optional<std::pair<QString, EditorSnapshot>> m_typing;
+    mutable QList<IconLook> m_iconLooks;
+    bool m_keepLayout = false;
 };
 
 } // namespace kw

@@ -33,6 +33,8 @@ const QString kSaveChangesQuestion = QStringLiteral("Do you want to Save changes
 bool ShipEditor::OpenShip(const QString& requestedPath)
 {
     ChangeScope scope(*this);
+    // Whatever the opening does is no step; a design opened starts without any.
+    EditStep step(*this, QString());
     QString path = requestedPath;
     if (path.isEmpty()) {
         const std::optional<QString> chosen =
@@ -147,6 +149,7 @@ void ShipEditor::applyShipFile(const ShipFileData& data, const QString& path)
     if (m_recent)
         m_recent->AddRecentFile(path, RecentKind::Ships);
     m_shipChanged = false;
+    clearHistory();
 }
 
 void ShipEditor::placeStoredIcons(const ShipFileData& data)
@@ -385,6 +388,8 @@ bool ShipEditor::writeShipTo(const QString& path, bool lock, ReadOnlyFile readOn
     }
     // The lock is taken on only once the file holds it.
     m_locked = lock;
+    if (lock)
+        clearHistory();
     m_ship.Name = m_fields.name;
     return true;
 }

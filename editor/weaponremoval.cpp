@@ -2,6 +2,7 @@
 
 #include "common/changenotifier.h"
 #include "common/userprompts.h"
+#include "editor/stepnames.h"
 #include "editor/weaponlist.h"
 
 namespace kw {
@@ -17,7 +18,12 @@ void ShipEditor::addWeapons(const QList<WeaponEntry>& mounts)
     if (m_locked || mounts.isEmpty())
         return;
     ChangeScope scope(*this);
-    m_ship.Weapons.append(mounts);
+    EditStep step(*this, StepName::addWeapon);
+    // A new mount has no icon until the next full update.
+    for (WeaponEntry mount : mounts) {
+        mount.Number = -1;
+        m_ship.Weapons.append(mount);
+    }
 }
 
 void ShipEditor::beginRemoveWeapon()
@@ -41,6 +47,7 @@ void ShipEditor::chooseWeaponRow(int row)
     if (row < 0 || row >= rows.size())
         return;
     ChangeScope scope(*this);
+    EditStep step(*this, StepName::removeWeapon);
     const WeaponListRow chosen = rows[row];
     const PromptAnswer answer = m_prompts.ask({QStringLiteral("Are you sure you want to remove the ") + chosen.kind
                                                    + QLatin1Char('?'),

@@ -66,6 +66,8 @@ struct ShipRecord {
     int SalvoLauncherIcon(int link) const { return salvoLink(link).launcher; }
     int SalvoMagazineIcon(int link) const { return salvoLink(link).magazine; }
     SalvoLink salvoLink(int link) const;
+
+    bool operator==(const ShipRecord&) const = default;
 };
 
 // Resets every field to the values of a new design.

@@ -13,13 +13,20 @@ Preferences::Preferences(Settings& settings, UserPrompts& prompts, const QString
 {
 }
 
+bool keepLayoutPreferred(const Settings& settings)
+{
+    return settings.GetPref(kKeepLayoutPref) == QLatin1String("1");
+}
+
 void Preferences::Load(bool firstRun)
 {
     ChangeScope scope(*this);
     m_firstRun = firstRun;
     m_ticked = {};
+    m_keepLayout = false;
     if (firstRun)
         return;
+    m_keepLayout = keepLayoutPreferred(m_settings);
     // Anything but "1", a missing value included, leaves the box clear.
     for (FileKind kind : {FileKind::Ship, FileKind::Fleet})
         m_ticked[index(kind)] = m_settings.GetPref(fileTypeNames(kind).preference) == QLatin1String("1");
@@ -31,11 +38,18 @@ void Preferences::setAssociated(FileKind kind, bool ticked)
     m_ticked[index(kind)] = ticked;
 }
 
+void Preferences::setKeepLayout(bool keep)
+{
+    ChangeScope scope(*this);
+    m_keepLayout = keep;
+}
+
 void Preferences::cmdOkay_Click()
 {
     ChangeScope scope(*this);
     apply(FileKind::Ship);
     apply(FileKind::Fleet);
+    m_settings.SetPref(kKeepLayoutPref, m_keepLayout ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void Preferences::apply(FileKind kind)

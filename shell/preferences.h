@@ -12,8 +12,13 @@ class DesktopIntegration;
 class Settings;
 class UserPrompts;
 
-// The preferences dialog without its window: the two association boxes and the first-run mode
+// The preferences dialog without its window: the two association boxes, the layout kept
+// through a full update, and the first-run mode
 // in which the dialog can only be left with "Okay".
+// The preference that keeps a hand-made layout through a full update; "1" on, anything else off.
+inline const QString kKeepLayoutPref = QStringLiteral("KeepLayout");
+bool keepLayoutPreferred(const Settings& settings);
+
 class Preferences : public ChangeNotifier {
     Q_OBJECT
 
@@ -34,6 +39,8 @@ public:
     bool mayClose() const { return !m_firstRun; }
 
     void setAssociated(FileKind kind, bool ticked);
+    bool keepLayout() const { return m_keepLayout; }
+    void setKeepLayout(bool keep);
     // "Okay": each kind, ships first, associated or no longer associated as its box says, and
     // its preference stored.
     void cmdOkay_Click();
@@ -49,6 +56,7 @@ private:
     const DesktopIntegration* m_desktop;
     bool m_firstRun = false;
     std::array<bool, 2> m_ticked{};
+    bool m_keepLayout = false;
 };
 
 } // namespace kw

@@ -51,7 +51,7 @@ public:
     LineBuffer& number(qint64 value)
     {
         constexpr qsizetype kLongest = 20;   // "-9223372036854775808"
-        // room() may move the buffer, so the end is read only after it.
+        // The room first: making it may move the buffer, and with it the limit.
         char* at = room(kLongest);
         m_end = std::to_chars(at, m_limit, value).ptr;
         return *this;

@@ -1,6 +1,7 @@
 #include "common/ui/fieldedit.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace kw {
@@ -14,6 +15,21 @@ void FieldEdit::showText(const QString& text)
 {
     if (this->text() != text)
         setText(text);
+}
+
+bool FieldEdit::event(QEvent* event)
+{
+    // Not claimed here, the keys reach the window's shortcuts first; where none takes them,
+    // they come back as a key press and the field undoes its own typing.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event)

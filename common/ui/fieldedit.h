@@ -7,7 +7,7 @@ namespace kw {
 
 // A text field as the editor's fields behave: its whole text is selected when it gets the
 // focus, and leaving it runs its check; a refused check keeps the focus in the field with the
-// text selected.
+// text selected. The undo and redo keys belong to the window's Edit menu when it has one.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
     void showText(const QString& text);
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

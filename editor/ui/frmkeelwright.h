@@ -20,6 +20,7 @@ class QWidget;
 namespace kw {
 
 class DlgPrinter;
+class EditMenu;
 class FieldEdit;
 class RecentFilesMenu;
 class ScreenSizeRule;
@@ -48,6 +49,7 @@ public:
     ShipEditor& editor() const { return m_editor; }
     QAction* fileItem(FileItem item) const { return m_fileItems[static_cast<int>(item)]; }
     QAction* toolsItem(ToolsItem item) const { return m_toolsItems[static_cast<int>(item)]; }
+    EditMenu& editMenu() const { return *m_editMenu; }
     // Screens of exactly 800 x 600 keep the editor maximised; larger ones never do.
     void setSmallScreen(bool small);
     // Closing by the program itself passes without questions.
@@ -136,6 +138,7 @@ private:
     QList<QAction*> m_fileItems;
     QList<QAction*> m_toolsItems;
     RecentFilesMenu* m_recentMenu = nullptr;
+    EditMenu* m_editMenu = nullptr;
     QAction* m_aboutItem = nullptr;
 };
 

@@ -2,10 +2,12 @@
 
 #include "common/recentfiles.h"
 #include "common/ui/dlgprinter.h"
+#include "common/ui/editmenu.h"
 #include "common/ui/qtpageprinter.h"
 #include "common/ui/recentfilesmenu.h"
 #include "editor/shipeditor.h"
 #include "editor/ui/frmaddweap.h"
+#include "editor/stepnames.h"
 #include "editor/ui/frmhangar.h"
 #include "storage/programfolder.h"
 
@@ -64,6 +66,10 @@ void FrmKeelwright::buildMenus()
                   {FileItem::BackToMenu, "Back to &Menu", QKeySequence(Qt::CTRL | Qt::Key_M)},
                   {FileItem::ExitProgram, "E&xit Program", QKeySequence(Qt::CTRL | Qt::Key_X)}});
 
+    m_editMenu = new EditMenu(menuBar());
+    connect(m_editMenu, &EditMenu::undoChosen, &m_editor, &ShipEditor::undo);
+    connect(m_editMenu, &EditMenu::redoChosen, &m_editor, &ShipEditor::redo);
+
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     const std::tuple<ToolsItem, const char*, QKeySequence> toolsItems[] = {
@@ -95,6 +101,7 @@ void FrmKeelwright::mirrorMenus()
                           toolsItem(ToolsItem::LockShip), toolsItem(ToolsItem::Preferences)})
         item->setEnabled(!searching);
     toolsItem(ToolsItem::LockShip)->setText(m_editor.lockMenuCaption());
+    m_editMenu->show(m_editor.undoAction(), m_editor.redoAction(), m_editor.undoAllowed());
     m_recentMenu->follow(m_editor.recentFiles());
     for (QAction* recent : m_recentMenu->actions())
         recent->setEnabled(!searching);
@@ -171,6 +178,8 @@ void FrmKeelwright::mnuRecent_Click(int index)
 void FrmKeelwright::cmdHangar_Click()
 {
     // The bays are stored as they are edited; the recalculation waits for the window to close.
+    // The whole session is one step.
+    ShipEditor::EditStep step(m_editor, StepName::hangarBays);
     FrmHangar dialog(m_editor, this);
     dialog.exec();
     m_editor.UpdateShip(false);
@@ -178,6 +187,7 @@ void FrmKeelwright::cmdHangar_Click()
 
 void FrmKeelwright::cmdAdd_Click()
 {
+    ShipEditor::EditStep step(m_editor, StepName::addWeapon);
     FrmAddWeap dialog(m_editor, this);
     dialog.exec();
     m_editor.UpdateShip(false);

@@ -32,6 +32,10 @@ FrmPrefs::FrmPrefs(Preferences& preferences, const QString& programFolder, UserP
     connect(m_ship, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setAssociated(FileKind::Ship, on); });
     connect(m_fleet, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setAssociated(FileKind::Fleet, on); });
 
+    m_keepLayout = new QCheckBox(QStringLiteral("Keep laid-out systems in place when the display is updated"), this);
+    m_keepLayout->setObjectName(QStringLiteral("chkKeepLayout"));
+    connect(m_keepLayout, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setKeepLayout(on); });
+
     QPushButton* sides = namedButton("cmdEditSides", QStringLiteral("Edit Side Names"), this);
     connect(sides, &QPushButton::clicked, this, &FrmPrefs::cmdEditSides_Click);
     m_okay = namedButton("cmdOkay", QStringLiteral("Okay"), this);
@@ -43,6 +47,7 @@ FrmPrefs::FrmPrefs(Preferences& preferences, const QString& programFolder, UserP
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->addWidget(associations);
+    layout->addWidget(m_keepLayout);
     layout->addWidget(sides, 0, Qt::AlignLeft);
     layout->addSpacing(10);
     // Okay and Cancel sit at the right; Okay alone sits in the middle.
@@ -64,6 +69,8 @@ void FrmPrefs::mirror()
         const QSignalBlocker block(box);
         box->setChecked(m_preferences.associated(kind));
     }
+    const QSignalBlocker block(m_keepLayout);
+    m_keepLayout->setChecked(m_preferences.keepLayout());
     m_cancel->setVisible(m_preferences.cancelAvailable());
     m_cancel->setEnabled(m_preferences.cancelAvailable());
     m_buttonRow->setStretch(3, m_preferences.cancelAvailable() ? 0 : 1);

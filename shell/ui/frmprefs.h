@@ -35,6 +35,7 @@ private:
     UserPrompts& m_prompts;
     QCheckBox* m_ship = nullptr;
     QCheckBox* m_fleet = nullptr;
+    QCheckBox* m_keepLayout = nullptr;
     QPushButton* m_okay = nullptr;
     QPushButton* m_cancel = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;

@@ -173,6 +173,7 @@ void KeelwrightShell::createMainWindows()
     UserPrompts& editorPrompts = promptsOver(nullptr);
     m_editor = std::make_unique<ShipEditor>(editorPrompts, m_env.programFolder);
     m_editor->setRecentFiles(m_recent.get());
+    m_editor->setKeepLayout(keepLayoutPreferred(*m_settings));
     m_shipForm = std::make_unique<FrmKeelwright>(*m_editor, editorPrompts, *m_printSetup);
     if (!m_env.prompts)
         m_ownPrompts.back()->setOwner(m_shipForm.get());
@@ -268,6 +269,8 @@ void KeelwrightShell::showPreferencesDialog(QWidget* owner, bool firstRun)
     preferences.Load(firstRun);
     FrmPrefs dialog(preferences, m_env.programFolder, *m_shellPrompts, owner);
     dialog.exec();
+    if (m_editor)
+        m_editor->setKeepLayout(keepLayoutPreferred(*m_settings));
 }
 
 void KeelwrightShell::showPreferences(QWidget* owner)

@@ -323,3 +323,16 @@ TEST_F(ShipFilesTest, EveryFixtureSavedTwiceGivesTheSameFileAndKeepsItsIcons)
     }
     EXPECT_GE(files, 14);
 }
+
+TEST_F(ShipFilesTest, ADesignOutgrowingTheWritersFirstGuessIsWrittenWhole)
+{
+    // Thousands of mounts, icons and links make the writer grow its buffer in the middle of a
+    // number.
+    const QString crafted = folder.write("crafted.shp", test::readFile(test::dataFile("fuzz/shipfile/salvolinks-many.shp")));
+    ASSERT_TRUE(editor.OpenShip(crafted));
+    const QString path = folder.path() + "/again.shp";
+    ASSERT_TRUE(editor.exportShipFile(path, false, nullptr));
+    const ShipFileData again = readShipFile(test::readFile(path));
+    EXPECT_EQ(again.ship.WeaponCount(), editor.ship().WeaponCount());
+    EXPECT_EQ(again.salvoLinks.size(), editor.ship().SalvoLinkCount());
+}

@@ -18,6 +18,7 @@ WeaponEntry mount(const QString& kind, std::initializer_list<int> arcNumbers, in
     w.Mass = mass;
     w.Cost = cost;
     w.Details = details;
+    w.Number = -1;   // as added: no icon until the next full update
     return w;
 }
 

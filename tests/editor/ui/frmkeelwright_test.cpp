@@ -276,15 +276,41 @@ TEST_F(WindowTest, ClosingTheHangarWindowRecalculates)
     editor.addHangarBay(4);
     EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
     EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
-    QTimer::singleShot(0, &window, [] {
+    const std::size_t steps = editor.undoCount();
+    QTimer::singleShot(0, &window, [this] {
         QWidget* hangars = QApplication::activeModalWidget();
         ASSERT_NE(hangars, nullptr);
         EXPECT_EQ(hangars->objectName(), "frmHangar");
+        editor.addHangarBay(2);
         hangars->findChild<QPushButton*>("cmdOkay")->click();
     });
     child<QPushButton>("cmdHangar")->click();
-    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "6");
-    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "18");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "9");
+    EXPECT_EQ(child<QLabel>("npvHANGAR")->text(), "27");
+    // The session and the recalculation after it are one step.
+    EXPECT_EQ(editor.undoCount(), steps + 1);
+    child<QAction>("mnuEditUndo")->trigger();
+    EXPECT_EQ(child<QLabel>("lblHangar")->text(), "1");
+    EXPECT_EQ(child<QLabel>("tmfHANGAR")->text(), "0");
+}
+
+TEST_F(WindowTest, TheEditMenuFollowsTheEditor)
+{
+    EXPECT_EQ(window.menuBar()->actions().value(1)->text(), "&Edit");
+    auto* undo = child<QAction>("mnuEditUndo");
+    auto* redo = child<QAction>("mnuEditRedo");
+    addBattery(1, 1);
+    Q_EMIT child<QComboBox>("cmbHull")->activated(4);
+    EXPECT_EQ(undo->text(), "&Undo Change Hull Integrity");
+    // Ctrl+Z reaches the menu even from a field, which holds the focus most of the time.
+    auto* mass = child<QLineEdit>("txtTMF");
+    mass->setFocus();
+    QTest::keyClick(mass, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(child<QComboBox>("cmbHull")->currentIndex(), 2);
+    EXPECT_EQ(redo->text(), "&Redo Change Hull Integrity");
+    EXPECT_TRUE(redo->isEnabled());
+    child<QPushButton>("cmdRemove")->click();   // a removal to choose: nothing to take back meanwhile
+    EXPECT_FALSE(redo->isEnabled());
 }
 
 TEST_F(WindowTest, StopCalcInterruptsAutoCalc)

@@ -260,10 +260,13 @@ TEST_F(ShellTest, TheEditorOpensThePreferencesAndTheAboutBox)
     test::whenModal([&](QWidget* dialog) {
         seen = dialog->windowTitle();
         EXPECT_EQ(dialog->parentWidget(), run.shell->shipForm());
-        dialog->findChild<QPushButton*>("cmdCancel")->click();
+        dialog->findChild<QCheckBox*>("chkKeepLayout")->setChecked(true);
+        dialog->findChild<QPushButton*>("cmdOkay")->click();
     });
+    EXPECT_FALSE(run.shell->shipEditor()->keepLayout());
     editorItem("mnuToolsItem_2")->trigger();
     EXPECT_EQ(seen, "Keelwright Preferences");
+    EXPECT_TRUE(run.shell->shipEditor()->keepLayout());
     EXPECT_EQ(editorItem("mnuToolsItem_2")->shortcut(), QKeySequence(Qt::Key_F11));
     EXPECT_EQ(run.shell->shipForm()->findChild<QAction*>("mnuEditSideNames"), nullptr);
 

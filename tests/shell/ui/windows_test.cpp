@@ -203,4 +203,13 @@ TEST(PreferencesDialog, AtAFirstRunOnlyOkayClosesItAndOkaySitsInTheMiddle)
     again.show();
     again.findChild<QPushButton*>("cmdEditSides")->click();
     EXPECT_EQ(opened, "Edit Side Names");
+
+    // The layout option sits below the associations and is stored by "Okay".
+    auto* keep = again.findChild<QCheckBox*>("chkKeepLayout");
+    EXPECT_EQ(keep->text(), "Keep laid-out systems in place when the display is updated");
+    EXPECT_GT(keep->mapTo(&again, QPoint()).y(), again.findChild<QCheckBox*>("chkAssocFleet")->mapTo(&again, QPoint()).y());
+    EXPECT_FALSE(keep->isChecked());
+    keep->setChecked(true);
+    again.findChild<QPushButton*>("cmdOkay")->click();
+    EXPECT_EQ(settings.GetPref("KeepLayout"), "1");
 }
