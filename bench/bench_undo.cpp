@@ -54,7 +54,7 @@ static void SnapshotOwnBytes(benchmark::State& state)
     }
     const EditorSnapshot snapshot = editor.snapshot();
     state.counters["placeBytes"] = static_cast<double>(snapshot.iconPlaces.size() * sizeof(IconPlace));
-    state.counters["sharesLooks"] = snapshot.iconLooks.constData() == editor.snapshot().iconLooks.constData() ? 1 : 0;
+    state.counters["sharesFaces"] = snapshot.iconFaces.constData() == editor.snapshot().iconFaces.constData() ? 1 : 0;
     state.counters["icons"] = editor.display().iconCount();
 }
 BENCHMARK(SnapshotOwnBytes)->Unit(benchmark::kMicrosecond);

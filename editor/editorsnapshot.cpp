@@ -4,17 +4,17 @@ namespace kw {
 
 namespace {
 
-bool looksAlike(const SystemIcon& icon, const IconLook& look)
+IconFace faceOf(const SystemIcon& icon)
 {
-    return icon.tag == look.tag && icon.width == look.width && icon.height == look.height && icon.picture == look.picture;
+    return {icon.tag, icon.width, icon.height, icon.picture, icon.look};
 }
 
-bool sameLooks(const QList<SystemIcon>& icons, const QList<IconLook>& looks)
+bool sameFaces(const QList<SystemIcon>& icons, const QList<IconFace>& faces)
 {
-    if (icons.size() != looks.size())
+    if (icons.size() != faces.size())
         return false;
     for (qsizetype i = 0; i < icons.size(); ++i) {
-        if (!looksAlike(icons[i], looks[i]))
+        if (!(faceOf(icons[i]) == faces[i]))
             return false;
     }
     return true;
@@ -29,16 +29,16 @@ bool sameDesign(const EditorSnapshot& a, const EditorSnapshot& b)
     return alike == b;
 }
 
-void storeDisplay(const DisplayModel& display, EditorSnapshot& into, QList<IconLook>& looks)
+void storeDisplay(const DisplayModel& display, EditorSnapshot& into, QList<IconFace>& faces)
 {
     const QList<SystemIcon>& icons = display.icons();
-    if (!sameLooks(icons, looks)) {
-        looks.clear();
-        looks.reserve(icons.size());
+    if (!sameFaces(icons, faces)) {
+        faces.clear();
+        faces.reserve(icons.size());
         for (const SystemIcon& icon : icons)
-            looks.append({icon.tag, icon.width, icon.height, icon.picture});
+            faces.append(faceOf(icon));
     }
-    into.iconLooks = looks;
+    into.iconFaces = faces;
     into.iconPlaces.clear();
     into.iconPlaces.reserve(icons.size());
     for (const SystemIcon& icon : icons)
@@ -51,12 +51,13 @@ void storeDisplay(const DisplayModel& display, EditorSnapshot& into, QList<IconL
 DisplayModel storedDisplay(const EditorSnapshot& from)
 {
     DisplayModel display = from.display;
-    const qsizetype count = qMin(from.iconLooks.size(), from.iconPlaces.size());
+    const qsizetype count = qMin(from.iconFaces.size(), from.iconPlaces.size());
     for (qsizetype i = 0; i < count; ++i) {
-        const IconLook& look = from.iconLooks[i];
+        const IconFace& face = from.iconFaces[i];
         const IconPlace& place = from.iconPlaces[i];
-        display.appendIcon(look.tag, place.container, place.left, place.top, look.width, look.height).picture =
-            look.picture;
+        SystemIcon& icon = display.appendIcon(face.tag, place.container, place.left, place.top, face.width, face.height);
+        icon.picture = face.picture;
+        icon.look = face.look;
     }
     return display;
 }

@@ -11,15 +11,16 @@
 
 namespace kw {
 
-// What an icon looks like: everything but its place. Between two full updates the icons keep
-// their looks, so the snapshots taken meanwhile share one list of them.
-struct IconLook {
+// An icon apart from its place. Between two full updates the icons keep their faces, so the
+// snapshots taken meanwhile share one list of them.
+struct IconFace {
     QString tag;
     float width = 0;
     float height = 0;
     QImage picture;
+    IconLook look;
 
-    bool operator==(const IconLook&) const = default;
+    bool operator==(const IconFace&) const = default;
 };
 
 struct IconPlace {
@@ -40,7 +41,7 @@ struct EditorSnapshot {
     EditorFigures figures;
     EditorControls controls;
     DisplayModel display;            // without its icons
-    QList<IconLook> iconLooks;       // icon i at i - 1
+    QList<IconFace> iconFaces;       // icon i at i - 1
     QList<IconPlace> iconPlaces;
     bool shipChanged = false;
     std::optional<QString> lastWarning;
@@ -52,9 +53,9 @@ struct EditorSnapshot {
 // a recalculation that only marks the design changed is no step.
 bool sameDesign(const EditorSnapshot& a, const EditorSnapshot& b);
 
-// Takes the display into the snapshot. `looks` holds the looks of the last snapshot and is
+// Takes the display into the snapshot. `faces` holds the faces of the last snapshot and is
 // reused while the icons still look the same, so a step costs little more than the places.
-void storeDisplay(const DisplayModel& display, EditorSnapshot& into, QList<IconLook>& looks);
+void storeDisplay(const DisplayModel& display, EditorSnapshot& into, QList<IconFace>& faces);
 // The display the snapshot holds, without selection.
 DisplayModel storedDisplay(const EditorSnapshot& from);
 

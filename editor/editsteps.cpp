@@ -13,7 +13,7 @@ EditorSnapshot ShipEditor::snapshot() const
     state.controls = m_controls;
     state.shipChanged = m_shipChanged;
     state.lastWarning = m_lastWarning;
-    storeDisplay(m_display, state, m_iconLooks);
+    storeDisplay(m_display, state, m_iconFaces);
     // A remove or link under way is no part of the design: the state is the one its cancel
     // button would leave.
     if (state.ship.LinkBeingMade) {

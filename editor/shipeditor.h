@@ -267,7 +267,7 @@ private:
     quint64 m_historyEpoch = 0;       // counts the clearings, so a step across one is not kept
     quint64 m_stepEpoch = 0;
     std::optional<std::pair<QString, EditorSnapshot>> m_typing;
-    mutable QList<IconLook> m_iconLooks;
+    mutable QList<IconFace> m_iconFaces;
     bool m_keepLayout = false;
 };
 
