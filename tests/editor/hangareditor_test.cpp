@@ -25,11 +25,12 @@ protected:
         hangars->remove();
         hangars->clickBay(row);
     }
-    QStringList column(QString HangarRow::*field) const
+    // Each row as "bay capacity mass points".
+    QStringList rows() const
     {
         QStringList list;
         for (const HangarRow& row : hangars->rows())
-            list << row.*field;
+            list << QStringList{row.bay, row.capacity, row.mass, row.points}.join(' ');
         return list;
     }
 
@@ -71,10 +72,7 @@ TEST_F(HangarEditorTest, CapacityAndMassFieldsConvertIntoEachOther)
 TEST_F(HangarEditorTest, LoadedRowsShowTheStoredBaysWithoutTotals)
 {
     HangarEditor& h = open({3, 6});
-    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
-    EXPECT_EQ(column(&HangarRow::capacity), QStringList({"3", "6"}));
-    EXPECT_EQ(column(&HangarRow::mass), QStringList({"4.5", "9"}));
-    EXPECT_EQ(column(&HangarRow::points), QStringList({"13.5", "27"}));
+    EXPECT_EQ(rows(), QStringList({"1 3 4.5 13.5", "2 6 9 27"}));
     EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
 }
 
@@ -83,10 +81,6 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     HangarEditor& h = open({1});
     h.add();
     EXPECT_EQ(h.EditedBay(), 1);
-    EXPECT_FALSE(h.mainButtonsEnabled());
-    EXPECT_EQ(h.escapeButton(), HangarCancelButton::AddEdit);
-    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Capacity);
-
     h.typeCapacity("3", 1);
     h.done();
     EXPECT_EQ(ship().Hangars, QList<int>({1, 3}));
@@ -96,17 +90,13 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     EXPECT_EQ(h.totalSpace(), "4");
     EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_TRUE(h.mainButtonsEnabled());
-    EXPECT_FALSE(h.addFrameVisible());
-    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Add);
 
     // A bay typed by mass is stored rounded, and its row reads as it will when opened again.
     h.add();
     h.typeMass("4", 1);
     h.done();
     EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3}));
-    EXPECT_EQ(column(&HangarRow::capacity).last(), "3");
-    EXPECT_EQ(column(&HangarRow::mass).last(), "4.5");
+    EXPECT_TRUE(rows().last().startsWith("3 3 4.5 "));
 
     h.add();
     h.typeCapacity("8", 1);
@@ -157,13 +147,12 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     h.typeCapacity("10", 2);
     h.done();
     EXPECT_EQ(ship().Hangars, QList<int>({10, 4, 6}));
-    EXPECT_EQ(column(&HangarRow::mass), QStringList({"15", "6", "9"}));
+    EXPECT_EQ(rows()[0], "1 10 15 45");
 
     prompts.answers = {PromptAnswer::Ok};
     h.modify();
     h.cancelModify();
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_TRUE(h.mainButtonsEnabled());
 }
 
 TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
@@ -183,8 +172,7 @@ TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
 
     removeBay(1);
     EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
-    EXPECT_EQ(ship().HangarCount(), 2);
-    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
+    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 6 9 27"}));
     EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
 
     // Totals once shown follow a removal rather than keep counting the removed bay.
@@ -219,20 +207,6 @@ TEST_F(HangarEditorTest, BayClicksAndButtonsOutsideTheirModeDoNothing)
     EXPECT_EQ(h.editMode(), HangarEditMode::Adding);
     EXPECT_EQ(h.EditedBay(), 2);
     EXPECT_TRUE(prompts.asked.isEmpty());
-}
-
-TEST_F(HangarEditorTest, TenRowsFitAndEachFurtherRowAddsAScrollStep)
-{
-    HangarEditor& h = open(QList<int>(10, 1));
-    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 0);
-    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 3600);
-    h.add();
-    h.typeCapacity("1", 1);
-    h.done();
-    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 1);
-    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 355 + 3600);
-    EXPECT_EQ(hangarScroll(14, 255, 3600).maximum, 4);
-    EXPECT_DOUBLE_EQ(hangarPanelTop(2, 255), -710);
 }
 
 namespace kw::test {
