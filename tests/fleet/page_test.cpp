@@ -1,5 +1,5 @@
-// The side browser, adding ships, and the page of cards: selecting, scrolling, dragging, the
-// description window and the strip's texts.
+// The side browser, adding ships, and the page of cards: selecting, scrolling, dragging and the
+// strip's texts.
 #include "tests/fleet/fleetfixture.h"
 
 using namespace kw;
