@@ -41,7 +41,6 @@ TEST_F(PlacementEditorTest, LockedShipSelectsAndAlignsButDoesNotDrag)
     EXPECT_TRUE(editor.alignmentMenuAvailable());
 
     const TwipRect before = rect(1);
-    editor.dropIconOnDisplay(1, {3000, 3000}, kGrab);
     editor.dropIconOnIcon(1, 1, {50, 50}, kGrab);
     editor.dropIconInHoldingBox(1, {100, 100}, kGrab);
     EXPECT_EQ(rect(1), before);
@@ -73,15 +72,14 @@ TEST_F(PlacementEditorTest, AligningOneIconSaysSoAndMovesNothing)
     EXPECT_FALSE(editor.alignmentMenuAvailable());
     const TwipRect before = rect(2);
     editor.align(Alignment::Tops);
-    ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text, "You must have more than 1 system selected");
+    EXPECT_EQ(prompts.texts(), QStringList{"You must have more than 1 system selected"});
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
     EXPECT_EQ(prompts.asked[0].title, kAppTitle);
     EXPECT_EQ(rect(2), before);
 }
 
-TEST_F(PlacementEditorTest, KeyDownMovesAtOnceAndEveryTickMovesAgain)
+TEST_F(PlacementEditorTest, TheMoveTimerRepeatsKeyDownsAndStopsOnAnyOtherKeyOrNoSelection)
 {
     KeyboardMover mover(editor);
     EXPECT_EQ(mover.timer().objectName(), "tmrMove_Sys_KB");
@@ -89,22 +87,16 @@ TEST_F(PlacementEditorTest, KeyDownMovesAtOnceAndEveryTickMovesAgain)
     EXPECT_FALSE(mover.keyDown(Qt::Key_Right));   // nothing selected: the keys do nothing
     EXPECT_FALSE(mover.moving());
 
+    // The window's tests hold a key down over ticks; here the key-downs a held key repeats and
+    // what else ends the move.
     editor.clickIcon(1, false);
     editor.clickIcon(2, true);
-    const TwipRect one = rect(1);
     const TwipRect two = rect(2);
     EXPECT_TRUE(mover.keyDown(Qt::Key_Right));
-    EXPECT_EQ(rect(1).left, one.left + 15);
-    EXPECT_TRUE(mover.moving());
-    EXPECT_EQ(mover.MoveKey(), Qt::Key_Right);
     mover.tick();
-    mover.tick();
-    EXPECT_EQ(rect(1).left, one.left + 45);
-    EXPECT_EQ(rect(2).left, two.left + 45);
     EXPECT_TRUE(mover.keyDown(Qt::Key_Right));   // a repeated key-down moves once more
-    EXPECT_EQ(rect(2).left, two.left + 60);
+    EXPECT_EQ(rect(2).left, two.left + 45);
     mover.keyUp(Qt::Key_Right);
-    EXPECT_FALSE(mover.moving());
     EXPECT_EQ(mover.MoveKey(), -1);
 
     mover.keyDown(Qt::Key_Up);
