@@ -27,6 +27,15 @@ protected:
             shown << QStringLiteral("%1 %2,%3 %4x%5").arg(icon.tag).arg(icon.left).arg(icon.top).arg(icon.width).arg(icon.height);
         return shown;
     }
+    // The frigate, named, with the fire controls given, shown on a full update.
+    void design(const QString& name, const QString& fireControls = QString())
+    {
+        designVigilant();
+        if (!fireControls.isEmpty())
+            type(NumericField::FCS, fireControls);
+        editor.setNameText(name);
+        editor.UpdateShip(true);
+    }
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
@@ -65,10 +74,7 @@ TEST_F(ShipFilesTest, AMissingFileChangesNothing)
 
 TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
 {
-    designVigilant();
-    type(NumericField::FCS, "1");
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
+    design("Vigilant", "1");
     place(1, QPointF(1200, 450));
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
     EXPECT_FALSE(editor.SaveShip(false));
@@ -87,10 +93,7 @@ TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
 
 TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
 {
-    designVigilant();
-    type(NumericField::FCS, "2");
-    editor.setNameText("Ship");
-    editor.UpdateShip(true);
+    design("Ship", "2");
     EXPECT_TRUE(editor.SaveShip(true));
     EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
     placeAllIcons(editor);
@@ -114,9 +117,7 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
 
 TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
 {
-    designVigilant();
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
+    design("Vigilant");
     const QString existing = vigilantPath();
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side; do not overwrite
     EXPECT_TRUE(editor.SaveShip(true));
@@ -144,9 +145,7 @@ TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
 
 TEST_F(ShipFilesTest, AFailedWriteKeepsTheOldFileAndTheDesign)
 {
-    designVigilant();
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
+    design("Vigilant");
     const QString target = folder.path() + "/missing-folder/deeper/x.shp";
     prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
     prompts.files = {target};
@@ -211,9 +210,7 @@ TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
     folder.write("Ships/Sides.txt", "Blue\r\n../../Up\r\n");
     editor.Load();
     editor.chooseSide(1);
-    designVigilant();
-    editor.setNameText("Climber");
-    editor.UpdateShip(true);
+    design("Climber");
     prompts.clear();
     prompts.answers = {PromptAnswer::Yes};
     EXPECT_TRUE(editor.SaveShip(true));
@@ -222,8 +219,7 @@ TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
 
 TEST_F(ShipFilesTest, SavingChecksTheNameAndTheTextsBeforeAskingAnything)
 {
-    designVigilant();
-    editor.UpdateShip(true);
+    design(QString());
     // The name is saved as leaving its field would leave it.
     editor.setNameText("  Spaced  ");
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
