@@ -45,16 +45,12 @@ protected:
 TEST_F(SalvoLinkTest, StartingALinkAsksForItsEnds)
 {
     design(1, 1);
-    EXPECT_TRUE(editor.controls().linkVisible);
-    EXPECT_FALSE(editor.controls().cancelLinkVisible);
     editor.startLink();
     ASSERT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(prompts.asked[0].text, kStartMessage);
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
-    EXPECT_FALSE(editor.controls().linkVisible);
-    EXPECT_TRUE(editor.controls().cancelLinkVisible);
     EXPECT_EQ(ship().SalvoLinkCount(), 1);
     EXPECT_EQ(ship().LinkBeingMade, SalvoLink{});
 
@@ -208,9 +204,6 @@ TEST_F(SalvoLinkTest, AHandLaidSheetReopensAsItWasLaid)
     EXPECT_TRUE(editor.display().allPlaced());
     EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}, {launcher(), magazine(1, 1)}}));
     EXPECT_EQ(editor.shownLinkLines(), lines);
-    EXPECT_TRUE(editor.composeSheet().has_value());
-    ASSERT_TRUE(editor.exportShipFile(path + ".again", false, nullptr));
-    EXPECT_EQ(readFile(path + ".again"), written);
 }
 
 } // namespace
