@@ -116,15 +116,6 @@ TEST_F(PlacementEditorTest, TheMoveTimerRepeatsKeyDownsAndStopsOnAnyOtherKeyOrNo
     EXPECT_EQ(rect(2).top, two.top);
 }
 
-TEST_F(PlacementEditorTest, AFullUpdateEmptiesTheSelection)
-{
-    KeyboardMover mover(editor);
-    editor.clickIcon(1, false);
-    editor.UpdateShip(true);
-    EXPECT_TRUE(selected().isEmpty());
-    EXPECT_FALSE(mover.keyDown(Qt::Key_Left));
-}
-
 TEST_F(PlacementEditorTest, MovingIconsOfAnOpenedShipCountsAsAChange)
 {
     const QString path = folder.path() + "/laid.shp";
