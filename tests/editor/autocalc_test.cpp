@@ -5,14 +5,7 @@ using kw::test::EditorTest;
 
 class AutoCalcTest : public EditorTest {
 protected:
-    WeaponEntry mountOfMass(int mass)
-    {
-        WeaponEntry w;
-        w.Kind = "Class 3 Battery";
-        w.Mass = mass;
-        w.Cost = 3 * mass;
-        return w;
-    }
+    static WeaponEntry mountOfMass(int mass) { return {"Class 3 Battery", {}, 0, mass, 3 * mass}; }
 };
 
 TEST_F(AutoCalcTest, FindsTheSmallestMassThatFits)

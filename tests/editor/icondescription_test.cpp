@@ -12,13 +12,8 @@ TEST_F(IconDescription, EveryIconNamesWhatItStandsFor)
     type(NumericField::Cargo, "10");
     editor.setCheck(CheckBox::Reflex, true);
     editor.addHangarBay(6);
-    WeaponEntry battery;
-    battery.Kind = "Class 3 Battery";
-    battery.Arc = {true, true, false, false, false, true};
-    WeaponEntry magazine;
-    magazine.Kind = "Salvo Magazine";
-    magazine.Details = "6";
-    editor.addWeapons({battery, magazine});
+    const WeaponEntry battery{"Class 3 Battery", {true, true, false, false, false, true}};
+    editor.addWeapons({battery, WeaponEntry{"Salvo Magazine", {}, 0, 0, 0, "6"}});
     editor.UpdateShip(true);
 
     QStringList described;

@@ -19,11 +19,7 @@ protected:
         designVigilant();
         type(NumericField::Screens, "1");
         addSalvoMounts(editor, launchers, magazines);
-        WeaponEntry beam;
-        beam.Kind = "Needle Beam";
-        beam.Mass = 2;
-        beam.Cost = 6;
-        editor.addWeapons({beam});
+        editor.addWeapons({WeaponEntry{"Needle Beam", {}, 0, 2, 6}});
         editor.UpdateShip(true);
         ASSERT_FALSE(editor.lastWarning().has_value()) << editor.lastWarning()->toStdString();
         if (place)

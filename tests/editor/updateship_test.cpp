@@ -92,9 +92,7 @@ TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
 {
     editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
     type(NumericField::TMF, "100");
-    WeaponEntry battery;
-    battery.Kind = "Class 1 Battery";
-    battery.Mass = 11;
+    WeaponEntry battery{"Class 1 Battery", {}, 0, 11};
     editor.addWeapons({battery});
     prompts.clear();
     editor.UpdateShip(true);
