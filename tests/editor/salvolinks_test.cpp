@@ -38,7 +38,7 @@ protected:
     const ShipRecord& ship() const { return editor.ship(); }
 };
 
-TEST_F(SalvoLinkTest, StartingALinkAsksForItsEnds)
+TEST_F(SalvoLinkTest, ALinkIsAskedForItsEndsInEitherOrderAndItsLineFollowsThem)
 {
     design(1, 1);
     editor.startLink();
@@ -47,15 +47,31 @@ TEST_F(SalvoLinkTest, StartingALinkAsksForItsEnds)
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
-    EXPECT_EQ(ship().SalvoLinkCount(), 1);
     EXPECT_EQ(ship().LinkBeingMade, SalvoLink{});
-
-    // Starting twice makes no second pending link.
-    editor.startLink();
+    editor.startLink();   // starting twice makes no second pending link
     EXPECT_EQ(ship().SalvoLinkCount(), 1);
+
+    editor.clickIcon(magazine(0, 1), false);
+    editor.clickIcon(launcher(), false);
+    EXPECT_EQ(editor.editMode(), EditMode::Normal);
+    EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}}));
+    EXPECT_FALSE(ship().LinkBeingMade);
+    // One launcher allows one link: neither button is offered any more.
+    EXPECT_FALSE(editor.controls().linkVisible || editor.controls().cancelLinkVisible);
+    // The line runs from the launcher's bottom centre to the magazine's top centre, wherever they go.
+    const TwipRect l = editor.display().icon(launcher()).rect();
+    TwipRect m = editor.display().icon(magazine(0, 1)).rect();
+    EXPECT_EQ(editor.shownLinkLines(), QList<QLineF>{QLineF(l.left + l.width / 2, l.bottom(), m.left + m.width / 2, m.top)});
+    const QLineF before = editor.shownLinkLines().value(0);
+    editor.clickIcon(launcher(), false);
+    editor.nudgeSelection(Qt::Key_Right);
+    EXPECT_EQ(editor.shownLinkLines().value(0), QLineF(before.p1() + QPointF(15, 0), before.p2()));
+    editor.dropIconOnDisplay(magazine(0, 1), {1000, 2000}, {0, 0});
+    m = editor.display().icon(magazine(0, 1)).rect();
+    EXPECT_EQ(editor.shownLinkLines().value(0).p2(), QPointF(1000 + m.width / 2, 2000));
 }
 
-TEST_F(SalvoLinkTest, CancellingDropsTheHalfMadeLink)
+TEST_F(SalvoLinkTest, CancellingDropsTheHalfMadeLinkAndAFullUpdateEveryLink)
 {
     design(2, 1);
     link(launcher(0), magazine(0, 2));
@@ -69,21 +85,18 @@ TEST_F(SalvoLinkTest, CancellingDropsTheHalfMadeLink)
     EXPECT_TRUE(editor.controls().linkVisible);
     EXPECT_FALSE(editor.controls().cancelLinkVisible);
     EXPECT_EQ(editor.shownLinkLines().size(), 1);
-}
 
-TEST_F(SalvoLinkTest, EndsMayBeChosenInEitherOrder)
-{
-    design(1, 1);
-    link(magazine(0, 1), launcher());
+    link(magazine(0, 2), launcher(1));
+    EXPECT_FALSE(editor.controls().linkVisible);
+    EXPECT_EQ(ship().SalvoLinkCount(), 2);
+    EXPECT_EQ(editor.shownLinkLines().size(), 2);
+
+    editor.startLink();   // a pending link goes too
+    editor.UpdateShip(true);
+    EXPECT_EQ(ship().SalvoLinkCount(), 0);
+    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_EQ(ship().SalvoLinks, (QList<SalvoLink>{{launcher(), magazine(0, 1)}}));
-    EXPECT_FALSE(ship().LinkBeingMade);
-    // One launcher allows one link: neither button is offered any more.
-    EXPECT_FALSE(editor.controls().linkVisible || editor.controls().cancelLinkVisible);
-    // The line runs from the launcher's bottom centre to the magazine's top centre.
-    const TwipRect l = editor.display().icon(launcher()).rect();
-    const TwipRect m = editor.display().icon(magazine(0, 1)).rect();
-    EXPECT_EQ(editor.shownLinkLines(), QList<QLineF>{QLineF(l.left + l.width / 2, l.bottom(), m.left + m.width / 2, m.top)});
+    EXPECT_TRUE(editor.controls().linkVisible);
 }
 
 TEST_F(SalvoLinkTest, ASecondEndOfTheSameKindIsRefused)
@@ -124,46 +137,6 @@ TEST_F(SalvoLinkTest, IconsInTheHoldingBoxAreNoLinkEnds)
     editor.dropIconInHoldingBox(launcher(), {100, 100}, {0, 0});
     EXPECT_TRUE(editor.shownLinkLines().isEmpty());
     EXPECT_EQ(ship().SalvoLinkCount(), 1);
-}
-
-TEST_F(SalvoLinkTest, TwoLaunchersAndOneMagazineAllowTwoLinks)
-{
-    design(2, 1);
-    link(launcher(0), magazine(0, 2));
-    EXPECT_TRUE(editor.controls().linkVisible);
-    link(magazine(0, 2), launcher(1));
-    EXPECT_FALSE(editor.controls().linkVisible);
-    EXPECT_EQ(ship().SalvoLinkCount(), 2);
-    EXPECT_EQ(editor.shownLinkLines().size(), 2);
-}
-
-TEST_F(SalvoLinkTest, AFullUpdateDiscardsEveryLink)
-{
-    design(2, 1);
-    link(launcher(0), magazine(0, 2));
-    editor.startLink();   // a pending link goes too
-    editor.UpdateShip(true);
-    EXPECT_EQ(ship().SalvoLinkCount(), 0);
-    EXPECT_TRUE(editor.shownLinkLines().isEmpty());
-    EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_TRUE(editor.controls().linkVisible);
-}
-
-TEST_F(SalvoLinkTest, LineEndsFollowTheirIcons)
-{
-    design(1, 1);
-    link(launcher(), magazine(0, 1));
-    const QLineF before = editor.shownLinkLines().value(0);
-    editor.clickIcon(launcher(), false);
-    editor.nudgeSelection(Qt::Key_Right);
-    QLineF after = editor.shownLinkLines().value(0);
-    EXPECT_EQ(after.p1(), before.p1() + QPointF(15, 0));
-    EXPECT_EQ(after.p2(), before.p2());
-
-    editor.dropIconOnDisplay(magazine(0, 1), {1000, 2000}, {0, 0});
-    after = editor.shownLinkLines().value(0);
-    const TwipRect m = editor.display().icon(magazine(0, 1)).rect();
-    EXPECT_EQ(after.p2(), QPointF(1000 + m.width / 2, 2000));
 }
 
 // A sheet laid out by hand, its links made from either end, reopens with every icon where it

@@ -44,7 +44,7 @@ TEST_F(UpdateShipTest, HangarHalvesGoToTheEvenTotal)
     EXPECT_EQ(editor.figures().npv, "247");
 }
 
-TEST_F(UpdateShipTest, TheHullCapsTheMass)
+TEST_F(UpdateShipTest, TheHullAndTheCrewCapTheMass)
 {
     type(NumericField::TMF, "1000");
     EXPECT_EQ(field(NumericField::TMF), "440");
@@ -52,10 +52,8 @@ TEST_F(UpdateShipTest, TheHullCapsTheMass)
     editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
     type(NumericField::TMF, "5000");
     EXPECT_EQ(editor.ship().TMF, 1320);
-}
 
-TEST_F(UpdateShipTest, TheCrewCapCutsTheMassFieldButNotThisCalculation)
-{
+    // The crew cap cuts the mass field, but not the calculation that found it.
     editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
     type(NumericField::TMF, "2700");
     EXPECT_EQ(editor.figures().crew, "132");
@@ -170,7 +168,7 @@ TEST_F(UpdateShipTest, TheArmourRecalculatesAfterARefusalAndTheMainDriveDoesNot)
     EXPECT_EQ(editor.ship().MD, 4);
 }
 
-TEST_F(UpdateShipTest, LeavingTheMassFieldRecalculatesOnlyWhenTheMassChanged)
+TEST_F(UpdateShipTest, TheMassFieldRecalculatesOnlyWhenTheMassChanged)
 {
     type(NumericField::TMF, "50");
     // A count typed but not yet left shows whether a calculation ran: it would count it.
@@ -180,6 +178,12 @@ TEST_F(UpdateShipTest, LeavingTheMassFieldRecalculatesOnlyWhenTheMassChanged)
     EXPECT_EQ(mass(SystemLabel::FCS), 0);
     EXPECT_TRUE(type(NumericField::TMF, "51"));
     EXPECT_EQ(mass(SystemLabel::FCS), 3);
+
+    // Enter checks the text before calculating.
+    editor.setFieldText(NumericField::TMF, "abc");
+    EXPECT_FALSE(editor.pressEnterInMassField());
+    EXPECT_EQ(field(NumericField::TMF), "3");
+    EXPECT_EQ(editor.ship().TMF, 51);
 }
 
 TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
@@ -193,14 +197,6 @@ TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
     editor.setNameText(" Good ");
     EXPECT_TRUE(editor.leaveNameField());
     EXPECT_EQ(editor.fields().name, "Good");
-}
-
-TEST_F(UpdateShipTest, EnterInTheMassFieldChecksBeforeCalculating)
-{
-    editor.setFieldText(NumericField::TMF, "abc");
-    EXPECT_FALSE(editor.pressEnterInMassField());
-    EXPECT_EQ(field(NumericField::TMF), "3");
-    EXPECT_EQ(editor.ship().TMF, 3);
 }
 
 TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndCalculations)
