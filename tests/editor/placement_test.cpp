@@ -31,7 +31,8 @@ protected:
     static constexpr QPointF kGrab{5, 5};
 };
 
-TEST_F(PlacementEditorTest, LockedShipSelectsAndAlignsButDoesNotDrag)
+// A locked ship selects and aligns but does not drag; linking takes the clicks and stops both.
+TEST_F(PlacementEditorTest, LockingAndLinkingStopDrags)
 {
     editor.setShip_Locked(true);
     EXPECT_FALSE(editor.canDragIcons());
@@ -48,12 +49,8 @@ TEST_F(PlacementEditorTest, LockedShipSelectsAndAlignsButDoesNotDrag)
 
     editor.align(Alignment::Lefts);
     EXPECT_EQ(rect(1).left, rect(2).left);
-}
 
-TEST_F(PlacementEditorTest, LinkingModeTakesClicksAndStopsDragsAndTheMenu)
-{
-    editor.clickIcon(1, false);
-    editor.clickIcon(2, true);
+    editor.setShip_Locked(false);
     editor.startLink();
     ASSERT_EQ(editor.editMode(), EditMode::Linking);
     EXPECT_FALSE(editor.canDragIcons());

@@ -39,7 +39,7 @@ protected:
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
-TEST_F(ShipFilesTest, OpeningTheVigilantShowsItsFigures)
+TEST_F(ShipFilesTest, OpeningTheVigilantAndThenNothing)
 {
     ASSERT_TRUE(editor.OpenShip(vigilantPath()));
     // Its figures are in the command line's tests, which open it through the editor too.
@@ -54,21 +54,19 @@ TEST_F(ShipFilesTest, OpeningTheVigilantShowsItsFigures)
     // The stored track is drawn as read.
     EXPECT_EQ(editor.display().hull.crewMarks[3], (QList<int>{0, 6}));
     EXPECT_EQ(editor.display().sheet.display.width, 2425);
-}
 
-TEST_F(ShipFilesTest, AMissingFileChangesNothing)
-{
-    designVigilant();
+    // A missing file, or a cancelled dialog, changes nothing.
     EXPECT_FALSE(editor.OpenShip(folder.path() + "/nothing.shp"));
     EXPECT_EQ(prompts.lastText(), "File not Found");
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
     EXPECT_EQ(editor.ship().TMF, 100);
     prompts.clear();
-    prompts.files = {std::nullopt};   // the open dialog is cancelled
+    prompts.files = {std::nullopt};
     EXPECT_FALSE(editor.OpenShip(QString()));
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
+    EXPECT_EQ(editor.loadedName(), "Vigilant");
 }
 
 TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)

@@ -40,11 +40,8 @@ TEST_F(CardPictureTest, AShipWithoutAPictureGetsItsRecordSheet)
     EXPECT_TRUE(cached()[0].startsWith("Hood-"));
     EXPECT_EQ(QDir(folder.ships() + "/Blue").entryList({"*.bmp"}, QDir::Files), QStringList());
     EXPECT_FALSE(QFileInfo::exists(folder.path() + "/temp"));
-}
 
-TEST_F(CardPictureTest, TheCachedPictureStaysForTheRunEvenWhenTheDesignChanges)
-{
-    addFromSide("Hood");
+    // The cached picture stays for the run even when the design changes.
     const QSize first = fleet.card(1).picture.size();
     // A much larger ship needs a larger display.
     QByteArray bigger = test::readFile(blue("Hood.shp"));
