@@ -201,7 +201,7 @@ TEST_F(FleetFileTest, FailuresAreReportedWithThePathAndTheOldFleetStays)
     EXPECT_TRUE(fleet.FleetChanged());
 }
 
-TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSave)
+TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSaveAndOpeningWhenNoFileIsGiven)
 {
     EXPECT_FALSE(fleet.SaveFleet());
     EXPECT_EQ(prompts.texts(), QStringList{"You must add ships to this fleet before saving"});
@@ -219,11 +219,9 @@ TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSave)
     ASSERT_TRUE(saveAs(path("F/Alpha")));
     EXPECT_TRUE(QFileInfo(path("F/Alpha.flt")).isFile());
     EXPECT_TRUE(QFileInfo(path("F/Alpha")).isDir());
-}
 
-TEST_F(FleetFileTest, OpeningAFleetThatIsNotThereKeepsTheFleet)
-{
-    addFromSide("Hood");
+    // Opening a fleet that is not there keeps the fleet.
+    prompts.clear();
     EXPECT_FALSE(fleet.OpenFleet(path("nowhere.flt")));
     EXPECT_EQ(prompts.texts(), QStringList{"File not Found"});
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::Exclamation);
@@ -237,7 +235,7 @@ TEST_F(FleetFileTest, OpeningAFleetThatIsNotThereKeepsTheFleet)
     EXPECT_EQ(fleet.ShipCount(), 1);
 }
 
-TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBefore)
+TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBeforeOrTakesEveryLine)
 {
     fleetFolder({"Hood", "Cruiser"});
     const QByteArray hood = "Hood,1,Hood,Hood.shp,0,765,\r\n";
@@ -262,12 +260,8 @@ TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBefore)
         EXPECT_EQ(recent.GetRecentFile(1, RecentKind::Fleets), "") << c.why;
         EXPECT_FALSE(fleet.FleetChanged());
     }
-}
 
-// Five commas: the card gets the notes a new card gets. Six: the notes as written, here none.
-TEST_F(FleetFileTest, LinesOfFiveAndSixCommas)
-{
-    fleetFolder({"Hood", "Cruiser"});
+    // Five commas: the card gets the notes a new card gets. Six: the notes as written, here none.
     ASSERT_TRUE(open("F/Alpha.flt", "Ships=2\r\nH,7,Hood,Hood.shp,15,900\r\nC,8,Big,Cruiser.shp,30,1800,\r\n"));
     ASSERT_EQ(fleet.ShipCount(), 2);
     EXPECT_EQ(fleet.card(1).misc, "(T:120)(P:350)");

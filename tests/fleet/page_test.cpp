@@ -66,6 +66,9 @@ TEST_F(PageTest, OpenOtherLabelsTheShipByItsFirstNameLine)
     EXPECT_EQ(fleet.card(1).name, "Weapon Kind Taken As Name");
     EXPECT_EQ(fleet.card(1).description, "Weapon Kind Taken As Name Escort\rTMF: 0\rNPV: 0\rHull: : 12\rArmour: 0\r"
                                          "Streamlining: None\r");
+    // Texts the program sets are not cut, and may be shortened by typing.
+    EXPECT_EQ(fleet.typeCardName(1, "Weapon Kind Taken As Nam"), "Weapon Kind Taken As Nam");
+    EXPECT_EQ(fleet.typeCardName(1, "Weapon Kind Taken As Name!"), "Weapon Kind Taken As Nam");
 
     const QString nameless = folder.write("elsewhere/Nameless.shp", "TMF=10\r\n");
     openOther(nameless);
@@ -181,10 +184,4 @@ TEST_F(PageTest, TheStripsTexts)
               "fast, cheap, and a very long note indeed");
     EXPECT_EQ(fleet.typeCardNotes(1, "two\r\nlines"), "twolines");
     EXPECT_EQ(fleet.typeCardId(7, "X"), "");
-
-    // Texts the program sets are not cut, and may be shortened by typing.
-    openOther(test::fleetShip("Odd"));
-    EXPECT_EQ(fleet.card(2).name, "Weapon Kind Taken As Name");
-    EXPECT_EQ(fleet.typeCardName(2, "Weapon Kind Taken As Nam"), "Weapon Kind Taken As Nam");
-    EXPECT_EQ(fleet.typeCardName(2, "Weapon Kind Taken As Name!"), "Weapon Kind Taken As Nam");
 }

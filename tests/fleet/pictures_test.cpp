@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(CardPictureTest, AShipWithoutAPictureGetsItsRecordSheet)
+TEST_F(CardPictureTest, AShipWithoutAPictureGetsItsRecordSheetKeptForTheRun)
 {
     addFromSide("Hood");
     const QImage sheet = recordSheet(blue("Hood.shp"));
