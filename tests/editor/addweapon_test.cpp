@@ -40,9 +40,9 @@ void expectFigures(const AddWeapon& dialog, int mass, int cost)
 
 } // namespace
 
-TEST(AddWeapon, OpensOnAClassOneBatteryCoveringEveryArc)
+TEST(AddWeapon, OpensOnAClassOneBatteryWhoseClassDecidesTheArcPicturesAndTheMass)
 {
-    const AddWeapon dialog;
+    AddWeapon dialog;
     EXPECT_EQ(AddWeapon::kinds().size(), 10);
     EXPECT_EQ(dialog.kindIndex(), 0);
     EXPECT_EQ(dialog.WeaponKind(), "Beam Battery");
@@ -57,33 +57,7 @@ TEST(AddWeapon, OpensOnAClassOneBatteryCoveringEveryArc)
     expected.arcPictures[5] = true;
     EXPECT_EQ(dialog.layout(), expected);
     EXPECT_EQ(dialog.selectedImage(), (ArcImage{6, 1}));
-}
 
-TEST(AddWeapon, ArcImagesChooseConsecutiveArcsAroundTheirPosition)
-{
-    EXPECT_EQ(arcsOfImage({3, 1}), arcs({6, 1, 2}));
-    EXPECT_EQ(arcsOfImage({4, 6}), arcs({4, 5, 6, 1}));
-    EXPECT_EQ(arcsOfImage({5, 4}), arcs({2, 3, 4, 5, 6}));
-    EXPECT_EQ(arcsOfImage({6, 1}), kAllArcs);
-
-    // Every image of pictures 1 to 5 covers its own arc and exactly as many arcs as its picture.
-    for (int picture = 1; picture <= 5; ++picture) {
-        for (int image = 1; image <= 6; ++image) {
-            const Arcs chosen = arcsOfImage({picture, image});
-            EXPECT_EQ(std::count(chosen.begin(), chosen.end(), true), picture) << picture << "/" << image;
-            EXPECT_TRUE(chosen[image - 1]) << picture << "/" << image;
-        }
-    }
-
-    // Images that do not exist choose nothing.
-    EXPECT_EQ(arcsOfImage({6, 2}), Arcs{});
-    EXPECT_EQ(arcsOfImage({0, 1}), Arcs{});
-    EXPECT_EQ(arcsOfImage({3, 7}), Arcs{});
-}
-
-TEST(AddWeapon, BatteryClassDecidesTheArcPicturesAndTheMass)
-{
-    AddWeapon dialog;
     dialog.setBatteryClass(2);
     EXPECT_EQ(dialog.ArcChoice(), arcs({6, 1, 2}));
     EXPECT_EQ(dialog.layout().arcPictures, (std::array<bool, 6>{false, false, true, false, false, true}));
@@ -113,6 +87,28 @@ TEST(AddWeapon, BatteryClassDecidesTheArcPicturesAndTheMass)
     EXPECT_EQ(dialog.ArcChoice(), kAllArcs);
     EXPECT_EQ(dialog.layout().arcPictures, (std::array<bool, 6>{false, false, false, false, false, true}));
     expectFigures(dialog, 1, 3);
+}
+
+TEST(AddWeapon, ArcImagesChooseConsecutiveArcsAroundTheirPosition)
+{
+    EXPECT_EQ(arcsOfImage({3, 1}), arcs({6, 1, 2}));
+    EXPECT_EQ(arcsOfImage({4, 6}), arcs({4, 5, 6, 1}));
+    EXPECT_EQ(arcsOfImage({5, 4}), arcs({2, 3, 4, 5, 6}));
+    EXPECT_EQ(arcsOfImage({6, 1}), kAllArcs);
+
+    // Every image of pictures 1 to 5 covers its own arc and exactly as many arcs as its picture.
+    for (int picture = 1; picture <= 5; ++picture) {
+        for (int image = 1; image <= 6; ++image) {
+            const Arcs chosen = arcsOfImage({picture, image});
+            EXPECT_EQ(std::count(chosen.begin(), chosen.end(), true), picture) << picture << "/" << image;
+            EXPECT_TRUE(chosen[image - 1]) << picture << "/" << image;
+        }
+    }
+
+    // Images that do not exist choose nothing.
+    EXPECT_EQ(arcsOfImage({6, 2}), Arcs{});
+    EXPECT_EQ(arcsOfImage({0, 1}), Arcs{});
+    EXPECT_EQ(arcsOfImage({3, 7}), Arcs{});
 }
 
 TEST(AddWeapon, EachKindShowsItsControlsAndPresetsAndMakesItsMount)

@@ -128,7 +128,7 @@ TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
     EXPECT_EQ(ship().Hangars, QList<int>({5, 32767}));
 }
 
-TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
+TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBayAndRemovingOneClosesTheGap)
 {
     HangarEditor& h = open({2, 4, 6});
     prompts.answers = {PromptAnswer::Cancel};
@@ -151,11 +151,8 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
     h.modify();
     h.cancelModify();
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-}
 
-TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
-{
-    HangarEditor& h = open({2, 4, 6});
+    prompts.clear();
     prompts.answers = {PromptAnswer::Ok};
     h.remove();
     EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
@@ -168,15 +165,15 @@ TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
 
     removeBay(1);
-    EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
-    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 6 9 27"}));
+    EXPECT_EQ(ship().Hangars, QList<int>({10, 6}));
+    EXPECT_EQ(rows(), QStringList({"1 10 15 45", "2 6 9 27"}));
     EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
 
     // Totals once shown follow a removal rather than keep counting the removed bay.
     h.add();
     h.typeCapacity("4", 1);
     h.done();
-    EXPECT_EQ(h.totalSpace(), "12");
+    EXPECT_EQ(h.totalSpace(), "20");
     removeBay(0);
     EXPECT_EQ(h.totalSpace(), "10");
     EXPECT_EQ(h.totalMass(), "15");

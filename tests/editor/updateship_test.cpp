@@ -125,7 +125,7 @@ TEST_F(UpdateShipTest, ChoosingAStationFixesTheDrivesBeforeItsOneRecalculation)
     EXPECT_EQ(editor.fields().ftlIndex, 0);   // enabled again, values not restored
 }
 
-TEST_F(UpdateShipTest, NovaCannonAndWaveGunExcludeEachOther)
+TEST_F(UpdateShipTest, ChoicesThatExcludeOrShowOtherControls)
 {
     editor.setCheck(CheckBox::Nova, true);
     editor.setCheck(CheckBox::Wave, true);
@@ -134,10 +134,8 @@ TEST_F(UpdateShipTest, NovaCannonAndWaveGunExcludeEachOther)
     editor.setCheck(CheckBox::Nova, true);
     EXPECT_FALSE(editor.fields().check(CheckBox::Wave));
     EXPECT_EQ(mass(SystemLabel::WAVE), 0);
-}
 
-TEST_F(UpdateShipTest, OnlyATugShowsItsTowCapacityAndOnlyTheFixedHullItsRating)
-{
+    // Only a tug shows its tow capacity, and only the fixed hull its rating.
     designVigilant();
     editor.chooseFtl(2);
     EXPECT_TRUE(editor.controls().towCapacityVisible);
