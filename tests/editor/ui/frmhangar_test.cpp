@@ -74,7 +74,7 @@ TEST_F(FrmHangarTest, ControlsCarryTheirNamesAndCaptions)
 }
 
 // The conversions are the hangar editor's; here the focus, the selection and what the keys reach.
-TEST_F(FrmHangarTest, TypingACapacityAndPressingDoneAddsTheBay)
+TEST_F(FrmHangarTest, TypingAddsABayEscapeCancelsAndABayNumberOpensItsBay)
 {
     open({3});
     click("cmdAdd");
@@ -101,42 +101,32 @@ TEST_F(FrmHangarTest, TypingACapacityAndPressingDoneAddsTheBay)
     EXPECT_TRUE(button("cmdAdd")->hasFocus());
     // The editor has every stored bay before the window closes.
     EXPECT_EQ(editor.figures().hangarCount, "2");
-    click("cmdOkay");
-    EXPECT_FALSE(window->isVisible());
-}
 
-TEST_F(FrmHangarTest, EscapePressesOnlyTheCurrentCancelButton)
-{
-    open({2, 4});
+    // Escape presses only the cancel button of the mode at hand, and none without a mode.
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
-
     click("cmdAdd");
-    QTest::keyClicks(child<QLineEdit>("txtCapacity"), "5");
-    QTest::keyClick(child<QLineEdit>("txtCapacity"), Qt::Key_Escape);
+    QTest::keyClicks(capacity, "5");
+    QTest::keyClick(capacity, Qt::Key_Escape);
     EXPECT_FALSE(child<QGroupBox>("fraAdd")->isVisible());
-    EXPECT_EQ(child<QLineEdit>("txtCapacity")->text(), "0");
-    EXPECT_EQ(editor.ship().Hangars, QList<int>({2, 4}));
-
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({3, 1}));
     prompts.answers = {PromptAnswer::Ok};
     click("cmdRemove");
     EXPECT_TRUE(button("cmdCancelR")->isVisible());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(button("cmdCancelR")->isVisible());
-    EXPECT_TRUE(window->isVisible());
-}
 
-// Removing by a click on a bay's number is in the scrolling tests below.
-TEST_F(FrmHangarTest, ClickingABayNumberModifiesIt)
-{
-    open({2, 4, 6});
+    // A click on a bay's number in the modify mode opens that bay; removing by one is below.
     prompts.answers = {PromptAnswer::Ok};
     click("cmdModify");
     EXPECT_TRUE(button("cmdCancelM")->isVisible());
-    clickBay(2);
+    clickBay(0);
     EXPECT_FALSE(button("cmdCancelM")->isVisible());
     EXPECT_TRUE(child<QGroupBox>("fraAdd")->isVisible());
-    EXPECT_EQ(child<QLineEdit>("txtCapacity")->text(), "6");
+    EXPECT_EQ(capacity->text(), "3");
+    click("cmdDone");
+    click("cmdOkay");
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FrmHangarTest, TheBayListScrollsRowByRow)
