@@ -5,7 +5,7 @@ using kw::test::EditorTest;
 
 using UpdateShipTest = EditorTest;
 
-TEST_F(UpdateShipTest, AFreshEditorShowsTheNewShipsFigures)
+TEST_F(UpdateShipTest, AFreshEditorShowsTheNewShipAndItsClassFollowsTheMass)
 {
     EXPECT_EQ(field(NumericField::TMF), "3");
     EXPECT_EQ(editor.fields().classes, QStringList{"Scout/Courier (SC)"});
@@ -13,6 +13,20 @@ TEST_F(UpdateShipTest, AFreshEditorShowsTheNewShipsFigures)
     EXPECT_EQ(editor.figures().crew, "1");
     EXPECT_FALSE(editor.ShipChanged() || editor.ShipDisplayed());
     EXPECT_TRUE(prompts.asked.isEmpty());
+
+    // The class follows the mass until the user chooses one the mass still allows.
+    type(NumericField::TMF, "20");
+    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
+    type(NumericField::TMF, "30");
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    type(NumericField::TMF, "20");
+    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
+    type(NumericField::TMF, "25");
+    editor.chooseClass(1);
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    type(NumericField::TMF, "24");
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    EXPECT_EQ(editor.fields().classIndex, 1);
 }
 
 TEST_F(UpdateShipTest, TheWorkedFrigate)
@@ -70,22 +84,6 @@ TEST_F(UpdateShipTest, TheHullAndTheCrewCapTheMass)
     EXPECT_EQ(editor.ship().HullPoints, 132);
 }
 
-TEST_F(UpdateShipTest, ClassFollowsTheMass)
-{
-    type(NumericField::TMF, "20");
-    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
-    type(NumericField::TMF, "30");
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    type(NumericField::TMF, "20");
-    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
-    type(NumericField::TMF, "25");
-    editor.chooseClass(1);
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    type(NumericField::TMF, "24");
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    EXPECT_EQ(editor.fields().classIndex, 1);
-}
-
 TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
 {
     editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
@@ -107,10 +105,19 @@ TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
     EXPECT_TRUE(editor.ShipDisplayed());
 }
 
-TEST_F(UpdateShipTest, ChoosingAStationFixesTheDrivesBeforeItsOneRecalculation)
+TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndAStationFixesTheDrivesBeforeItsOneRecalculation)
 {
     designVigilant();
     editor.chooseStreamlining(1);
+    editor.setShip_Locked(true);
+    editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
+    EXPECT_EQ(editor.fields().shipType, 0);
+    type(NumericField::TMF, "200");
+    EXPECT_EQ(editor.ship().TMF, 100);
+    editor.UpdateShip(true);
+    EXPECT_FALSE(editor.ShipDisplayed());
+
+    editor.setShip_Locked(false);
     prompts.clear();
     editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
     EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.lastText().toStdString();
@@ -195,18 +202,6 @@ TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
     editor.setNameText(" Good ");
     EXPECT_TRUE(editor.leaveNameField());
     EXPECT_EQ(editor.fields().name, "Good");
-}
-
-TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndCalculations)
-{
-    designVigilant();
-    editor.setShip_Locked(true);
-    editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
-    EXPECT_EQ(editor.fields().shipType, 0);
-    type(NumericField::TMF, "200");
-    EXPECT_EQ(editor.ship().TMF, 100);
-    editor.UpdateShip(true);
-    EXPECT_FALSE(editor.ShipDisplayed());
 }
 
 TEST_F(UpdateShipTest, UpDownControlsSetTheirFieldAndRecalculate)

@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLine)
+TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLineAndAFleetReadsBackWithItsLabelsAndPlaces)
 {
     addFromSide("Hood");
     ASSERT_TRUE(saveAs(path("F/Alpha.flt")));
@@ -44,11 +44,8 @@ TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLine)
     EXPECT_EQ(recent.GetRecentFile(1, RecentKind::Fleets), path("F/Alpha.flt"));
     // The ship still refers to the file it was read from.
     EXPECT_EQ(fleet.FleetShips()[0].FileName, blue("Hood.shp"));
-}
 
-TEST_F(FleetFileTest, ASavedFleetReadsBackWithItsLabelsAndPlaces)
-{
-    addFromSide("Hood");
+    // Saved again with labels, notes, a moved card and a limit, it reads back as it was.
     addFromSide("Cruiser");
     fleet.typeCardId(2, "B1");
     fleet.typeCardName(2, "Flagship");
