@@ -110,6 +110,14 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     EXPECT_EQ(prompts.dialogs.last().proposedName, "Ship.shp");
     EXPECT_EQ(prompts.dialogs.last().filter, "Ship File (*.shp)|*.shp|");
     EXPECT_TRUE(QDir(folder.ships() + "/Blue").entryList({"*.shp"}).isEmpty());
+
+    // A write that fails neither locks the design nor takes the file as its own.
+    prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
+    prompts.files = {folder.path() + "/missing-folder/deeper/x.shp"};
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_TRUE(prompts.lastText().startsWith("The ship could not be saved as "));
+    EXPECT_FALSE(editor.Ship_Locked());
+    EXPECT_TRUE(editor.ship().FileName.isEmpty());
 }
 
 TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
@@ -138,18 +146,6 @@ TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
     EXPECT_FALSE(editor.SaveShip(true));
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Vigilant II.shp"));
-}
-
-TEST_F(ShipFilesTest, AFailedWriteKeepsTheOldFileAndTheDesign)
-{
-    design("Vigilant");
-    const QString target = folder.path() + "/missing-folder/deeper/x.shp";
-    prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
-    prompts.files = {target};
-    EXPECT_TRUE(editor.SaveShip(true));
-    EXPECT_TRUE(prompts.lastText().startsWith("The ship could not be saved as "));
-    EXPECT_FALSE(editor.Ship_Locked());
-    EXPECT_TRUE(editor.ship().FileName.isEmpty());
 }
 
 TEST_F(ShipFilesTest, AStationLoadsAsAWarshipAndAnUnknownSideIsKept)
