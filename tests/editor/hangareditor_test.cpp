@@ -69,14 +69,7 @@ TEST_F(HangarEditorTest, CapacityAndMassFieldsConvertIntoEachOther)
     EXPECT_FALSE(h.Converting());
 }
 
-TEST_F(HangarEditorTest, LoadedRowsShowTheStoredBaysWithoutTotals)
-{
-    HangarEditor& h = open({3, 6});
-    EXPECT_EQ(rows(), QStringList({"1 3 4.5 13.5", "2 6 9 27"}));
-    EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
-}
-
-TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
+TEST_F(HangarEditorTest, AddingABayOfOneTo32767StoresItAndTotalsEveryRow)
 {
     HangarEditor& h = open({1});
     h.add();
@@ -105,11 +98,8 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
     EXPECT_TRUE(prompts.asked.isEmpty());
-}
 
-TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
-{
-    HangarEditor& h = open({5});
+    // Only a capacity from 1 to 32767 is stored.
     h.add();
     for (const QString& mass : {QString(), QString("0"), QString("49152"), QString(400, '9')}) {
         prompts.clear();
@@ -119,18 +109,21 @@ TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
         h.done();
         EXPECT_EQ(prompts.texts(), QStringList({kCapacityMessage})) << mass.left(10).toStdString();
         EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
-        EXPECT_EQ(ship().Hangars, QList<int>({5}));
+        EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3}));
         EXPECT_TRUE(h.addFrameVisible());
     }
     // 49151 / 1.5 = 32767.3: the largest bay that fits.
     h.typeMass("49151", 5);
     h.done();
-    EXPECT_EQ(ship().Hangars, QList<int>({5, 32767}));
+    EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3, 32767}));
 }
 
 TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBayAndRemovingOneClosesTheGap)
 {
     HangarEditor& h = open({2, 4, 6});
+    // Rows of stored bays show no totals until a bay is stored here.
+    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 4 6 18", "3 6 9 27"}));
+    EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
     prompts.answers = {PromptAnswer::Cancel};
     h.modify();
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
