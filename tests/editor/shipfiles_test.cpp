@@ -39,7 +39,7 @@ protected:
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
-TEST_F(ShipFilesTest, OpeningTheVigilantAndThenNothing)
+TEST_F(ShipFilesTest, OpeningTheVigilantThenNothingThenAStation)
 {
     ASSERT_TRUE(editor.OpenShip(vigilantPath()));
     // Its figures are in the command line's tests, which open it through the editor too.
@@ -67,6 +67,12 @@ TEST_F(ShipFilesTest, OpeningTheVigilantAndThenNothing)
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
     EXPECT_EQ(editor.loadedName(), "Vigilant");
+
+    // A station loads as a warship and loses its class; an unknown side is kept.
+    ASSERT_TRUE(editor.OpenShip(folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nSide=Pirates\r\nTMF=200\r\nFTL=None\r\n")));
+    EXPECT_EQ(editor.fields().shipType, 0);
+    EXPECT_EQ(editor.ship().Class, "Superdreadnought (SDN)");
+    EXPECT_EQ(editor.fields().sideText(), "Pirates");
 }
 
 TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
@@ -146,14 +152,6 @@ TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
     EXPECT_FALSE(editor.SaveShip(true));
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Vigilant II.shp"));
-}
-
-TEST_F(ShipFilesTest, AStationLoadsAsAWarshipAndAnUnknownSideIsKept)
-{
-    ASSERT_TRUE(editor.OpenShip(folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nSide=Pirates\r\nTMF=200\r\nFTL=None\r\n")));
-    EXPECT_EQ(editor.fields().shipType, 0);
-    EXPECT_EQ(editor.ship().Class, "Superdreadnought (SDN)");
-    EXPECT_EQ(editor.fields().sideText(), "Pirates");
 }
 
 TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)

@@ -38,8 +38,11 @@ QWidget* child(const QWidget& parent, const QString& name)
 
 class WeaponWidgets : public EditorTest {};
 
-TEST_F(WeaponWidgets, TheDialogHasEveryNamedControl)
+// The figures themselves are the controller's; here only that each control reaches it and shows it.
+TEST_F(WeaponWidgets, TheDialogsNamedControlsReachTheChoiceAndAddFillsTheList)
 {
+    designVigilant();
+    WeaponListView list(editor);
     FrmAddWeap dialog(editor);
     EXPECT_EQ(dialog.windowTitle(), "Add Weapon");
     QStringList names{"cmbWeapon", "fraBattery", "udcClass", "lblClass", "fraSalvo", "optSalvo_0", "optSalvo_1",
@@ -63,14 +66,6 @@ TEST_F(WeaponWidgets, TheDialogHasEveryNamedControl)
     EXPECT_EQ(dialog.findChild<QPushButton*>("cmdAdd")->text(), "Add Selected Weapon");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("fraArcs")->title(), "Select an arc range:");
     EXPECT_EQ(dialog.findChild<QRadioButton*>("optMissile_2")->text(), "Needle");
-}
-
-// The figures themselves are the controller's; here only that each control reaches it and shows it.
-TEST_F(WeaponWidgets, TheDialogsControlsReachTheChoiceAndAddFillsTheList)
-{
-    designVigilant();
-    WeaponListView list(editor);
-    FrmAddWeap dialog(editor);
     dialog.show();
     EXPECT_EQ(text(dialog, "lblMassTotal") + "/" + text(dialog, "lblCostTotal"), "1/3");
     EXPECT_TRUE(child(dialog, "picArc6")->isVisible());
