@@ -118,34 +118,12 @@ TEST_F(HangarEditorTest, AddingABayOfOneTo32767StoresItAndTotalsEveryRow)
     EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3, 32767}));
 }
 
-TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBayAndRemovingOneClosesTheGap)
+TEST_F(HangarEditorTest, RemovingABayClosesTheGapAndModifyingOneChangesOnlyThatBay)
 {
     HangarEditor& h = open({2, 4, 6});
     // Rows of stored bays show no totals until a bay is stored here.
     EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 4 6 18", "3 6 9 27"}));
     EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
-    prompts.answers = {PromptAnswer::Cancel};
-    h.modify();
-    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
-    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
-
-    prompts.answers = {PromptAnswer::Ok};
-    h.modify();
-    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
-    h.clickBay(0);
-    EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
-    h.typeCapacity("10", 2);
-    h.done();
-    EXPECT_EQ(ship().Hangars, QList<int>({10, 4, 6}));
-    EXPECT_EQ(rows()[0], "1 10 15 45");
-
-    prompts.answers = {PromptAnswer::Ok};
-    h.modify();
-    h.cancelModify();
-    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-
-    prompts.clear();
     prompts.answers = {PromptAnswer::Ok};
     h.remove();
     EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
@@ -156,13 +134,33 @@ TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBayAndRemovingOneClosesTheG
     EXPECT_EQ(prompts.asked.last().buttons, PromptButtons::YesNo);
     EXPECT_EQ(ship().Hangars.size(), 3);
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-
     removeBay(1);
-    EXPECT_EQ(ship().Hangars, QList<int>({10, 6}));
-    EXPECT_EQ(rows(), QStringList({"1 10 15 45", "2 6 9 27"}));
+    EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
+    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 6 9 27"}));
     EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
 
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Cancel};
+    h.modify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
+    prompts.answers = {PromptAnswer::Ok};
+    h.modify();
+    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
+    h.clickBay(0);
+    EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
+    h.typeCapacity("10", 2);
+    h.done();
+    EXPECT_EQ(ship().Hangars, QList<int>({10, 6}));
+    EXPECT_EQ(rows()[0], "1 10 15 45");
+    prompts.answers = {PromptAnswer::Ok};
+    h.modify();
+    h.cancelModify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+
     // Totals once shown follow a removal rather than keep counting the removed bay.
+    EXPECT_EQ(h.totalSpace(), "16");
     h.add();
     h.typeCapacity("4", 1);
     h.done();

@@ -57,9 +57,9 @@ TEST_F(PlacementEditorTest, LockingAndLinkingStopDrags)
     EXPECT_FALSE(editor.alignmentMenuAvailable());
     editor.clickIcon(3, false);   // the DCP icon: no link end, and no selection either
     EXPECT_EQ(selected(), (QList<int>{1, 2}));
-    const TwipRect before = rect(4);
+    const TwipRect fourth = rect(4);
     editor.dropIconOnDisplay(4, {3000, 3000}, kGrab);
-    EXPECT_EQ(rect(4), before);
+    EXPECT_EQ(rect(4), fourth);
     EXPECT_EQ(editor.editMode(), EditMode::Linking);
 }
 

@@ -58,15 +58,8 @@ TEST_F(UpdateShipTest, HangarHalvesGoToTheEvenTotal)
     EXPECT_EQ(editor.figures().npv, "247");
 }
 
-TEST_F(UpdateShipTest, TheHullAndTheCrewCapTheMass)
+TEST_F(UpdateShipTest, TheCrewAndTheHullCapTheMass)
 {
-    type(NumericField::TMF, "1000");
-    EXPECT_EQ(field(NumericField::TMF), "440");
-    EXPECT_EQ(editor.ship().TMF, 440);
-    editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
-    type(NumericField::TMF, "5000");
-    EXPECT_EQ(editor.ship().TMF, 1320);
-
     // The crew cap cuts the mass field, but not the calculation that found it.
     editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
     type(NumericField::TMF, "2700");
@@ -82,6 +75,14 @@ TEST_F(UpdateShipTest, TheHullAndTheCrewCapTheMass)
     EXPECT_EQ(editor.ship().TMF, 2659);
     EXPECT_EQ(field(NumericField::Hull), "132");
     EXPECT_EQ(editor.ship().HullPoints, 132);
+
+    editor.chooseHull(static_cast<int>(HullIntegrity::Average));
+    type(NumericField::TMF, "1000");
+    EXPECT_EQ(field(NumericField::TMF), "440");
+    EXPECT_EQ(editor.ship().TMF, 440);
+    editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
+    type(NumericField::TMF, "5000");
+    EXPECT_EQ(editor.ship().TMF, 1320);
 }
 
 TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
