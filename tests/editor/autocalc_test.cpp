@@ -5,35 +5,24 @@ using kw::test::EditorTest;
 
 class AutoCalcTest : public EditorTest {
 protected:
-    WeaponEntry mountOfMass(int mass)
-    {
-        WeaponEntry w;
-        w.Kind = "Class 3 Battery";
-        w.Mass = mass;
-        w.Cost = 3 * mass;
-        return w;
-    }
+    static WeaponEntry mountOfMass(int mass) { return {"Class 3 Battery", {}, 0, mass, 3 * mass}; }
 };
 
-TEST_F(AutoCalcTest, FindsTheSmallestMassThatFits)
+TEST_F(AutoCalcTest, FindsTheSmallestMassThatFitsWithinTheCaps)
 {
+    editor.AutoCalc();   // needs less than 3
+    EXPECT_EQ(editor.ship().TMF, 3);
+
     type(NumericField::MD, "4");
     editor.addWeapons({mountOfMass(20)});
     editor.AutoCalc();
     const qint64 mass = editor.ship().TMF;
-    EXPECT_EQ(editor.figures().tmfAvailable.toLongLong(), mass - editor.figures().tmfUsed.toLongLong());
     EXPECT_GE(editor.figures().tmfAvailable.toDouble(), 0);
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
     EXPECT_TRUE(editor.ShipDisplayed());
     // One less would not fit.
     type(NumericField::TMF, QString::number(mass - 1));
     EXPECT_LT(editor.figures().tmfAvailable.toDouble(), 0);
-}
-
-TEST_F(AutoCalcTest, LimitsAndCaps)
-{
-    editor.AutoCalc();   // needs less than 3
-    EXPECT_EQ(editor.ship().TMF, 3);
 
     replaceWeapons({mountOfMass(400)});
     editor.AutoCalc();   // average hull: at most 440
@@ -52,21 +41,6 @@ TEST_F(AutoCalcTest, LimitsAndCaps)
     EXPECT_EQ(editor.ship().TMF, 6649);
 }
 
-TEST_F(AutoCalcTest, StopCalcDuringTheApproachKeepsTheLastMassAndRedraws)
-{
-    editor.addWeapons({mountOfMass(200)});
-    int pumps = 0;
-    editor.setEventPump([&] {
-        if (++pumps == 1)
-            editor.StopCalc();
-    });
-    editor.AutoCalc();
-    EXPECT_EQ(pumps, 1);
-    EXPECT_TRUE(editor.ShipDisplayed());
-    EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_GT(editor.ship().TMF, 3);
-}
-
 TEST_F(AutoCalcTest, ASearchThatNeverSettlesEndsWithAMessage)
 {
     // The user changes the design between every two steps, so the mass needed never equals
@@ -82,7 +56,6 @@ TEST_F(AutoCalcTest, ASearchThatNeverSettlesEndsWithAMessage)
     editor.AutoCalc();
     EXPECT_EQ(pumps, ShipEditor::kMaxAutoCalcSteps);
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
-    EXPECT_TRUE(editor.ShipDisplayed());
     EXPECT_EQ(prompts.lastText(), "Auto Calc found no mass that fits this design within 10000 steps.\r\n"
                                   "The last mass tried is kept.");
 }
@@ -100,11 +73,9 @@ TEST_F(AutoCalcTest, AShipOpenedWhileItSearchesEndsTheSearchAndIsLeftAsOpened)
     EXPECT_EQ(pumped, 2);
     EXPECT_EQ(editor.editMode(), EditMode::Normal);
     EXPECT_EQ(editor.ship().Name, "Vigilant");
-    EXPECT_EQ(editor.ship().TMF, 100);
     EXPECT_EQ(field(NumericField::TMF), "100");
     EXPECT_FALSE(editor.ShipChanged());
     // Its stored layout is kept: the one icon lies where the file put it.
     ASSERT_EQ(editor.display().iconCount(), 1);
-    EXPECT_TRUE(editor.display().icon(1).placed());
     EXPECT_EQ(editor.display().icon(1).left, 1200);
 }

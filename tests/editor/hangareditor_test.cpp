@@ -25,11 +25,12 @@ protected:
         hangars->remove();
         hangars->clickBay(row);
     }
-    QStringList column(QString HangarRow::*field) const
+    // Each row as "bay capacity mass points".
+    QStringList rows() const
     {
         QStringList list;
         for (const HangarRow& row : hangars->rows())
-            list << row.*field;
+            list << QStringList{row.bay, row.capacity, row.mass, row.points}.join(' ');
         return list;
     }
 
@@ -68,25 +69,11 @@ TEST_F(HangarEditorTest, CapacityAndMassFieldsConvertIntoEachOther)
     EXPECT_FALSE(h.Converting());
 }
 
-TEST_F(HangarEditorTest, LoadedRowsShowTheStoredBaysWithoutTotals)
-{
-    HangarEditor& h = open({3, 6});
-    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
-    EXPECT_EQ(column(&HangarRow::capacity), QStringList({"3", "6"}));
-    EXPECT_EQ(column(&HangarRow::mass), QStringList({"4.5", "9"}));
-    EXPECT_EQ(column(&HangarRow::points), QStringList({"13.5", "27"}));
-    EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
-}
-
-TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
+TEST_F(HangarEditorTest, AddingABayOfOneTo32767StoresItAndTotalsEveryRow)
 {
     HangarEditor& h = open({1});
     h.add();
     EXPECT_EQ(h.EditedBay(), 1);
-    EXPECT_FALSE(h.mainButtonsEnabled());
-    EXPECT_EQ(h.escapeButton(), HangarCancelButton::AddEdit);
-    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Capacity);
-
     h.typeCapacity("3", 1);
     h.done();
     EXPECT_EQ(ship().Hangars, QList<int>({1, 3}));
@@ -96,17 +83,13 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     EXPECT_EQ(h.totalSpace(), "4");
     EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_TRUE(h.mainButtonsEnabled());
-    EXPECT_FALSE(h.addFrameVisible());
-    EXPECT_EQ(h.takeFocusRequest(), HangarFocus::Add);
 
     // A bay typed by mass is stored rounded, and its row reads as it will when opened again.
     h.add();
     h.typeMass("4", 1);
     h.done();
     EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3}));
-    EXPECT_EQ(column(&HangarRow::capacity).last(), "3");
-    EXPECT_EQ(column(&HangarRow::mass).last(), "4.5");
+    EXPECT_TRUE(rows().last().startsWith("3 3 4.5 "));
 
     h.add();
     h.typeCapacity("8", 1);
@@ -115,11 +98,8 @@ TEST_F(HangarEditorTest, AddingABayStoresItAndTotalsEveryRow)
     EXPECT_EQ(h.capacityText() + h.massText() + h.pointsText(), "000");
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
     EXPECT_TRUE(prompts.asked.isEmpty());
-}
 
-TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
-{
-    HangarEditor& h = open({5});
+    // Only a capacity from 1 to 32767 is stored.
     h.add();
     for (const QString& mass : {QString(), QString("0"), QString("49152"), QString(400, '9')}) {
         prompts.clear();
@@ -129,69 +109,62 @@ TEST_F(HangarEditorTest, CapacityOutsideOneTo32767IsRefused)
         h.done();
         EXPECT_EQ(prompts.texts(), QStringList({kCapacityMessage})) << mass.left(10).toStdString();
         EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
-        EXPECT_EQ(ship().Hangars, QList<int>({5}));
+        EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3}));
         EXPECT_TRUE(h.addFrameVisible());
     }
     // 49151 / 1.5 = 32767.3: the largest bay that fits.
     h.typeMass("49151", 5);
     h.done();
-    EXPECT_EQ(ship().Hangars, QList<int>({5, 32767}));
+    EXPECT_EQ(ship().Hangars, QList<int>({1, 3, 3, 32767}));
 }
 
-TEST_F(HangarEditorTest, ModifyingABayChangesOnlyThatBay)
+TEST_F(HangarEditorTest, RemovingABayClosesTheGapAndModifyingOneChangesOnlyThatBay)
 {
     HangarEditor& h = open({2, 4, 6});
-    prompts.answers = {PromptAnswer::Cancel};
-    h.modify();
-    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
-    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
-
-    prompts.answers = {PromptAnswer::Ok};
-    h.modify();
-    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
-    h.clickBay(0);
-    EXPECT_FALSE(h.cancelModifyVisible());
-    EXPECT_TRUE(h.addFrameVisible());
-    EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
-    h.typeCapacity("10", 2);
-    h.done();
-    EXPECT_EQ(ship().Hangars, QList<int>({10, 4, 6}));
-    EXPECT_EQ(column(&HangarRow::mass), QStringList({"15", "6", "9"}));
-
-    prompts.answers = {PromptAnswer::Ok};
-    h.modify();
-    h.cancelModify();
-    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-    EXPECT_TRUE(h.mainButtonsEnabled());
-}
-
-TEST_F(HangarEditorTest, RemovingABayClosesTheGap)
-{
-    HangarEditor& h = open({2, 4, 6});
+    // Rows of stored bays show no totals until a bay is stored here.
+    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 4 6 18", "3 6 9 27"}));
+    EXPECT_EQ(h.totalMass() + h.totalPoints() + h.totalSpace(), "");
     prompts.answers = {PromptAnswer::Ok};
     h.remove();
     EXPECT_EQ(prompts.texts(), QStringList({"Click on the bay number to remove that bay."}));
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
-    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Remove);
     prompts.answers = {PromptAnswer::No};
     h.clickBay(1);
     EXPECT_EQ(prompts.asked.last().text, "Remove bay 2");
     EXPECT_EQ(prompts.asked.last().buttons, PromptButtons::YesNo);
     EXPECT_EQ(ship().Hangars.size(), 3);
     EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
-
     removeBay(1);
     EXPECT_EQ(ship().Hangars, QList<int>({2, 6}));
-    EXPECT_EQ(ship().HangarCount(), 2);
-    EXPECT_EQ(column(&HangarRow::bay), QStringList({"1", "2"}));
+    EXPECT_EQ(rows(), QStringList({"1 2 3 9", "2 6 9 27"}));
     EXPECT_EQ(h.totalSpace(), "");   // totals never shown stay hidden
 
+    prompts.clear();
+    prompts.answers = {PromptAnswer::Cancel};
+    h.modify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+    EXPECT_EQ(prompts.texts(), QStringList({"Select the bay to modify by clicking on it's number."}));
+    EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
+    prompts.answers = {PromptAnswer::Ok};
+    h.modify();
+    EXPECT_EQ(h.escapeButton(), HangarCancelButton::Modify);
+    h.clickBay(0);
+    EXPECT_EQ(h.capacityText() + "/" + h.massText() + "/" + h.pointsText(), "2/3/9");
+    h.typeCapacity("10", 2);
+    h.done();
+    EXPECT_EQ(ship().Hangars, QList<int>({10, 6}));
+    EXPECT_EQ(rows()[0], "1 10 15 45");
+    prompts.answers = {PromptAnswer::Ok};
+    h.modify();
+    h.cancelModify();
+    EXPECT_EQ(h.editMode(), HangarEditMode::Idle);
+
     // Totals once shown follow a removal rather than keep counting the removed bay.
+    EXPECT_EQ(h.totalSpace(), "16");
     h.add();
     h.typeCapacity("4", 1);
     h.done();
-    EXPECT_EQ(h.totalSpace(), "12");
+    EXPECT_EQ(h.totalSpace(), "20");
     removeBay(0);
     EXPECT_EQ(h.totalSpace(), "10");
     EXPECT_EQ(h.totalMass(), "15");
@@ -221,27 +194,11 @@ TEST_F(HangarEditorTest, BayClicksAndButtonsOutsideTheirModeDoNothing)
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
-TEST_F(HangarEditorTest, TenRowsFitAndEachFurtherRowAddsAScrollStep)
+using HangarBaysTest = test::EditorTest;
+
+TEST_F(HangarBaysTest, EveryStoredBayIsCountedAtOnceAndWeighedByTheNextRecalculationOnly)
 {
-    HangarEditor& h = open(QList<int>(10, 1));
-    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 0);
-    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 3600);
-    h.add();
-    h.typeCapacity("1", 1);
-    h.done();
-    EXPECT_EQ(hangarScroll(h.rowCount(), 255, 3600).maximum, 1);
-    EXPECT_DOUBLE_EQ(hangarScroll(h.rowCount(), 255, 3600).panelHeight, 355 + 3600);
-    EXPECT_EQ(hangarScroll(14, 255, 3600).maximum, 4);
-    EXPECT_DOUBLE_EQ(hangarPanelTop(2, 255), -710);
-}
-
-namespace kw::test {
-
-using HangarBaysTest = EditorTest;
-
-TEST_F(HangarBaysTest, EveryStoredBayIsCountedAtOnceAndWeighedByTheNextRecalculation)
-{
-    const int usedBefore = editor.figures().tmfUsed.toInt();
+    // The window recalculates when the hangar window closes; its tests show that.
     ASSERT_FALSE(editor.ShipChanged());
     editor.addHangarBay(3);
     editor.addHangarBay(4);
@@ -249,29 +206,22 @@ TEST_F(HangarBaysTest, EveryStoredBayIsCountedAtOnceAndWeighedByTheNextRecalcula
     EXPECT_EQ(editor.ship().Hangars, QList<int>({3, 3}));
     EXPECT_EQ(editor.figures().hangarCount, "2");
     EXPECT_TRUE(editor.ShipChanged());
-    EXPECT_EQ(editor.figures().tmfUsed.toInt(), usedBefore);
+    EXPECT_EQ(mass(SystemLabel::HANGAR), 0);
     editor.UpdateShip(false);
     EXPECT_EQ(mass(SystemLabel::HANGAR), 9);
-    EXPECT_EQ(cost(SystemLabel::HANGAR), 27);
-    EXPECT_EQ(editor.figures().tmfUsed.toInt(), usedBefore + 9);
 
     editor.removeHangarBay(0);
     EXPECT_EQ(editor.figures().hangarCount, "1");
-}
 
-TEST_F(HangarBaysTest, ImpossibleBaysAndALockedDesignChangeNothing)
-{
-    editor.addHangarBay(2);
+    // Impossible bays and a locked design change nothing.
     editor.addHangarBay(0);
     editor.changeHangarBay(0, -1);
     editor.changeHangarBay(1, 5);
     editor.removeHangarBay(3);
-    EXPECT_EQ(editor.ship().Hangars, QList<int>({2}));
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({3}));
     editor.setShip_Locked(true);
     editor.addHangarBay(2);
     editor.changeHangarBay(0, 5);
     editor.removeHangarBay(0);
-    EXPECT_EQ(editor.ship().Hangars, QList<int>({2}));
+    EXPECT_EQ(editor.ship().Hangars, QList<int>({3}));
 }
-
-} // namespace kw::test

@@ -3,26 +3,17 @@
 using namespace kw;
 using kw::test::EditorTest;
 
-TEST(IconDescription, EveryIconNamesWhatItStandsFor)
+using IconDescription = EditorTest;
+
+TEST_F(IconDescription, EveryIconNamesWhatItStandsFor)
 {
-    test::TestFolder folder;
-    test::FakePrompts prompts;
-    ShipEditor editor(prompts, folder.path());
-    editor.Load();
-    for (auto [field, text] : {std::pair{NumericField::TMF, "200"}, std::pair{NumericField::FCS, "2"},
-                               std::pair{NumericField::Cargo, "10"}}) {
-        editor.setFieldText(field, text);
-        editor.leaveField(field);
-    }
+    type(NumericField::TMF, "200");
+    type(NumericField::FCS, "2");
+    type(NumericField::Cargo, "10");
     editor.setCheck(CheckBox::Reflex, true);
     editor.addHangarBay(6);
-    WeaponEntry battery;
-    battery.Kind = "Class 3 Battery";
-    battery.Arc = {true, true, false, false, false, true};
-    WeaponEntry magazine;
-    magazine.Kind = "Salvo Magazine";
-    magazine.Details = "6";
-    editor.addWeapons({battery, magazine});
+    const WeaponEntry battery{"Class 3 Battery", {true, true, false, false, false, true}};
+    editor.addWeapons({battery, WeaponEntry{"Salvo Magazine", {}, 0, 0, 0, "6"}});
     editor.UpdateShip(true);
 
     QStringList described;
@@ -32,8 +23,7 @@ TEST(IconDescription, EveryIconNamesWhatItStandsFor)
                                       "Cargo Space: 3 of 10", "Cargo Space: 3 of 10", "Cargo Space: 2 of 10",
                                       "Cargo Space: 2 of 10", "Hangar Bays: bay 1, capacity 6",
                                       "Class 3 Battery, arcs 1,2,6", "Salvo Magazine (6), no arcs"}));
-    EXPECT_TRUE(editor.iconDescription(0).isEmpty());
-    EXPECT_TRUE(editor.iconDescription(11).isEmpty());
+    EXPECT_EQ(editor.iconDescription(0) + editor.iconDescription(11), "");
 
     // Until the next full update, a removed mount's icon says so and the others keep theirs.
     editor.beginRemoveWeapon();

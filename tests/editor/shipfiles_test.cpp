@@ -27,22 +27,25 @@ protected:
             shown << QStringLiteral("%1 %2,%3 %4x%5").arg(icon.tag).arg(icon.left).arg(icon.top).arg(icon.width).arg(icon.height);
         return shown;
     }
+    // The frigate, named, with the fire controls given, shown on a full update.
+    void design(const QString& name, const QString& fireControls = QString())
+    {
+        designVigilant();
+        if (!fireControls.isEmpty())
+            type(NumericField::FCS, fireControls);
+        editor.setNameText(name);
+        editor.UpdateShip(true);
+    }
     QString vigilantPath() { return folder.write("Ships/Blue/Vigilant.shp", test::readFile(test::dataFile("ships/vigilant.shp"))); }
 };
 
-TEST_F(ShipFilesTest, OpeningTheVigilantShowsItsFigures)
+TEST_F(ShipFilesTest, OpeningTheVigilantThenNothingThenAStation)
 {
     ASSERT_TRUE(editor.OpenShip(vigilantPath()));
+    // Its figures are in the command line's tests, which open it through the editor too.
     EXPECT_TRUE(prompts.asked.isEmpty());
-    EXPECT_EQ(editor.figures().tmfUsed, "61");
-    EXPECT_EQ(editor.figures().tmfAvailable, "39");
-    EXPECT_EQ(editor.ship().NPV, 224);
-    EXPECT_EQ(editor.figures().crew, "5");
-    EXPECT_EQ(editor.ship().HullPoints, 30);
-    EXPECT_EQ(editor.fields().sideText(), "Blue");
     EXPECT_EQ(editor.loadedName(), "Vigilant");
-    EXPECT_TRUE(editor.ShipDisplayed());
-    EXPECT_TRUE(editor.SavedBefore());
+    EXPECT_TRUE(editor.ShipDisplayed() && editor.SavedBefore());
     EXPECT_FALSE(editor.ShipChanged());
     EXPECT_EQ(editor.fields().classText(), "Battlecruiser (BC)");
     ASSERT_EQ(editor.display().iconCount(), 1);
@@ -51,29 +54,30 @@ TEST_F(ShipFilesTest, OpeningTheVigilantShowsItsFigures)
     // The stored track is drawn as read.
     EXPECT_EQ(editor.display().hull.crewMarks[3], (QList<int>{0, 6}));
     EXPECT_EQ(editor.display().sheet.display.width, 2425);
-}
 
-TEST_F(ShipFilesTest, AMissingFileChangesNothing)
-{
-    designVigilant();
+    // A missing file, or a cancelled dialog, changes nothing.
     EXPECT_FALSE(editor.OpenShip(folder.path() + "/nothing.shp"));
     EXPECT_EQ(prompts.lastText(), "File not Found");
     EXPECT_EQ(prompts.asked.last().icon, PromptIcon::Exclamation);
     EXPECT_EQ(editor.ship().TMF, 100);
     prompts.clear();
-    prompts.files = {std::nullopt};   // the open dialog is cancelled
+    prompts.files = {std::nullopt};
     EXPECT_FALSE(editor.OpenShip(QString()));
     ASSERT_EQ(prompts.dialogs.size(), 1);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ship File (*.shp)|*.shp|");
     EXPECT_EQ(prompts.dialogs[0].startFolder, QDir::toNativeSeparators(folder.ships()));
+    EXPECT_EQ(editor.loadedName(), "Vigilant");
+
+    // A station loads as a warship and loses its class; an unknown side is kept.
+    ASSERT_TRUE(editor.OpenShip(folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nSide=Pirates\r\nTMF=200\r\nFTL=None\r\n")));
+    EXPECT_EQ(editor.fields().shipType, 0);
+    EXPECT_EQ(editor.ship().Class, "Superdreadnought (SDN)");
+    EXPECT_EQ(editor.fields().sideText(), "Pirates");
 }
 
 TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
 {
-    designVigilant();
-    type(NumericField::FCS, "1");
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
+    design("Vigilant", "1");
     place(1, QPointF(1200, 450));
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side, not locked
     EXPECT_FALSE(editor.SaveShip(false));
@@ -92,21 +96,10 @@ TEST_F(ShipFilesTest, SavingByCharacterWritesTheExampleFile)
 
 TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
 {
-    designVigilant();
-    type(NumericField::FCS, "2");
-    editor.setNameText("Ship");
-    editor.UpdateShip(true);
+    design("Ship", "2");
     EXPECT_TRUE(editor.SaveShip(true));
     EXPECT_EQ(prompts.lastText(), "You must place all systems into the Ship's System Display");
     placeAllIcons(editor);
-
-    // A system added since the icons were made has no icon yet.
-    type(NumericField::FCS, "3");
-    prompts.clear();
-    EXPECT_TRUE(editor.SaveShip(true));
-    EXPECT_EQ(prompts.lastText(), "The System Display no longer matches the design.\r\n"
-                                  "Press UpDate Stats and Display Ship and place the systems again.");
-    type(NumericField::FCS, "2");
 
     editor.setNameText("Bad:Name");
     prompts.clear();
@@ -123,13 +116,19 @@ TEST_F(ShipFilesTest, SaveRefusalsLeaveEverythingAsItWas)
     EXPECT_EQ(prompts.dialogs.last().proposedName, "Ship.shp");
     EXPECT_EQ(prompts.dialogs.last().filter, "Ship File (*.shp)|*.shp|");
     EXPECT_TRUE(QDir(folder.ships() + "/Blue").entryList({"*.shp"}).isEmpty());
+
+    // A write that fails neither locks the design nor takes the file as its own.
+    prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
+    prompts.files = {folder.path() + "/missing-folder/deeper/x.shp"};
+    EXPECT_TRUE(editor.SaveShip(true));
+    EXPECT_TRUE(prompts.lastText().startsWith("The ship could not be saved as "));
+    EXPECT_FALSE(editor.Ship_Locked());
+    EXPECT_TRUE(editor.ship().FileName.isEmpty());
 }
 
 TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
 {
-    designVigilant();
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
+    design("Vigilant");
     const QString existing = vigilantPath();
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};   // by side; do not overwrite
     EXPECT_TRUE(editor.SaveShip(true));
@@ -153,46 +152,6 @@ TEST_F(ShipFilesTest, OverwriteQuestionAndLockRule)
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
     EXPECT_FALSE(editor.SaveShip(true));
     EXPECT_TRUE(QFile::exists(folder.ships() + "/Blue/Vigilant II.shp"));
-}
-
-TEST_F(ShipFilesTest, AFailedWriteKeepsTheOldFileAndTheDesign)
-{
-    designVigilant();
-    editor.setNameText("Vigilant");
-    editor.UpdateShip(true);
-    const QString target = folder.path() + "/missing-folder/deeper/x.shp";
-    prompts.answers = {PromptAnswer::No, PromptAnswer::Yes};   // another folder; lock
-    prompts.files = {target};
-    EXPECT_TRUE(editor.SaveShip(true));
-    EXPECT_TRUE(prompts.lastText().startsWith("The ship could not be saved as "));
-    EXPECT_FALSE(editor.Ship_Locked());
-    EXPECT_TRUE(editor.ship().FileName.isEmpty());
-}
-
-TEST_F(ShipFilesTest, AStationLoadsAsAWarshipAndLosesItsClass)
-{
-    const QString path = folder.write("station.shp", "Name=Base\r\nClass=Star Base (SB)\r\nTMF=200\r\nFTL=None\r\n");
-    ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_EQ(editor.fields().shipType, 0);
-    EXPECT_EQ(editor.ship().Class, "Superdreadnought (SDN)");
-}
-
-TEST_F(ShipFilesTest, AnUnknownSideIsKeptAndUnsavedChangesAreAskedAbout)
-{
-    const QString path = folder.write("x.shp", "Name=X\r\nSide=Pirates\r\nTMF=50\r\n");
-    ASSERT_TRUE(editor.OpenShip(path));
-    EXPECT_EQ(editor.fields().sideText(), "Pirates");
-    EXPECT_TRUE(editor.resolveUnsavedChanges());   // nothing changed: no question
-    EXPECT_TRUE(prompts.asked.isEmpty());
-    type(NumericField::TMF, "60");
-    prompts.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(editor.resolveUnsavedChanges());
-    EXPECT_EQ(prompts.lastText(), "Do you want to Save changes to the current ship?");
-    prompts.answers = {PromptAnswer::No};
-    EXPECT_TRUE(editor.resolveUnsavedChanges());
-    prompts.answers = {PromptAnswer::No};
-    EXPECT_FALSE(editor.confirmQuit());
-    EXPECT_EQ(prompts.lastText(), "Are you sure you want to quit?");
 }
 
 TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
@@ -242,9 +201,7 @@ TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
     folder.write("Ships/Sides.txt", "Blue\r\n../../Up\r\n");
     editor.Load();
     editor.chooseSide(1);
-    designVigilant();
-    editor.setNameText("Climber");
-    editor.UpdateShip(true);
+    design("Climber");
     prompts.clear();
     prompts.answers = {PromptAnswer::Yes};
     EXPECT_TRUE(editor.SaveShip(true));
@@ -253,8 +210,7 @@ TEST_F(ShipFilesTest, ASideThatCannotBeAFolderIsRefusedWhenSavingBySide)
 
 TEST_F(ShipFilesTest, SavingChecksTheNameAndTheTextsBeforeAskingAnything)
 {
-    designVigilant();
-    editor.UpdateShip(true);
+    design(QString());
     // The name is saved as leaving its field would leave it.
     editor.setNameText("  Spaced  ");
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};

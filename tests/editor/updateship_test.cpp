@@ -5,16 +5,28 @@ using kw::test::EditorTest;
 
 using UpdateShipTest = EditorTest;
 
-TEST_F(UpdateShipTest, AFreshEditorShowsTheNewShipsFigures)
+TEST_F(UpdateShipTest, AFreshEditorShowsTheNewShipAndItsClassFollowsTheMass)
 {
     EXPECT_EQ(field(NumericField::TMF), "3");
     EXPECT_EQ(editor.fields().classes, QStringList{"Scout/Courier (SC)"});
-    EXPECT_EQ(editor.ship().Class, "Scout/Courier (SC)");
     EXPECT_EQ(editor.ship().FTL, "Standard");
     EXPECT_EQ(editor.figures().crew, "1");
-    EXPECT_FALSE(editor.ShipChanged());
-    EXPECT_FALSE(editor.ShipDisplayed());
+    EXPECT_FALSE(editor.ShipChanged() || editor.ShipDisplayed());
     EXPECT_TRUE(prompts.asked.isEmpty());
+
+    // The class follows the mass until the user chooses one the mass still allows.
+    type(NumericField::TMF, "20");
+    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
+    type(NumericField::TMF, "30");
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    type(NumericField::TMF, "20");
+    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
+    type(NumericField::TMF, "25");
+    editor.chooseClass(1);
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    type(NumericField::TMF, "24");
+    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
+    EXPECT_EQ(editor.fields().classIndex, 1);
 }
 
 TEST_F(UpdateShipTest, TheWorkedFrigate)
@@ -25,13 +37,9 @@ TEST_F(UpdateShipTest, TheWorkedFrigate)
     EXPECT_EQ(mass(SystemLabel::FTL), 10);
     EXPECT_EQ(mass(SystemLabel::HULL), 30);
     EXPECT_EQ(editor.ship().HullPoints, 30);
-    EXPECT_EQ(editor.figures().crew, "5");
-    EXPECT_EQ(editor.figures().tmfUsed, "60");
-    EXPECT_EQ(editor.figures().tmfAvailable, "40");
-    EXPECT_EQ(editor.figures().npv, "220");
-    type(NumericField::FCS, "1");
-    EXPECT_EQ(editor.figures().tmfUsed, "61");
-    EXPECT_EQ(editor.figures().tmfAvailable, "39");
+    const EditorFigures& shown = editor.figures();
+    EXPECT_EQ(QStringList({shown.crew, shown.tmfUsed, shown.tmfAvailable, shown.npv}), QStringList({"5", "60", "40", "220"}));
+    type(NumericField::FCS, "1");   // the window shows 61, 39 and 224 then
     EXPECT_EQ(editor.ship().NPV, 224);
     EXPECT_TRUE(editor.ShipChanged());
 }
@@ -50,18 +58,9 @@ TEST_F(UpdateShipTest, HangarHalvesGoToTheEvenTotal)
     EXPECT_EQ(editor.figures().npv, "247");
 }
 
-TEST_F(UpdateShipTest, TheHullCapsTheMass)
+TEST_F(UpdateShipTest, TheCrewAndTheHullCapTheMass)
 {
-    type(NumericField::TMF, "1000");
-    EXPECT_EQ(field(NumericField::TMF), "440");
-    EXPECT_EQ(editor.ship().TMF, 440);
-    editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
-    type(NumericField::TMF, "5000");
-    EXPECT_EQ(editor.ship().TMF, 1320);
-}
-
-TEST_F(UpdateShipTest, TheCrewCapCutsTheMassFieldButNotThisCalculation)
-{
+    // The crew cap cuts the mass field, but not the calculation that found it.
     editor.chooseHull(static_cast<int>(HullIntegrity::FixedFB2));
     type(NumericField::TMF, "2700");
     EXPECT_EQ(editor.figures().crew, "132");
@@ -76,31 +75,21 @@ TEST_F(UpdateShipTest, TheCrewCapCutsTheMassFieldButNotThisCalculation)
     EXPECT_EQ(editor.ship().TMF, 2659);
     EXPECT_EQ(field(NumericField::Hull), "132");
     EXPECT_EQ(editor.ship().HullPoints, 132);
-}
 
-TEST_F(UpdateShipTest, ClassFollowsTheMass)
-{
-    type(NumericField::TMF, "20");
-    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
-    type(NumericField::TMF, "30");
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    type(NumericField::TMF, "20");
-    EXPECT_EQ(editor.ship().Class, "Frigate (FF)");
-    type(NumericField::TMF, "25");
-    editor.chooseClass(1);
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    type(NumericField::TMF, "24");
-    EXPECT_EQ(editor.ship().Class, "Destroyer (DD)");
-    EXPECT_EQ(editor.fields().classIndex, 1);
+    editor.chooseHull(static_cast<int>(HullIntegrity::Average));
+    type(NumericField::TMF, "1000");
+    EXPECT_EQ(field(NumericField::TMF), "440");
+    EXPECT_EQ(editor.ship().TMF, 440);
+    editor.chooseHull(static_cast<int>(HullIntegrity::Fragile));
+    type(NumericField::TMF, "5000");
+    EXPECT_EQ(editor.ship().TMF, 1320);
 }
 
 TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
 {
     editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
     type(NumericField::TMF, "100");
-    WeaponEntry battery;
-    battery.Kind = "Class 1 Battery";
-    battery.Mass = 11;
+    WeaponEntry battery{"Class 1 Battery", {}, 0, 11};
     editor.addWeapons({battery});
     prompts.clear();
     editor.UpdateShip(true);
@@ -117,10 +106,19 @@ TEST_F(UpdateShipTest, ABrokenRuleIsShownAndTheDisplayIsNotRefreshed)
     EXPECT_TRUE(editor.ShipDisplayed());
 }
 
-TEST_F(UpdateShipTest, ChoosingAStationFixesTheDrivesBeforeItsOneRecalculation)
+TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndAStationFixesTheDrivesBeforeItsOneRecalculation)
 {
     designVigilant();
     editor.chooseStreamlining(1);
+    editor.setShip_Locked(true);
+    editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
+    EXPECT_EQ(editor.fields().shipType, 0);
+    type(NumericField::TMF, "200");
+    EXPECT_EQ(editor.ship().TMF, 100);
+    editor.UpdateShip(true);
+    EXPECT_FALSE(editor.ShipDisplayed());
+
+    editor.setShip_Locked(false);
     prompts.clear();
     editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
     EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.lastText().toStdString();
@@ -135,7 +133,7 @@ TEST_F(UpdateShipTest, ChoosingAStationFixesTheDrivesBeforeItsOneRecalculation)
     EXPECT_EQ(editor.fields().ftlIndex, 0);   // enabled again, values not restored
 }
 
-TEST_F(UpdateShipTest, NovaCannonAndWaveGunExcludeEachOther)
+TEST_F(UpdateShipTest, ChoicesThatExcludeOrShowOtherControls)
 {
     editor.setCheck(CheckBox::Nova, true);
     editor.setCheck(CheckBox::Wave, true);
@@ -144,50 +142,39 @@ TEST_F(UpdateShipTest, NovaCannonAndWaveGunExcludeEachOther)
     editor.setCheck(CheckBox::Nova, true);
     EXPECT_FALSE(editor.fields().check(CheckBox::Wave));
     EXPECT_EQ(mass(SystemLabel::WAVE), 0);
-}
 
-TEST_F(UpdateShipTest, OnlyATugShowsItsTowCapacity)
-{
+    // Only a tug shows its tow capacity, and only the fixed hull its rating.
+    designVigilant();
     editor.chooseFtl(2);
     EXPECT_TRUE(editor.controls().towCapacityVisible);
     EXPECT_EQ(editor.ship().FTL, "Tug");
     editor.chooseFtl(0);
     EXPECT_FALSE(editor.controls().towCapacityVisible);
     EXPECT_EQ(editor.ship().FTL, "None");
-}
-
-TEST_F(UpdateShipTest, TheFixedHullShowsItsRatingFilledWithTheHullPoints)
-{
-    designVigilant();
     editor.chooseHull(5);
     EXPECT_TRUE(editor.controls().hullRatingVisible);
-    EXPECT_EQ(field(NumericField::Hull), "30");
+    EXPECT_EQ(field(NumericField::Hull), "30");   // filled with the hull points
     editor.chooseHull(2);
     EXPECT_FALSE(editor.controls().hullRatingVisible);
 }
 
-TEST_F(UpdateShipTest, ACountFieldIsRoundedClampedOrRefusedAndRecalculated)
+// Rounding and clamping are the field checks'; here which fields recalculate after a refusal.
+TEST_F(UpdateShipTest, TheArmourRecalculatesAfterARefusalAndTheMainDriveDoesNot)
 {
-    EXPECT_TRUE(type(NumericField::Armour, "12.5"));
-    EXPECT_EQ(field(NumericField::Armour), "13");
-    EXPECT_EQ(editor.ship().Armour, 13);
+    type(NumericField::Armour, "12");
+    type(NumericField::MD, "4");
     prompts.clear();
     EXPECT_FALSE(type(NumericField::Armour, "lots"));
     EXPECT_EQ(field(NumericField::Armour), "0");
-    EXPECT_EQ(editor.ship().Armour, 0);   // the armour field recalculates after its refusal
+    EXPECT_EQ(editor.ship().Armour, 0);
     EXPECT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
-}
-
-TEST_F(UpdateShipTest, TheMainDriveIsNotRecalculatedAfterARefusal)
-{
-    type(NumericField::MD, "4");
     EXPECT_FALSE(type(NumericField::MD, "x"));
     EXPECT_EQ(field(NumericField::MD), "0");
     EXPECT_EQ(editor.ship().MD, 4);
 }
 
-TEST_F(UpdateShipTest, LeavingTheMassFieldRecalculatesOnlyWhenTheMassChanged)
+TEST_F(UpdateShipTest, TheMassFieldRecalculatesOnlyWhenTheMassChanged)
 {
     type(NumericField::TMF, "50");
     // A count typed but not yet left shows whether a calculation ran: it would count it.
@@ -197,6 +184,12 @@ TEST_F(UpdateShipTest, LeavingTheMassFieldRecalculatesOnlyWhenTheMassChanged)
     EXPECT_EQ(mass(SystemLabel::FCS), 0);
     EXPECT_TRUE(type(NumericField::TMF, "51"));
     EXPECT_EQ(mass(SystemLabel::FCS), 3);
+
+    // Enter checks the text before calculating.
+    editor.setFieldText(NumericField::TMF, "abc");
+    EXPECT_FALSE(editor.pressEnterInMassField());
+    EXPECT_EQ(field(NumericField::TMF), "3");
+    EXPECT_EQ(editor.ship().TMF, 51);
 }
 
 TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
@@ -210,45 +203,6 @@ TEST_F(UpdateShipTest, TheNameIsTrimmedAndMustServeAsAFileName)
     editor.setNameText(" Good ");
     EXPECT_TRUE(editor.leaveNameField());
     EXPECT_EQ(editor.fields().name, "Good");
-}
-
-TEST_F(UpdateShipTest, EnterInTheMassFieldChecksBeforeCalculating)
-{
-    editor.setFieldText(NumericField::TMF, "abc");
-    EXPECT_FALSE(editor.pressEnterInMassField());
-    EXPECT_EQ(field(NumericField::TMF), "3");
-    editor.setFieldText(NumericField::TMF, "80");
-    EXPECT_TRUE(editor.pressEnterInMassField());
-    EXPECT_EQ(editor.ship().TMF, 80);
-
-    // A rule the new mass breaks is told once.
-    editor.chooseShipType(static_cast<int>(ShipType::MerchantShip));
-    WeaponEntry battery;
-    battery.Kind = "Class 1 Battery";
-    battery.Mass = 9;
-    editor.addWeapons({battery});
-    prompts.clear();
-    editor.setFieldText(NumericField::TMF, "60");
-    EXPECT_TRUE(editor.pressEnterInMassField());
-    EXPECT_EQ(prompts.texts(), QStringList{"Your merchant ship may not have more than 10% it's mass in weapons.\r"
-                                           "You have 9, while your limit is 6."});
-}
-
-TEST_F(UpdateShipTest, ALockedDesignIgnoresEditsAndCalculations)
-{
-    designVigilant();
-    editor.setShip_Locked(true);
-    EXPECT_EQ(editor.lockMenuCaption(), "Un&lock Ship");
-    EXPECT_EQ(editor.lockNotice(), "Ship Locked");
-    editor.chooseShipType(static_cast<int>(ShipType::MilitaryStation));
-    EXPECT_EQ(editor.fields().shipType, 0);
-    type(NumericField::TMF, "200");
-    EXPECT_EQ(editor.ship().TMF, 100);
-    editor.UpdateShip(true);
-    EXPECT_FALSE(editor.ShipDisplayed());
-    editor.setShip_Locked(false);
-    EXPECT_EQ(editor.lockMenuCaption(), "&Lock Ship");
-    EXPECT_TRUE(editor.lockNotice().isEmpty());
 }
 
 TEST_F(UpdateShipTest, UpDownControlsSetTheirFieldAndRecalculate)

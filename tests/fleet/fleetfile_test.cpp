@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLine)
+TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLineAndAFleetReadsBackWithItsLabelsAndPlaces)
 {
     addFromSide("Hood");
     ASSERT_TRUE(saveAs(path("F/Alpha.flt")));
@@ -44,11 +44,8 @@ TEST_F(FleetFileTest, AFreshHoodIsSavedAsItsLine)
     EXPECT_EQ(recent.GetRecentFile(1, RecentKind::Fleets), path("F/Alpha.flt"));
     // The ship still refers to the file it was read from.
     EXPECT_EQ(fleet.FleetShips()[0].FileName, blue("Hood.shp"));
-}
 
-TEST_F(FleetFileTest, ASavedFleetReadsBackWithItsLabelsAndPlaces)
-{
-    addFromSide("Hood");
+    // Saved again with labels, notes, a moved card and a limit, it reads back as it was.
     addFromSide("Cruiser");
     fleet.typeCardId(2, "B1");
     fleet.typeCardName(2, "Flagship");
@@ -68,19 +65,13 @@ TEST_F(FleetFileTest, ASavedFleetReadsBackWithItsLabelsAndPlaces)
     ASSERT_EQ(fleet.ShipCount(), 2);
     EXPECT_EQ(fleet.fleetList(), (QList<FleetListEntry>{{"Hood", 1}, {"Cruiser", 2}}));
     EXPECT_EQ(ids(), (QStringList{"1", "B1"}));
-    EXPECT_EQ(fleet.card(2).name, "Flagship");
-    EXPECT_EQ(fleet.card(1).misc, "fast, cheap");
-    EXPECT_EQ(fleet.card(2).left, 3000);
-    EXPECT_EQ(fleet.card(2).top, 2000);
-    EXPECT_EQ(fleet.card(2).stripRect().top, 2000 - 765);
+    EXPECT_EQ(fleet.card(2).name + "/" + fleet.card(1).misc, "Flagship/fast, cheap");
+    EXPECT_EQ(QPointF(fleet.card(2).left, fleet.card(2).top), QPointF(3000, 2000));
     EXPECT_EQ(fleet.FleetShips()[1].FileName, path("F/Alpha/Cruiser.shp"));
     EXPECT_EQ(fleet.FleetMass(), 420);
     // Limits are not kept in the file; the fleet comes back unchanged.
     EXPECT_EQ(fleet.MassLimit(), -1);
-    EXPECT_EQ(fleet.limitText(FleetLimit::Mass), "-1");
-    EXPECT_FALSE(fleet.FleetChanged());
-    EXPECT_FALSE(fleet.SaveEnabled());
-    EXPECT_TRUE(fleet.HasShips());
+    EXPECT_FALSE(fleet.FleetChanged() || fleet.SaveEnabled());
 }
 
 TEST_F(FleetFileTest, ShipsOfOneFileShareACopyAndShipsOfOneNameKeepTheirOwn)
@@ -112,23 +103,16 @@ TEST_F(FleetFileTest, CommasFromANameOrFileNameAreWrittenAsSemicolons)
     EXPECT_EQ(read("F/Alpha.flt"), "Ships=1\r\nMk II; refit,1,Mk II; refit,Scout; old.shp,0,765,(T:40)(P:120)\r\n");
     EXPECT_EQ(filesIn("F/Alpha"), QStringList{"Scout; old.shp"});
     ASSERT_TRUE(fleet.OpenFleet(path("F/Alpha.flt")));
-    ASSERT_EQ(fleet.ShipCount(), 1);
-    EXPECT_EQ(fleet.FleetShips()[0].Name, "Mk II, refit");
+    EXPECT_EQ(fleet.FleetShips().value(0).Name, "Mk II, refit");
 }
 
-TEST_F(FleetFileTest, SavingOverItsOwnFileKeepsEveryShip)
+// Saving over its own file keeps every ship: the command line's tests do that with a fixture fleet.
+TEST_F(FleetFileTest, ShipsNoLongerInTheFleetLeaveItsFolder)
 {
     addFromSide("Hood");
     addFromSide("Cruiser");
-    ASSERT_TRUE(saveAs(path("F/Alpha.flt")));
-    ASSERT_TRUE(fleet.OpenFleet(path("F/Alpha.flt")));
     addFromSide("Scout");
     ASSERT_TRUE(saveAs(path("F/Alpha.flt")));
-    EXPECT_EQ(filesIn("F/Alpha"), (QStringList{"Cruiser.shp", "Hood.shp", "Scout.shp"}));
-    EXPECT_EQ(read("F/Alpha/Hood.shp"), test::readFile(test::fleetShip("Hood")));
-    EXPECT_EQ(read("F/Alpha/Cruiser.shp"), test::readFile(test::fleetShip("Cruiser")));
-
-    // Ships no longer in the fleet leave its folder; nothing else is there to lose.
     ASSERT_TRUE(fleet.OpenFleet(path("F/Alpha.flt")));
     fleet.chooseFleetEntry(1);
     fleet.Remove();
@@ -214,7 +198,7 @@ TEST_F(FleetFileTest, FailuresAreReportedWithThePathAndTheOldFleetStays)
     EXPECT_TRUE(fleet.FleetChanged());
 }
 
-TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSave)
+TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSaveAndOpeningWhenNoFileIsGiven)
 {
     EXPECT_FALSE(fleet.SaveFleet());
     EXPECT_EQ(prompts.texts(), QStringList{"You must add ships to this fleet before saving"});
@@ -232,16 +216,12 @@ TEST_F(FleetFileTest, SavingAsksOnlyWhenThereIsSomethingToSave)
     ASSERT_TRUE(saveAs(path("F/Alpha")));
     EXPECT_TRUE(QFileInfo(path("F/Alpha.flt")).isFile());
     EXPECT_TRUE(QFileInfo(path("F/Alpha")).isDir());
-}
 
-TEST_F(FleetFileTest, OpeningAFleetThatIsNotThereKeepsTheFleet)
-{
-    addFromSide("Hood");
+    // Opening a fleet that is not there keeps the fleet.
+    prompts.clear();
     EXPECT_FALSE(fleet.OpenFleet(path("nowhere.flt")));
-    ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text, "File not Found");
+    EXPECT_EQ(prompts.texts(), QStringList{"File not Found"});
     EXPECT_EQ(prompts.asked[0].icon, PromptIcon::Exclamation);
-    EXPECT_EQ(prompts.asked[0].title, "Starmarch Keelwright");
     EXPECT_EQ(fleet.ShipCount(), 1);
 
     // An empty path asks for the file; cancelling keeps the fleet.
@@ -252,7 +232,7 @@ TEST_F(FleetFileTest, OpeningAFleetThatIsNotThereKeepsTheFleet)
     EXPECT_EQ(fleet.ShipCount(), 1);
 }
 
-TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBefore)
+TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBeforeOrTakesEveryLine)
 {
     fleetFolder({"Hood", "Cruiser"});
     const QByteArray hood = "Hood,1,Hood,Hood.shp,0,765,\r\n";
@@ -262,7 +242,6 @@ TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBefore)
         int kept;
     } cases[] = {
         {"a line without a comma", "Ships=3\r\n" + hood + "broken\r\nC,2,C,Cruiser.shp,0,765,\r\n", 1},
-        {"a count past the lines", "Ships=5\r\n" + hood + hood, 2},
         {"a ship missing from the folder", "Ships=2\r\n" + hood + "S,2,S,Scout.shp,0,765,\r\n", 1},
         {"a ship outside the folder", "Ships=2\r\n" + hood + "S,2,S,../../Ships/Blue/Scout.shp,0,765,\r\n", 1},
     };
@@ -273,17 +252,13 @@ TEST_F(FleetFileTest, ReadingStopsAtAFaultAndKeepsTheShipsBefore)
         EXPECT_EQ(fleet.ShipCount(), c.kept) << c.why;
         EXPECT_EQ(fleet.fleetList().size(), c.kept) << c.why;
         EXPECT_EQ(fleet.readingError(), "Error in Fleet File.") << c.why;
-        ASSERT_EQ(prompts.asked.size(), 1) << c.why;
-        EXPECT_EQ(prompts.asked[0].text, "Error in Fleet File.");
-        EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
+        EXPECT_EQ(prompts.texts(), QStringList{"Error in Fleet File."}) << c.why;
+        EXPECT_EQ(prompts.asked.value(0).icon, PromptIcon::None);
         EXPECT_EQ(recent.GetRecentFile(1, RecentKind::Fleets), "") << c.why;
         EXPECT_FALSE(fleet.FleetChanged());
     }
-}
 
-TEST_F(FleetFileTest, LinesOfFiveAndSixCommasAndAFirstLineThatIsNoShipsLine)
-{
-    fleetFolder({"Hood", "Cruiser"});
+    // Five commas: the card gets the notes a new card gets. Six: the notes as written, here none.
     ASSERT_TRUE(open("F/Alpha.flt", "Ships=2\r\nH,7,Hood,Hood.shp,15,900\r\nC,8,Big,Cruiser.shp,30,1800,\r\n"));
     ASSERT_EQ(fleet.ShipCount(), 2);
     EXPECT_EQ(fleet.card(1).misc, "(T:120)(P:350)");
@@ -291,12 +266,4 @@ TEST_F(FleetFileTest, LinesOfFiveAndSixCommasAndAFirstLineThatIsNoShipsLine)
     EXPECT_EQ(fleet.card(2).misc, "");
     EXPECT_EQ(fleet.fleetList()[1].label, "Big");
     EXPECT_EQ(recent.GetRecentFile(1, RecentKind::Fleets), path("F/Alpha.flt"));
-
-    // Not a Ships line: an empty fleet without a word.
-    prompts.clear();
-    ASSERT_TRUE(open("F/Alpha.flt", "#Ships=1\r\nHood,1,Hood,Hood.shp,0,765,\r\n"));
-    EXPECT_EQ(fleet.ShipCount(), 0);
-    EXPECT_FALSE(fleet.HasShips());
-    EXPECT_FALSE(fleet.readingError());
-    EXPECT_TRUE(prompts.asked.isEmpty());
 }

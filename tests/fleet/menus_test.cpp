@@ -1,6 +1,9 @@
 // The menu items that may discard the fleet, the close box, and what marks the fleet changed.
 #include "tests/fleet/fleetfixture.h"
 
+#include <functional>
+#include <string_view>
+
 using namespace kw;
 using kw::test::FleetTest;
 
@@ -23,42 +26,59 @@ protected:
 
 } // namespace
 
-TEST_F(MenusTest, NewFleetAsksOnlyAboutChanges)
+// The window's tests press each item once; here every answer, for every item that would lose the fleet.
+TEST_F(MenusTest, NewCloseAndExitSaveAChangedFleetFirstWhenAsked)
 {
-    EXPECT_TRUE(fleet.NewFleet());
-    EXPECT_TRUE(prompts.asked.isEmpty());
+    const std::pair<const char*, std::function<bool()>> doors[] = {
+        {"New Fleet", [this] { return fleet.NewFleet(); }},
+        {"the close box", [this] { return fleet.confirmClose(); }},
+        {"Exit Program", [this] { return fleet.confirmExit(); }},
+    };
+    for (const auto& [door, go] : doors) {
+        SCOPED_TRACE(door);
+        // The close box first asks whether to quit at all, and then always about saving.
+        const bool closeBox = std::string_view(door) == "the close box";
+        const QList<PromptAnswer> quit = closeBox ? QList<PromptAnswer>{PromptAnswer::Yes} : QList<PromptAnswer>{};
+        fleet.Load();
+        QDir(path("F")).removeRecursively();
+        prompts.clear();
+        if (!closeBox) {
+            EXPECT_TRUE(go());
+            EXPECT_TRUE(prompts.asked.isEmpty()) << "an unchanged fleet is given up without a word";
+        }
 
-    addFromSide("Hood");
-    fleet.enterLimit(FleetLimit::Ships, "4");
-    prompts.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(fleet.NewFleet());
-    expectQuestion(0, kSaveCurrent, PromptButtons::YesNoCancel);
-    EXPECT_EQ(fleet.ShipCount(), 1);
+        addFromSide("Hood");
+        fleet.enterLimit(FleetLimit::Ships, "4");
+        prompts.clear();
+        prompts.answers = quit + QList<PromptAnswer>{PromptAnswer::Cancel};
+        EXPECT_FALSE(go());
+        if (closeBox)
+            expectQuestion(0, "Are you sure you want to quit?", PromptButtons::YesNo);
+        expectQuestion(quit.size(), kSaveCurrent, PromptButtons::YesNoCancel);
+        prompts.answers = quit + QList<PromptAnswer>{PromptAnswer::Yes};
+        prompts.files = {std::nullopt};   // the save dialog is cancelled
+        EXPECT_FALSE(go());
+        EXPECT_EQ(fleet.ShipCount(), 1);
+        prompts.answers = quit + QList<PromptAnswer>{PromptAnswer::No};
+        EXPECT_TRUE(go());
+        EXPECT_TRUE(filesIn("F").isEmpty());
 
-    // Yes, but the save dialog is cancelled: the fleet stays.
-    prompts.answers = {PromptAnswer::Yes};
-    prompts.files = {std::nullopt};
-    EXPECT_FALSE(fleet.NewFleet());
-    EXPECT_EQ(fleet.ShipCount(), 1);
-
-    prompts.answers = {PromptAnswer::Yes};
-    prompts.files = {path("F/Alpha.flt")};
-    EXPECT_TRUE(fleet.NewFleet());
+        addFromSide("Hood");
+        prompts.answers = quit + QList<PromptAnswer>{PromptAnswer::Yes};
+        prompts.files = {path("F/Alpha.flt")};
+        EXPECT_TRUE(go());
+        EXPECT_EQ(filesIn("F"), QStringList{"Alpha.flt"});
+    }
+    // New Fleet leaves an empty fleet without limits, unchanged, with the side's ships to add.
+    ASSERT_TRUE(fleet.NewFleet());
     EXPECT_EQ(fleet.ShipCount(), 0);
     EXPECT_EQ(fleet.ShipLimit(), -1);
-    EXPECT_EQ(fleet.limitText(FleetLimit::Ships), "-1");
     EXPECT_EQ(fleet.leftText(FleetLimit::Ships), "0");
-    EXPECT_FALSE(fleet.HasShips());
     EXPECT_FALSE(fleet.FleetChanged());
     EXPECT_EQ(fleet.addList(), (QStringList{"Cruiser", "Hood", "Scout"}));
-
-    addFromSide("Hood");
-    prompts.answers = {PromptAnswer::No};
-    EXPECT_TRUE(fleet.NewFleet());
-    EXPECT_EQ(fleet.ShipCount(), 0);
 }
 
-TEST_F(MenusTest, OpenRecentAndBackToMenuAskAboutChanges)
+TEST_F(MenusTest, OpenAndARecentFleetAskAboutChanges)
 {
     addFromSide("Hood");
     ASSERT_TRUE(saveAs(path("F/Alpha.flt")));
@@ -83,58 +103,6 @@ TEST_F(MenusTest, OpenRecentAndBackToMenuAskAboutChanges)
     expectQuestion(0, kSaveChanges, PromptButtons::YesNoCancel);
     EXPECT_EQ(fleet.ShipCount(), 1);
     EXPECT_FALSE(fleet.OpenRecent(3));
-
-    EXPECT_TRUE(fleet.BackToMenu());
-    addFromSide("Scout");
-    prompts.clear();
-    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
-    EXPECT_FALSE(fleet.BackToMenu());
-    EXPECT_TRUE(fleet.BackToMenu());
-    expectQuestion(1, kSaveChanges, PromptButtons::YesNoCancel);
-}
-
-TEST_F(MenusTest, ClosingTheWindow)
-{
-    prompts.answers = {PromptAnswer::No};
-    EXPECT_FALSE(fleet.confirmClose());
-    expectQuestion(0, "Are you sure you want to quit?", PromptButtons::YesNo);
-
-    // Yes, then No: the program ends without saving, even with ships in the fleet.
-    addFromSide("Hood");
-    prompts.clear();
-    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
-    EXPECT_TRUE(fleet.confirmClose());
-    expectQuestion(1, kSaveCurrent, PromptButtons::YesNoCancel);
-    EXPECT_TRUE(filesIn("F").isEmpty());
-
-    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Cancel};
-    EXPECT_FALSE(fleet.confirmClose());
-    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    prompts.files = {std::nullopt};
-    EXPECT_FALSE(fleet.confirmClose());
-    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    prompts.files = {path("F/Alpha.flt")};
-    EXPECT_TRUE(fleet.confirmClose());
-    EXPECT_EQ(filesIn("F"), QStringList{"Alpha.flt"});
-}
-
-TEST_F(MenusTest, ExitProgramAsksOnlyAboutUnsavedChanges)
-{
-    EXPECT_TRUE(fleet.confirmExit());
-    EXPECT_TRUE(prompts.asked.isEmpty());
-
-    addFromSide("Hood");
-    prompts.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(fleet.confirmExit());
-    expectQuestion(0, kSaveCurrent, PromptButtons::YesNoCancel);
-    prompts.answers = {PromptAnswer::Yes};
-    prompts.files = {std::nullopt};
-    EXPECT_FALSE(fleet.confirmExit());
-    prompts.answers = {PromptAnswer::Yes};
-    prompts.files = {path("F/Alpha.flt")};
-    EXPECT_TRUE(fleet.confirmExit());
-    EXPECT_EQ(filesIn("F"), QStringList{"Alpha.flt"});
-    EXPECT_EQ(fleet.ShipCount(), 1);
 }
 
 TEST_F(MenusTest, WhatMarksTheFleetChanged)
@@ -167,20 +135,4 @@ TEST_F(MenusTest, WhatMarksTheFleetChanged)
         fleet.clickPage();
         fleet.setScroll(10, 10);
     }));
-}
-
-TEST_F(MenusTest, TheMenuStates)
-{
-    EXPECT_FALSE(fleet.SaveEnabled());
-    EXPECT_FALSE(fleet.HasShips());
-    addFromSide("Hood");
-    EXPECT_TRUE(fleet.HasShips());
-    EXPECT_FALSE(fleet.SaveEnabled());
-    // "Save &As" enables "&Save Fleet", whether or not it saved.
-    prompts.files = {std::nullopt};
-    fleet.SaveAs();
-    EXPECT_TRUE(fleet.SaveEnabled());
-    EXPECT_TRUE(fleet.SaveAbandoned());
-    fleet.Load();
-    EXPECT_FALSE(fleet.SaveEnabled());
 }
