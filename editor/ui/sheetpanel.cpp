@@ -58,6 +58,10 @@ SheetPanel::~SheetPanel()
 {
     if (m_watchedWindow)
         m_watchedWindow->removeEventFilter(this);
+    // A burst of arrow keys still open ends as a step, and the editor tells its views: this
+    // panel must still be whole then, not half gone with the other children.
+    delete m_mover;
+    m_mover = nullptr;
 }
 
 QPoint SheetPanel::toPanel(float left, float top)
