@@ -109,7 +109,7 @@ TEST_F(WindowTest, EveryControlHasItsNameAndCaption)
     EXPECT_LE(window.minimumSizeHint().height(), 600);
 }
 
-TEST_F(WindowTest, MenusStartAsTheyShould)
+TEST_F(WindowTest, MenusStartAsTheyShouldAndFollowTheShip)
 {
     const std::tuple<int, const char*, QKeySequence, bool> items[] = {
         {0, "&New Ship", QKeySequence("Ctrl+N"), true},     {1, "&Save Ship", QKeySequence("Ctrl+S"), false},
@@ -134,6 +134,15 @@ TEST_F(WindowTest, MenusStartAsTheyShould)
     EXPECT_TRUE(child<QAction>("mnuHelpItem_2")->isEnabled());
     // The Tools menu holds the lock, a separator and the preferences, nothing more.
     EXPECT_EQ(child<QMenu>("mnuTools")->actions().size(), 3);
+
+    // The file items follow a displayed ship, and Save one saved before.
+    child<QPushButton>("cmdUpdate_0")->click();
+    for (int item : {2, 3, 7})
+        EXPECT_TRUE(fileItem(item)->isEnabled()) << item;
+    EXPECT_FALSE(fileItem(1)->isEnabled());
+    ASSERT_TRUE(editor.OpenShip(vigilant()));
+    EXPECT_TRUE(fileItem(1)->isEnabled());
+    EXPECT_EQ(child<QLabel>("lblTMFU")->text(), "61");
 }
 
 TEST_F(WindowTest, BackToMenuAsksAboutChangesThenHandsOverAndCloses)
@@ -156,18 +165,6 @@ TEST_F(WindowTest, BackToMenuAsksAboutChangesThenHandsOverAndCloses)
     prompts.answers = {PromptAnswer::No};
     EXPECT_FALSE(window.close());
     EXPECT_EQ(prompts.texts(), QStringList{"Are you sure you want to quit?"});
-}
-
-TEST_F(WindowTest, FileItemsFollowDisplayedAndSavedBefore)
-{
-    child<QPushButton>("cmdUpdate_0")->click();
-    EXPECT_TRUE(fileItem(2)->isEnabled());
-    EXPECT_TRUE(fileItem(3)->isEnabled());
-    EXPECT_TRUE(fileItem(7)->isEnabled());
-    EXPECT_FALSE(fileItem(1)->isEnabled());
-    ASSERT_TRUE(editor.OpenShip(vigilant()));
-    EXPECT_TRUE(fileItem(1)->isEnabled());
-    EXPECT_EQ(child<QLabel>("lblTMFU")->text(), "61");
 }
 
 TEST_F(WindowTest, ARefusedFieldKeepsTheFocusWithItsTextSelected)

@@ -161,10 +161,8 @@ TEST_F(PageTest, DraggingACardWithTheMouse)
     dragCard(2, inCard(2) + QPoint(5, 6));
     EXPECT_EQ(cardPlace(2), QPoint(585, 386) * 15);
 
-    // Onto another card, onto a strip, or outside the viewport: it stays.
+    // Outside the viewport: it stays. (Other cards and strips refuse it in the page's own tests.)
     const QPoint before = cardPlace(2);
-    dragCard(2, inCard(1));
-    dragCard(2, QPoint(60, 10));
     const QPoint overTheList = page()->mapFrom(window.centralWidget(), QPoint(650, 480));
     dragCard(2, overTheList);
     EXPECT_EQ(cardPlace(2), before);
