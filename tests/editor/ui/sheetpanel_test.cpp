@@ -119,9 +119,6 @@ TEST_F(SheetPanelTest, ControlsCarryTheirNamesCaptionsAndPlaces)
     EXPECT_EQ(frame->title(), "Drag Systems from this box into the white box below.");
     ASSERT_NE(panel->findChild<QWidget*>("picCont"), nullptr);
     EXPECT_EQ(panel->findChild<QWidget*>("picCont")->palette().color(QPalette::Window), QColor(255, 224, 192));
-    EXPECT_EQ(panel->findChild<QWidget*>("picSystems"), canvas);
-    EXPECT_NE(panel->findChild<QScrollBar*>("vslSystems"), nullptr);
-    EXPECT_EQ(panel->findChild<QWidget*>("picSysDisplay"), view);
     auto* link = panel->findChild<QPushButton*>("cmdLink");
     auto* cancel = panel->findChild<QPushButton*>("cmdCancelL");
     ASSERT_TRUE(link && cancel);
