@@ -131,10 +131,7 @@ TEST_F(RegistryTest, DeletingAsksWhenToldToAndTakesTheWholeKey)
     registry.SetRegString(HKCR, ".flt", "", "fltfile");
     EXPECT_FALSE(registry.DeleteRegValue(HKCR, "", "", false));
     EXPECT_TRUE(backend.openKey(HKCR, ".flt"));
-}
-
-TEST_F(RegistryTest, DeletingAKeyKeepsTheKeyAboveIt)
-{
+    // Deleting a key keeps the key above it.
     registry.SetRegString(HKCU, R"(Software\Starmarch Keelwright\RecentShips)", "File1", "a");
     registry.DeleteRegValue(HKCU, R"(Software\Starmarch Keelwright)", "RecentShips", false);
     EXPECT_TRUE(backend.openKey(HKCU, R"(Software\Starmarch Keelwright)"));
@@ -181,7 +178,7 @@ TEST(RegistryFile, ReadingRefusesWhatItDoesNotUnderstandAndNamesTheLine)
     EXPECT_TRUE(readRegistryFile(deep.toUtf8()).problem);
 }
 
-TEST(RegistryFile, TheSampleSettingsFileReadsAsWritten)
+TEST(RegistryFile, TheSampleAndAWindowsWrittenFileReadAsWritten)
 {
     const RegistryFileReading reading = readRegistryFile(test::readFile(test::dataFile("registry/settings.txt")));
     ASSERT_FALSE(reading.problem) << reading.problem->toStdString();
@@ -189,13 +186,11 @@ TEST(RegistryFile, TheSampleSettingsFileReadsAsWritten)
               "\"/usr/bin/keelwright\" \"/S %1\"");
     EXPECT_EQ(reading.data.value(RegistryRoot::CurrentUser, "Software\\Starmarch Keelwright\\RecentShips", "File2"),
               "/home/me/Ünïcødé 🚀.shp");
-}
 
-TEST(RegistryFile, WindowsLineEndsCommentsAndTheDefaultValueAreRead)
-{
-    const RegistryFileReading reading =
+    // Windows line ends, a byte-order mark, comments and the default value.
+    const RegistryFileReading windows =
         readRegistryFile("\xEF\xBB\xBF; comment\r\n\r\n[HKEY_CLASSES_ROOT\\.shp]\r\n@=\"shpfile\"\r\n[hkey_classes_root]\r\n");
-    ASSERT_FALSE(reading.problem) << reading.problem->toStdString();
-    EXPECT_EQ(reading.data.value(RegistryRoot::ClassesRoot, ".SHP", ""), "shpfile");
-    EXPECT_EQ(readRegistryFile(writeRegistryFile(reading.data)).data, reading.data);
+    ASSERT_FALSE(windows.problem) << windows.problem->toStdString();
+    EXPECT_EQ(windows.data.value(RegistryRoot::ClassesRoot, ".SHP", ""), "shpfile");
+    EXPECT_EQ(readRegistryFile(writeRegistryFile(windows.data)).data, windows.data);
 }

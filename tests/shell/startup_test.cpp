@@ -74,7 +74,7 @@ protected:
 
 } // namespace
 
-TEST_F(StartupTest, ScreensBelow800By600EndTheProgramBeforeTheSplash)
+TEST_F(StartupTest, ScreensBelow800By600EndTheProgramAndOnlyExactly800By600IsSmall)
 {
     for (QSize screen : {QSize(800, 599), QSize(799, 600)}) {
         host.log.clear();
@@ -90,13 +90,11 @@ TEST_F(StartupTest, ScreensBelow800By600EndTheProgramBeforeTheSplash)
         EXPECT_EQ(prompts.asked[0].icon, PromptIcon::None);
         EXPECT_EQ(prompts.asked[0].title, "Starmarch Keelwright");
     }
-}
-
-TEST_F(StartupTest, OnlyAScreenOfExactly800By600IsSmall)
-{
+    // Only a screen of exactly 800 x 600 is small.
     storeVersion(versionText());
-    EXPECT_TRUE(startup.Start({800, 600}));
-    EXPECT_TRUE(startup.SmallScreen());
+    Startup small{settings, prompts, host, [this] { return host.now; }};
+    EXPECT_TRUE(small.Start({800, 600}));
+    EXPECT_TRUE(small.SmallScreen());
     Startup large{settings, prompts, host, [this] { return host.now; }};
     EXPECT_TRUE(large.Start({1024, 768}));
     EXPECT_FALSE(large.SmallScreen());
