@@ -8,7 +8,6 @@
 #include "fleet/ui/fleetpageview.h"
 #include "fleet/ui/frmfleetorganizer.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 using namespace kw;
@@ -69,17 +68,3 @@ static void UndoAndRedoARemovalInTheWindow(benchmark::State& state)
     }
 }
 BENCHMARK(UndoAndRedoARemovalInTheWindow)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    // The window is made of widgets, so this benchmark needs a full application object.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

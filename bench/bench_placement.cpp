@@ -6,7 +6,6 @@
 #include "editor/ui/systemdisplayview.h"
 #include "model/weaponkinds.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -81,17 +80,3 @@ static void KeyboardStepWithManySelected(benchmark::State& state)
     state.counters["selected"] = editor.display().SelectedCount();
 }
 BENCHMARK(KeyboardStepWithManySelected)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    // The view is a widget, so this benchmark needs a full application object.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
