@@ -112,6 +112,10 @@ FrmKeelwright::FrmKeelwright(ShipEditor& editor, UserPrompts& prompts, DlgPrinte
 
 FrmKeelwright::~FrmKeelwright()
 {
+    // Hidden while still whole: a field losing the focus is checked, and the editor then tells
+    // this window, which must not be half gone by then.
+    hide();
+    disconnect(&m_editor, nullptr, this, nullptr);
     m_editor.setEventPump({});
 }
 

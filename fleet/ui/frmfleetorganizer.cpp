@@ -68,7 +68,13 @@ FrmFleetOrganizer::FrmFleetOrganizer(FleetOrganizer& organizer, UserPrompts& pro
     resize(centralWidget()->minimumSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
-FrmFleetOrganizer::~FrmFleetOrganizer() = default;
+FrmFleetOrganizer::~FrmFleetOrganizer()
+{
+    // Hidden while still whole: a text box losing the focus commits its text, and the organizer
+    // then tells this window, which must not be half gone by then.
+    hide();
+    disconnect(&m_organizer, nullptr, this, nullptr);
+}
 
 QWidget* FrmFleetOrganizer::buildClientArea()
 {
